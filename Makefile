@@ -1,0 +1,25 @@
+# The two commands: `make test` and `make run`.
+PRESETS_TESTED := native asan tsan win32
+
+.PHONY: test run setup dist bench $(addprefix test-,$(PRESETS_TESTED))
+
+test: setup $(addprefix test-,$(PRESETS_TESTED))
+
+setup:
+	@bash scripts/setup
+
+$(addprefix test-,$(PRESETS_TESTED)): test-%: setup
+	cmake --preset $* >/dev/null
+	cmake --build --preset $*
+	scripts/with-display ctest --preset $*
+
+dist: setup
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 --target dist
+
+run: dist
+
+bench: setup
+	cmake --preset native-release >/dev/null
+	cmake --build --preset native-release
+	scripts/bench
