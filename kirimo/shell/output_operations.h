@@ -1,0 +1,15 @@
+#pragma once
+// The only way the program reaches another application: text typed into the
+// focused control of the target window, and key events. Virtual-key codes are
+// below 256; a code of 256 or more sends nothing.
+#include <string_view>
+
+class TOutputOperations {
+ public:
+  virtual ~TOutputOperations() = default;
+  virtual void SendText(std::string_view text) = 0;  // CP932
+  virtual void SendKeyDown(int code) = 0;            // key-down message to the focused control
+  virtual void PressKey(int code) = 0;               // key down, then key up
+  virtual void HoldKey(int code) = 0;                // key down only
+  virtual void ReleaseKey(int code) = 0;             // key up only
+};
