@@ -13,3 +13,6 @@ class TOutputOperations {
   virtual void HoldKey(int code) = 0;                // key down only
   virtual void ReleaseKey(int code) = 0;             // key up only
 };
+
+// The codes the key operations send; anything else sends nothing.
+constexpr bool IsVirtualKeyCode(int code) { return code >= 0 && code < 256; }
