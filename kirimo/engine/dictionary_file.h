@@ -1,0 +1,15 @@
+#pragma once
+// Whole-file access for dictionary files. Paths are CP932 text; they reach the
+// system as UTF-16, so any path works whatever the system's code page.
+#include <string>
+#include <string_view>
+
+bool FileExists(std::string_view path);
+// Creates an empty file unless one exists.
+void CreateFileIfMissing(std::string_view path);
+// The file's bytes. Raises std::runtime_error when it cannot be read.
+std::string ReadWholeFile(std::string_view path);
+// Appends line and CR LF to the end of the file, first ending an unterminated
+// last line (given as its current contents) with CR LF. Earlier bytes are never
+// rewritten. Raises std::runtime_error when it cannot be written.
+void AppendLine(std::string_view path, std::string_view contents, std::string_view line);
