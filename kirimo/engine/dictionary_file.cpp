@@ -5,13 +5,9 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "common/cp932.h"
+#include "common/file_path.h"
 
 namespace {
-
-std::filesystem::path PathOf(std::string_view path) {
-  return std::filesystem::path(Cp932ToUtf16(path));
-}
 
 [[noreturn]] void Fail(const char* what, std::string_view path) {
   throw std::runtime_error(std::string(what) + std::string(path));
@@ -21,17 +17,17 @@ std::filesystem::path PathOf(std::string_view path) {
 
 bool FileExists(std::string_view path) {
   std::error_code error;
-  return std::filesystem::is_regular_file(PathOf(path), error);
+  return std::filesystem::is_regular_file(NativePath(path), error);
 }
 
 void CreateFileIfMissing(std::string_view path) {
   if (FileExists(path)) return;
-  std::ofstream file(PathOf(path), std::ios::binary | std::ios::app);
+  std::ofstream file(NativePath(path), std::ios::binary | std::ios::app);
   if (!file) Fail("ファイルを作成できません: ", path);
 }
 
 std::string ReadWholeFile(std::string_view path) {
-  std::ifstream file(PathOf(path), std::ios::binary);
+  std::ifstream file(NativePath(path), std::ios::binary);
   if (!file) Fail("ファイルを読めません: ", path);
   file.seekg(0, std::ios::end);
   const std::streamoff size = file.tellg();
@@ -47,7 +43,7 @@ void AppendLine(std::string_view path, std::string_view contents, std::string_vi
   const bool unterminated = !contents.empty() && contents.back() != '\n' && contents.back() != '\r';
   if (unterminated) tail = "\r\n";
   tail.append(line).append("\r\n");
-  std::ofstream file(PathOf(path), std::ios::binary | std::ios::app);
+  std::ofstream file(NativePath(path), std::ios::binary | std::ios::app);
   if (!file || !file.write(tail.data(), static_cast<std::streamsize>(tail.size())) || !file.flush())
     Fail("ファイルに書き込めません: ", path);
 }

@@ -1,6 +1,5 @@
 #pragma once
-// Whole-file access for dictionary files. Paths are CP932 text; they reach the
-// system as UTF-16, so any path works whatever the system's code page.
+// Whole-file access for dictionary files (paths as common/file_path.h has them).
 #include <string>
 #include <string_view>
 

@@ -39,6 +39,12 @@ std::string_view QuotedField(std::string_view line, std::size_t& pos, std::strin
 
 }  // namespace
 
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+  return text;
+}
+
 void SplitLineFields(std::string_view line, TLineFields& fields) {
   fields.Count = 0;
   std::size_t pos = 0;

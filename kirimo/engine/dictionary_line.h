@@ -22,6 +22,9 @@ int ForEachLine(std::string_view text, Visit&& visit) {
   return index;
 }
 
+// text without the blanks and control characters around it.
+std::string_view TrimBlanks(std::string_view text);
+
 // The fields of one line, split like a comma list (common/comma_list.h). Fields are
 // views into the line, or into Unquoted for a quoted field with a doubled quote.
 // Counting stops at MaxFields: that many means "too many".
