@@ -1,0 +1,154 @@
+#include "kirimo/modes/symbol_list_file.h"
+
+#include "common/ascii_case.h"
+#include "common/comma_list.h"
+#include "common/virtual_key.h"
+#include "kirimo/modes/date_time_format.h"
+
+namespace {
+
+constexpr int ShiftKey = 16;
+constexpr int CtrlKey = 17;
+constexpr int AltKey = 18;
+
+std::uint8_t ModifierBit(int virtualKey) {
+  switch (virtualKey) {
+    case ShiftKey:
+      return 1;
+    case AltKey:
+      return 2;
+    case CtrlKey:
+      return 4;
+    default:
+      return 0;
+  }
+}
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+TSymbolListFile::TSymbolListFile(const TProfileFile& settings, std::string_view section,
+                                 TOutputOperations& output, const TClock& clock)
+    : Output(output), Clock(clock) {
+  for (int number = 1;; ++number) {
+    std::string value = settings.ReadString(section, "DATE_TIME" + std::to_string(number), "END");
+    if (value == "END") break;
+    TStringList fields = SplitCommaList(value);
+    // A value with a single field has no pattern and is skipped like an empty one.
+    if (fields.size() < 2 || fields[0].empty() || fields[1].empty()) continue;
+    DateTimeEntries.push_back({fields[0], fields[1]});
+    ItemTexts.push_back(fields[0]);
+  }
+  for (TProfileEntry& entry : settings.ReadSection(section)) {
+    if (!StartsWithIgnoringCase(entry.Key, "VK_") || entry.Value.empty()) continue;
+    ItemTexts.push_back(entry.Value);
+    KeyEntries.push_back({std::move(entry.Key), std::move(entry.Value)});
+  }
+  for (std::string& symbol : SplitCommaList(settings.ReadString(section, "SYMBOL", ""))) {
+    ItemTexts.push_back(std::move(symbol));
+  }
+}
+
+TSymbolListFile::~TSymbolListFile() { ReleaseModifiers(); }
+
+const TSymbolListFile::TEntry* TSymbolListFile::FindDateTime(std::string_view label) const {
+  for (const TEntry& entry : DateTimeEntries) {
+    if (EqualsIgnoringCase(entry.Name, label)) return &entry;
+  }
+  return nullptr;
+}
+
+bool TSymbolListFile::IsDateTimeLabel(std::string_view label) const {
+  return FindDateTime(label) != nullptr;
+}
+
+std::string TSymbolListFile::DateTimeFormatOf(std::string_view label) const {
+  const TEntry* entry = FindDateTime(label);
+  return entry != nullptr ? entry->Value : std::string();
+}
+
+std::string TSymbolListFile::FormatDateTimeOf(std::string_view label) const {
+  const TEntry* entry = FindDateTime(label);
+  return entry != nullptr ? FormatDateTime(entry->Value, Clock.Now()) : std::string();
+}
+
+std::string TSymbolListFile::KeyNameOf(std::string_view label) const {
+  for (const TEntry& entry : KeyEntries) {
+    if (entry.Value == label) return entry.Name;
+  }
+  return std::string();
+}
+
+bool TSymbolListFile::IsKeyLabel(std::string_view label) const { return !KeyNameOf(label).empty(); }
+
+bool TSymbolListFile::IsModifierName(std::string_view name) {
+  return name == "VK_SHIFT" || name == "VK_CONTROL" || name == "VK_MENU";
+}
+
+bool TSymbolListFile::IsModifierLabel(std::string_view label) const {
+  return IsModifierName(KeyNameOf(label));
+}
+
+bool TSymbolListFile::IsHeld(int virtualKey) const { return (Held & ModifierBit(virtualKey)) != 0; }
+
+bool TSymbolListFile::IsModifierHeld(std::string_view label) const {
+  return IsHeld(VirtualKeyCode(KeyNameOf(label)));
+}
+
+// The output may fail (a closed target, a refused key); the keypad goes on.
+bool TSymbolListFile::TryKey(void (TOutputOperations::*operation)(int), int virtualKey) {
+  try {
+    (Output.*operation)(virtualKey);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+void TSymbolListFile::ReleaseModifiers() {
+  for (int key : {ShiftKey, AltKey, CtrlKey}) {
+    // A modifier that could not be let go stays marked as held.
+    if (IsHeld(key) && TryKey(&TOutputOperations::ReleaseKey, key)) Held &= ~ModifierBit(key);
+  }
+}
+
+TClickResult TSymbolListFile::ClickKey(std::uint8_t virtualKey, bool modifier) {
+  if (!modifier) {
+    TryKey(&TOutputOperations::PressKey, virtualKey);
+    return {true, TSelectionChange::DeselectItem};
+  }
+  std::uint8_t bit = ModifierBit(virtualKey);
+  TSelectionChange selection = TSelectionChange::DeselectItem;
+  if (IsHeld(virtualKey)) {
+    if (TryKey(&TOutputOperations::ReleaseKey, virtualKey)) Held &= ~bit;
+  } else if (TryKey(&TOutputOperations::HoldKey, virtualKey)) {
+    Held |= bit;
+    selection = TSelectionChange::KeepItem;
+  }
+  if (Held == 0) selection = TSelectionChange::ClearAll;
+  return {true, selection};
+}
+
+TClickResult TSymbolListFile::HandleClick(bool hasSelection, std::string_view itemText) {
+  if (!hasSelection) return {};
+  std::string_view label = Trim(itemText);
+  std::string name = KeyNameOf(label);
+  if (!name.empty()) {
+    std::uint8_t virtualKey = VirtualKeyCode(name);
+    if (virtualKey == 0) return {};
+    return ClickKey(virtualKey, IsModifierName(name));
+  }
+  if (const TEntry* entry = FindDateTime(label)) {
+    try {
+      Output.SendText(FormatDateTime(entry->Value, Clock.Now()));
+    } catch (...) {
+    }
+    return {true, TSelectionChange::DeselectItem};
+  }
+  return {};
+}

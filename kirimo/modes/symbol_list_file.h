@@ -1,0 +1,78 @@
+#pragma once
+// A page of ready-made items read from one section of the settings file:
+// date/time items ("DATE_TIME1=今日,yyyy/mm/dd"), named keys to press
+// ("VK_RETURN=改行"; Shift, Ctrl and Alt stay down until picked again) and
+// plain symbols ("SYMBOL=★ ☆ ♪").
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/profile_file.h"
+#include "common/string_list.h"
+#include "kirimo/modes/clock.h"
+#include "kirimo/shell/output_operations.h"
+
+// What a click leaves of the list box's selection.
+enum class TSelectionChange {
+  None,          // not handled: the caller delivers the item itself
+  KeepItem,      // a modifier is now held: its item stays selected
+  DeselectItem,  // the item was dealt with
+  ClearAll,      // the last held modifier was let go: nothing stays selected
+};
+
+struct TClickResult {
+  bool Handled = false;  // a key or date/time item, carried out
+  TSelectionChange Selection = TSelectionChange::None;
+};
+
+class TSymbolListFile {
+ public:
+  // Reads the section once; a missing section gives an empty list. The output
+  // and the clock must outlive the list.
+  TSymbolListFile(const TProfileFile& settings, std::string_view section, TOutputOperations& output,
+                  const TClock& clock);
+  ~TSymbolListFile();  // lets go of every held modifier
+  TSymbolListFile(const TSymbolListFile&) = delete;
+  TSymbolListFile& operator=(const TSymbolListFile&) = delete;
+
+  // Date/time labels, then key labels, then symbols.
+  const TStringList& Items() const { return ItemTexts; }
+
+  // Date/time labels are matched ignoring letter case.
+  bool IsDateTimeLabel(std::string_view label) const;
+  std::string DateTimeFormatOf(std::string_view label) const;
+  // Now, in the label's pattern; empty when the label has none.
+  std::string FormatDateTimeOf(std::string_view label) const;
+
+  // Key labels are matched exactly; the first entry of a label wins.
+  std::string KeyNameOf(std::string_view label) const;
+  bool IsKeyLabel(std::string_view label) const;
+  static bool IsModifierName(std::string_view name);
+  bool IsModifierLabel(std::string_view label) const;
+  bool IsHeld(int virtualKey) const;
+  bool IsModifierHeld(std::string_view label) const;
+  std::uint8_t HeldModifiers() const { return Held; }
+
+  void ReleaseModifiers();
+  // A click on an item of the shown list. hasSelection: the list box has a
+  // selected item (without one nothing happens).
+  TClickResult HandleClick(bool hasSelection, std::string_view itemText);
+
+ private:
+  struct TEntry {
+    std::string Name;   // label of a date/time entry, key name of a key entry
+    std::string Value;  // pattern, or label
+  };
+
+  const TEntry* FindDateTime(std::string_view label) const;
+  TClickResult ClickKey(std::uint8_t virtualKey, bool modifier);
+  bool TryKey(void (TOutputOperations::*operation)(int), int virtualKey);
+
+  TOutputOperations& Output;
+  const TClock& Clock;
+  std::vector<TEntry> DateTimeEntries;
+  std::vector<TEntry> KeyEntries;
+  TStringList ItemTexts;
+  std::uint8_t Held = 0;
+};
