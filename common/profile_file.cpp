@@ -92,11 +92,20 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
 }  // namespace
 
 TProfileFile::TProfileFile(std::string path) : PathText(std::move(path)) {
-  std::ifstream file(NativePath(PathText), std::ios::binary);
+  std::filesystem::path native = NativePath(PathText);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(native, error)) return;
+  std::ifstream file(native, std::ios::binary);
   if (!file) return;
   FileExisted = true;
-  std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  Lines = SplitLines(content);
+  try {
+    std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    Lines = SplitLines(content);
+  } catch (const std::exception&) {
+    // Saving what little was read would lose the rest of the file.
+    Lines.clear();
+    Unreadable = true;
+  }
 }
 
 std::optional<std::size_t> TProfileFile::FindSection(std::string_view section) const {
@@ -187,6 +196,7 @@ void TProfileFile::WriteBool(std::string_view section, std::string_view key, boo
 }
 
 bool TProfileFile::Save() const {
+  if (Unreadable) return false;
   std::filesystem::path target = NativePath(PathText);
   std::filesystem::path temporary = TemporaryBeside(target);
   {

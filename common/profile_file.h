@@ -44,7 +44,8 @@ class TProfileFile {
   void WriteInteger(std::string_view section, std::string_view key, int value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
 
-  // Writes the file; false (and the old file untouched) when that fails.
+  // Writes the file; false (and the old file untouched) when that fails or
+  // when the file could not be read.
   bool Save() const;
 
  private:
@@ -54,5 +55,6 @@ class TProfileFile {
 
   std::string PathText;
   bool FileExisted = false;
+  bool Unreadable = false;         // it exists but reading it failed: never overwrite it
   std::vector<std::string> Lines;  // as read, without line ends
 };
