@@ -120,11 +120,7 @@ std::string RelativeToFolder(std::string_view folder, std::string_view path) {
   return std::string(path);
 }
 
-std::filesystem::path NativePath(std::string_view path) {
-#ifdef _WIN32
-  std::u16string wide = Cp932ToUtf16(path);
-  return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
-#else
-  return std::filesystem::path(Cp932ToUtf8(path));
+#ifndef _WIN32
+// Windows converts at its boundary (win32/native_path.cpp).
+std::filesystem::path NativePath(std::string_view path) { return std::filesystem::path(path); }
 #endif
-}

@@ -171,7 +171,8 @@ void TProfileFile::WriteString(std::string_view section, std::string_view key,
   std::optional<std::size_t> header = FindSection(section);
   if (!header) {
     if (!Lines.empty() && !Trim(Lines.back()).empty()) Lines.emplace_back();
-    Lines.push_back("[" + std::string(section) + "]");
+    Lines.emplace_back(1, '[');
+    Lines.back().append(section).append(1, ']');
     header = Lines.size() - 1;
   }
   if (std::optional<std::size_t> line = FindKey(*header, key)) {
