@@ -143,3 +143,20 @@ TEST_F(Win32Output, WorkerThreadsReachTheTargetsFocus) {
 TEST(DoubleClickTime, ComesFromTheSystem) {
   EXPECT_EQ(SystemDoubleClickTime(), static_cast<int>(GetDoubleClickTime()));
 }
+
+// Synthesised keys go to the foreground window, so this one is shown.
+TEST_F(Win32Output, SynthesisedKeysReachTheForegroundApplication) {
+  ShowWindow(Top, SW_SHOW);
+  SetForegroundWindow(Top);
+  SetFocus(Edit);
+  PumpMessages();
+  if (GetForegroundWindow() != Top) GTEST_SKIP() << "no foreground window on this display";
+  Output.PressKey('K');
+  Output.HoldKey(VK_SHIFT);
+  Output.PressKey('M');
+  Output.ReleaseKey(VK_SHIFT);
+  Output.PressKey('K' + 256);
+  Output.PressKey('O');
+  for (int i = 0; i < 20 && Text().size() < 3; ++i) Sleep(10);
+  EXPECT_EQ(Text(), u"kMo");
+}
