@@ -111,7 +111,9 @@ class TCartridge {
   bool QueueEmpty() const;
 
   // Run use on the attached control, if any, under the view lock; what it
-  // throws is swallowed. False when nothing is attached.
+  // throws is swallowed. False when nothing is attached. use takes no other
+  // lock (StateMutex before the call, never inside it): gather what to show
+  // first, e.g. with GetCandidateList.
   template <typename TUse>
   bool WithListBox(TUse&& use) {
     return WithView(ListBox, use);
