@@ -60,7 +60,8 @@ std::int16_t ParseWordType(std::string_view text) {
   return static_cast<std::int16_t>(value);
 }
 
-TWord::TWord(std::string reading, std::string_view notation, std::string_view typeText)
+TWord::TWord(TStoredReading, std::string reading, std::string_view notation,
+             std::string_view typeText)
     : ReadingText(std::move(reading)),
       NotationText(FieldText(notation)),
       Type(ParseWordType(typeText)) {
@@ -72,11 +73,11 @@ TWord::TWord(std::string reading, std::string_view notation, std::string_view ty
 }
 
 TWord::TWord(std::string_view reading, std::string_view notation, std::string_view typeText)
-    : TWord(ToHalfWidth(FieldText(reading)), notation, typeText) {}
+    : TWord(TStoredReading(), ToHalfWidth(FieldText(reading)), notation, typeText) {}
 
 TWord TWord::FromParticleLine(std::string_view, std::string_view reading, std::string_view notation,
                               std::string_view typeText) {
-  return TWord(std::string(FieldText(reading)), notation, typeText);
+  return TWord(TStoredReading(), std::string(FieldText(reading)), notation, typeText);
 }
 
 std::string TWord::Key() const { return ToKeyString(ReadingText); }

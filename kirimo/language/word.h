@@ -31,7 +31,8 @@ class TWord {
   int KeyLengthOf(int form) const;
 
  private:
-  TWord(std::string reading, std::string_view notation, std::string_view typeText);
+  struct TStoredReading {};
+  TWord(TStoredReading, std::string reading, std::string_view notation, std::string_view typeText);
 
   std::string ReadingText;
   std::string NotationText;
