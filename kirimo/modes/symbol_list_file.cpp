@@ -117,10 +117,11 @@ void TSymbolListFile::ReleaseModifiers() {
   }
 }
 
-TClickResult TSymbolListFile::ClickKey(std::uint8_t virtualKey, bool modifier) {
+TSymbolListFile::TSelectionChange TSymbolListFile::ClickKey(std::uint8_t virtualKey,
+                                                            bool modifier) {
   if (!modifier) {
     TryKey(&TOutputOperations::PressKey, virtualKey);
-    return {true, TSelectionChange::DeselectItem};
+    return TSelectionChange::DeselectItem;
   }
   std::uint8_t bit = ModifierBit(virtualKey);
   TSelectionChange selection = TSelectionChange::DeselectItem;
@@ -130,25 +131,29 @@ TClickResult TSymbolListFile::ClickKey(std::uint8_t virtualKey, bool modifier) {
     Held |= bit;
     selection = TSelectionChange::KeepItem;
   }
-  if (Held == 0) selection = TSelectionChange::ClearAll;
-  return {true, selection};
+  return Held == 0 ? TSelectionChange::ClearAll : selection;
 }
 
-TClickResult TSymbolListFile::HandleClick(bool hasSelection, std::string_view itemText) {
-  if (!hasSelection) return {};
-  std::string_view label = Trim(itemText);
+bool TSymbolListFile::HandleClick(TCandidateListView& listBox, int index) {
+  if (listBox.SelectedIndex() < 0) return false;
+  std::string text = listBox.ItemText(index);
+  std::string_view label = Trim(text);
+  TSelectionChange selection;
   std::string name = KeyNameOf(label);
   if (!name.empty()) {
     std::uint8_t virtualKey = VirtualKeyCode(name);
-    if (virtualKey == 0) return {};
-    return ClickKey(virtualKey, IsModifierName(name));
-  }
-  if (const TEntry* entry = FindDateTime(label)) {
+    if (virtualKey == 0) return false;
+    selection = ClickKey(virtualKey, IsModifierName(name));
+  } else if (const TEntry* entry = FindDateTime(label)) {
     try {
       Output.SendText(FormatDateTime(entry->Value, Clock.Now()));
     } catch (...) {
     }
-    return {true, TSelectionChange::DeselectItem};
+    selection = TSelectionChange::DeselectItem;
+  } else {
+    return false;
   }
-  return {};
+  listBox.SetSelected(index, selection == TSelectionChange::KeepItem);
+  if (selection == TSelectionChange::ClearAll) listBox.ClearSelection();
+  return true;
 }

@@ -11,20 +11,8 @@
 #include "common/profile_file.h"
 #include "common/string_list.h"
 #include "kirimo/modes/clock.h"
+#include "kirimo/shell/control_views.h"
 #include "kirimo/shell/output_operations.h"
-
-// What a click leaves of the list box's selection.
-enum class TSelectionChange {
-  None,          // not handled: the caller delivers the item itself
-  KeepItem,      // a modifier is now held: its item stays selected
-  DeselectItem,  // the item was dealt with
-  ClearAll,      // the last held modifier was let go: nothing stays selected
-};
-
-struct TClickResult {
-  bool Handled = false;  // a key or date/time item, carried out
-  TSelectionChange Selection = TSelectionChange::None;
-};
 
 class TSymbolListFile {
  public:
@@ -55,9 +43,10 @@ class TSymbolListFile {
   std::uint8_t HeldModifiers() const { return Held; }
 
   void ReleaseModifiers();
-  // A click on an item of the shown list. hasSelection: the list box has a
-  // selected item (without one nothing happens).
-  TClickResult HandleClick(bool hasSelection, std::string_view itemText);
+  // A click on item index of the list box showing Items(). True when it was a
+  // key or date/time item and has been carried out; false when the caller must
+  // deliver the item text itself (a plain symbol, an unknown key name).
+  bool HandleClick(TCandidateListView& listBox, int index);
 
  private:
   struct TEntry {
@@ -65,8 +54,11 @@ class TSymbolListFile {
     std::string Value;  // pattern, or label
   };
 
+  // What a handled click leaves of the list box's selection.
+  enum class TSelectionChange { KeepItem, DeselectItem, ClearAll };
+
   const TEntry* FindDateTime(std::string_view label) const;
-  TClickResult ClickKey(std::uint8_t virtualKey, bool modifier);
+  TSelectionChange ClickKey(std::uint8_t virtualKey, bool modifier);
   bool TryKey(void (TOutputOperations::*operation)(int), int virtualKey);
 
   TOutputOperations& Output;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "kirimo/shell/control_views_plain.h"
 #include "kirimo/shell/recording_output.h"
 
 namespace {
@@ -21,7 +22,18 @@ class SymbolListFile : public testing::Test {
     return TProfileFile(Path);
   }
 
+  // The keypad selects the item under the cursor, then hands the click on.
+  bool Click(TSymbolListFile& list, std::string_view label) {
+    if (ListBox.Items() != list.Items()) ListBox.SetItems(list.Items());
+    int index = ListBox.IndexOf(label);
+    ListBox.SetItemIndex(index);
+    ListBox.SetSelected(index, true);
+    return list.HandleClick(ListBox, index);
+  }
+  bool Selected(std::string_view label) const { return ListBox.IsSelected(ListBox.IndexOf(label)); }
+
   std::string Path = testing::TempDir() + "symbol_list_test.ini";
+  TPlainCandidateList ListBox;
   TRecordingOutput Output;
   TFixedClock Clock{Noon};
 };
@@ -84,16 +96,14 @@ TEST_F(SymbolListFile, LabelsAndNames) {
 TEST_F(SymbolListFile, ShiftIsHeldUntilPickedAgain) {
   TProfileFile settings = Settings(Modifiers);
   TSymbolListFile list(settings, "KEYS", Output, Clock);
-  TClickResult first = list.HandleClick(true, "Shift");
-  EXPECT_TRUE(first.Handled);
-  EXPECT_EQ(first.Selection, TSelectionChange::KeepItem);
+  EXPECT_TRUE(Click(list, "Shift"));
+  EXPECT_TRUE(Selected("Shift"));
   EXPECT_TRUE(list.IsHeld(16));
   EXPECT_TRUE(list.IsModifierHeld("Shift"));
   EXPECT_EQ(list.HeldModifiers(), 1);
 
-  TClickResult second = list.HandleClick(true, " Shift ");
-  EXPECT_TRUE(second.Handled);
-  EXPECT_EQ(second.Selection, TSelectionChange::ClearAll);
+  EXPECT_TRUE(Click(list, "Shift"));
+  EXPECT_EQ(ListBox.SelectedIndex(), -1);
   EXPECT_EQ(list.HeldModifiers(), 0);
   EXPECT_EQ(Output.Calls(), (TStringList{"hold 16", "release 16"}));
 }
@@ -101,18 +111,21 @@ TEST_F(SymbolListFile, ShiftIsHeldUntilPickedAgain) {
 TEST_F(SymbolListFile, CtrlStaysDownWhileOtherKeysArePressed) {
   TProfileFile settings = Settings(Modifiers);
   TSymbolListFile list(settings, "KEYS", Output, Clock);
-  list.HandleClick(true, "Ctrl");
-  list.HandleClick(true, "Alt");
-  TClickResult enter = list.HandleClick(true, "改行");
-  EXPECT_EQ(enter.Selection, TSelectionChange::DeselectItem);
+  Click(list, "Ctrl");
+  Click(list, "Alt");
+  EXPECT_TRUE(Click(list, "改行"));
+  EXPECT_FALSE(Selected("改行"));
+  EXPECT_TRUE(Selected("Ctrl"));
   EXPECT_EQ(list.HeldModifiers(), 2 | 4);
 
   // Letting go of one modifier while another is held only deselects its item.
-  EXPECT_EQ(list.HandleClick(true, "Alt").Selection, TSelectionChange::DeselectItem);
+  Click(list, "Alt");
+  EXPECT_FALSE(Selected("Alt"));
+  EXPECT_TRUE(Selected("Ctrl"));
   EXPECT_EQ(Output.TakeCalls(), (TStringList{"hold 17", "hold 18", "press 13", "release 18"}));
 
-  list.HandleClick(true, "Shift");
-  list.HandleClick(true, "Alt");
+  Click(list, "Shift");
+  Click(list, "Alt");
   Output.Clear();
   list.ReleaseModifiers();
   EXPECT_EQ(Output.TakeCalls(), (TStringList{"release 16", "release 18", "release 17"}));
@@ -126,18 +139,17 @@ TEST_F(SymbolListFile, DateTimeItemsAreTypedAndPlainItemsAreLeftToTheCaller) {
       "[SYM]\r\nDATE_TIME1=Now,\"gge'年' h:nn AMPM\"\r\nvk_return=小文字\r\nVK_NOSUCH=謎\r\n"
       "SYMBOL=★\r\n");
   TSymbolListFile list(settings, "SYM", Output, Clock);
-  TClickResult now = list.HandleClick(true, "now");
-  EXPECT_TRUE(now.Handled);
-  EXPECT_EQ(now.Selection, TSelectionChange::DeselectItem);
+  EXPECT_TRUE(Click(list, "Now"));
+  EXPECT_FALSE(Selected("Now"));
   EXPECT_EQ(Output.TakeCalls(), TStringList{"text 令和8年 12:34 午後"});
 
-  // Unknown key names (lower case included) behave as plain symbols.
-  for (const char* plain : {"小文字", "謎", "★", "どれでもない"}) {
-    TClickResult result = list.HandleClick(true, plain);
-    EXPECT_FALSE(result.Handled) << plain;
-    EXPECT_EQ(result.Selection, TSelectionChange::None);
+  // Unknown key names (lower case included) behave as plain symbols and stay selected.
+  for (const char* plain : {"小文字", "謎", "★"}) {
+    EXPECT_FALSE(Click(list, plain)) << plain;
+    EXPECT_TRUE(Selected(plain));
   }
-  EXPECT_FALSE(list.HandleClick(false, "Now").Handled);  // nothing selected
+  ListBox.ClearSelection();
+  EXPECT_FALSE(list.HandleClick(ListBox, 0));  // nothing selected
   EXPECT_TRUE(Output.Calls().empty());
 }
 
@@ -145,7 +157,7 @@ TEST_F(SymbolListFile, DestructionLetsGoOfHeldModifiers) {
   TProfileFile settings = Settings(Modifiers);
   {
     TSymbolListFile list(settings, "KEYS", Output, Clock);
-    list.HandleClick(true, "Ctrl");
+    Click(list, "Ctrl");
   }
   EXPECT_EQ(Output.Calls(), (TStringList{"hold 17", "release 17"}));
 }
@@ -160,9 +172,8 @@ TEST_F(SymbolListFile, AFailedReleaseKeepsTheModifierHeld) {
   TProfileFile settings = Settings(Modifiers);
   TFailingRelease output;
   TSymbolListFile list(settings, "KEYS", output, Clock);
-  list.HandleClick(true, "Shift");
-  TClickResult again = list.HandleClick(true, "Shift");
-  EXPECT_TRUE(again.Handled);
+  Click(list, "Shift");
+  EXPECT_TRUE(Click(list, "Shift"));
   EXPECT_TRUE(list.IsHeld(16));
   list.ReleaseModifiers();
   EXPECT_TRUE(list.IsHeld(16));
