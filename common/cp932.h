@@ -10,6 +10,7 @@
 bool IsLeadByte(unsigned char byte);
 
 // Length in bytes (1 or 2) of the character starting at text[pos]; 0 at or past the end.
+// A lead byte at the end or before a NUL byte is a character of its own.
 std::size_t CharLengthAt(std::string_view text, std::size_t pos);
 
 // Calls visit(std::string_view character) for each character in order.
@@ -22,8 +23,9 @@ void ForEachChar(std::string_view text, Visit&& visit) {
   }
 }
 
-// Conversions. What has no mapping becomes the replacement that
-// MultiByteToWideChar / WideCharToMultiByte give for code page 932.
+// Conversions. A code without a character becomes U+30FB and a character
+// without a code "?", as MultiByteToWideChar / WideCharToMultiByte give for
+// code page 932 (no best-fit substitutes). Malformed UTF-8 gives one "?" a byte.
 std::u16string Cp932ToUtf16(std::string_view text);
 std::string Utf16ToCp932(std::u16string_view text);
 std::string Cp932ToUtf8(std::string_view text);
