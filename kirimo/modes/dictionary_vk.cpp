@@ -36,8 +36,8 @@ class TKeyNameTable {
     for (auto [code, name] : named) Names[code] = name;
     for (int i = 0; i < 10; ++i) Names['0' + i] = std::string(1, static_cast<char>('0' + i));
     for (int i = 0; i < 26; ++i) Names['A' + i] = std::string(1, static_cast<char>('A' + i));
-    for (int i = 0; i < 10; ++i) Names[96 + i] = "VK_NUMPAD" + std::to_string(i);
-    for (int i = 1; i <= 24; ++i) Names[111 + i] = "VK_F" + std::to_string(i);
+    for (int i = 0; i < 10; ++i) Names[96 + i] = std::string("VK_NUMPAD").append(std::to_string(i));
+    for (int i = 1; i <= 24; ++i) Names[111 + i] = std::string("VK_F").append(std::to_string(i));
   }
   std::string_view NameOf(std::uint8_t code) const { return Names[code]; }
 
