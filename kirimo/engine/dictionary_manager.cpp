@@ -42,8 +42,10 @@ TDictionaryManager::~TDictionaryManager() {
 }
 
 void TDictionaryManager::Open(int index, std::string_view name, std::string_view file) {
-  Mains[index] = std::make_unique<TDictionaryEXT>(std::string(name), std::string(file));
+  // Both or neither, also when the user file cannot be made.
+  auto main = std::make_unique<TDictionaryEXT>(std::string(name), std::string(file));
   Users[index] = std::make_unique<TDictionaryEXT>(UserNames[index], ReplaceExtension(file, ".usr"));
+  Mains[index] = std::move(main);
 }
 
 TDictionaryEXT* TDictionaryManager::FindByName(std::string_view name) const {
