@@ -2,12 +2,12 @@
 
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <system_error>
 
 #include "common/ascii_case.h"
 #include "common/cp932.h"
 #include "common/file_path.h"
+#include "common/line_file.h"
 #include "common/text_checks.h"
 
 namespace {
@@ -66,27 +66,6 @@ std::string OneLine(std::string_view value) {
     if (c != '\r' && c != '\n') line += c;
   }
   return line;
-}
-
-std::vector<std::string> SplitLines(const std::string& content) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < content.size()) {
-    std::size_t end = content.find('\n', start);
-    if (end == std::string::npos) end = content.size();
-    std::string_view line(content.data() + start, end - start);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    lines.emplace_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
-
-std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
-  std::random_device random;
-  std::filesystem::path temporary = target;
-  temporary += ".tmp" + std::to_string(random() % 1000000);
-  return temporary;
 }
 
 }  // namespace
@@ -198,24 +177,5 @@ void TProfileFile::WriteBool(std::string_view section, std::string_view key, boo
 
 bool TProfileFile::Save() const {
   if (Unreadable) return false;
-  std::filesystem::path target = NativePath(PathText);
-  std::filesystem::path temporary = TemporaryBeside(target);
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    for (const std::string& line : Lines) file << line << "\r\n";
-    file.close();
-    if (!file) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, target, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return false;
-  }
-  return true;
+  return WriteLinesReplacing(PathText, Lines);
 }

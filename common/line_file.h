@@ -1,0 +1,13 @@
+#pragma once
+// Text files as lists of lines, CP932 with CR LF, as the programs keep their
+// settings and histories.
+#include <string_view>
+
+#include "common/string_list.h"
+
+// The lines of a file's contents; a line ends at LF, with a CR before it dropped.
+TStringList SplitLines(std::string_view content);
+// Writes each line followed by CR LF to a temporary file beside path, then
+// renames it over path, so a failed write (a full disk, a crash) leaves the
+// old file as it was. False when the file could not be written.
+bool WriteLinesReplacing(std::string_view path, const TStringList& lines);
