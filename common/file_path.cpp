@@ -120,7 +120,11 @@ std::string RelativeToFolder(std::string_view folder, std::string_view path) {
   return std::string(path);
 }
 
-#ifndef _WIN32
-// Windows converts at its boundary (win32/native_path.cpp).
-std::filesystem::path NativePath(std::string_view path) { return std::filesystem::path(path); }
+std::filesystem::path NativePath(std::string_view path) {
+#ifdef _WIN32
+  std::u16string wide = Cp932ToUtf16(path);
+  return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
+#else
+  return std::filesystem::path(Cp932ToUtf8(path));
 #endif
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/file_path.h"
 #include "common/test_folder.h"
 
 namespace {
@@ -162,4 +163,14 @@ TEST_F(ProfileFile, FailedSaveReportsAndTouchesNothing) {
   TProfileFile nowhere(Folder.PathOf("missing/b.ini"));
   nowhere.WriteString("S", "k", "v");
   EXPECT_FALSE(nowhere.Save());
+}
+
+TEST_F(ProfileFile, DoubleBytePathsNameTheFileInTheSystemsOwnForm) {
+  std::string path = Folder.Path() + "設定ソ.ini";
+  TProfileFile file(path);
+  file.WriteString("S", "k", "v");
+  ASSERT_TRUE(file.Save());
+  EXPECT_EQ(TProfileFile(path).ReadValue("S", "k"), "v");
+  EXPECT_EQ(std::filesystem::directory_iterator(NativePath(Folder.Path()))->path().filename(),
+            std::filesystem::path(u"設定ソ.ini"));
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/cp932.h"
 #include "kirimo/shell/ime_char_values.h"
 #include "kirimo/shell/win32/win32_window_system.h"
 
@@ -12,11 +13,10 @@ namespace {
 // multi-line edit control turns into CR LF.
 std::u16string Utf16Of(std::uint16_t value) {
   if (value == LineBreakValue) return u"\r";
-  char bytes[2] = {static_cast<char>(value >> 8), static_cast<char>(value & 0xFF)};
-  int start = value > 0xFF ? 0 : 1;
-  wchar_t wide[2] = {};
-  int length = MultiByteToWideChar(932, 0, bytes + start, 2 - start, wide, 2);
-  return std::u16string(wide, wide + length);
+  std::string bytes;
+  if (value > 0xFF) bytes += static_cast<char>(value >> 8);
+  bytes += static_cast<char>(value & 0xFF);
+  return Cp932ToUtf16(bytes);
 }
 
 void KeyEvent(int code, DWORD flags) {
