@@ -166,6 +166,11 @@ TEST_F(ProfileFile, FailedSaveReportsAndTouchesNothing) {
 }
 
 TEST_F(ProfileFile, DoubleBytePathsNameTheFileInTheSystemsOwnForm) {
+  {
+    std::ofstream probe(NativePath(Folder.Path()) / u"probe設定", std::ios::binary);
+    if (!probe) GTEST_SKIP() << "this file system cannot hold double-byte names";
+  }
+  std::filesystem::remove(NativePath(Folder.Path()) / u"probe設定");
   std::string path = Folder.Path() + "設定ソ.ini";
   TProfileFile file(path);
   file.WriteString("S", "k", "v");
