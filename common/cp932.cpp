@@ -14,7 +14,9 @@ constexpr char kNoCode = '?';
 
 int LeadIndex(unsigned char lead) { return lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 0x1F; }
 
-char16_t DecodeChar(std::string_view ch) {
+}  // namespace
+
+char16_t Cp932CharToUtf16(std::string_view ch) {
   unsigned char first = static_cast<unsigned char>(ch[0]);
   if (ch.size() == 1) {
     if (IsLeadByte(first)) return kNoCharacter;
@@ -26,6 +28,8 @@ char16_t DecodeChar(std::string_view ch) {
   char16_t unit = kCp932DoubleByte[LeadIndex(first)][trail];
   return unit != 0 ? unit : kNoCharacter;
 }
+
+namespace {
 
 // UTF-16 unit to code (a byte, or lead << 8 | trail); 0 for none but NUL.
 using TEncodeTable = std::array<std::uint16_t, 0x10000>;
@@ -65,15 +69,7 @@ const TEncodeTable& EncodeTable() {
 }
 
 void AppendCode(std::string& out, char16_t unit) {
-  std::uint16_t code = unit == 0 ? 0 : EncodeTable()[unit];
-  if (unit != 0 && code == 0) {
-    out += kNoCode;
-  } else if (code > 0xFF) {
-    out += static_cast<char>(code >> 8);
-    out += static_cast<char>(code & 0xFF);
-  } else {
-    out += static_cast<char>(code);
-  }
+  if (!AppendCp932(out, unit)) out += kNoCode;
 }
 
 bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
@@ -122,6 +118,14 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
 
 }  // namespace
 
+bool AppendCp932(std::string& out, char16_t unit) {
+  std::uint16_t code = unit == 0 ? 0 : EncodeTable()[unit];
+  if (unit != 0 && code == 0) return false;
+  if (code > 0xFF) out += static_cast<char>(code >> 8);
+  out += static_cast<char>(code & 0xFF);
+  return true;
+}
+
 bool IsLeadByte(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
@@ -139,7 +143,7 @@ std::size_t CharLengthAt(std::string_view text, std::size_t pos) {
 std::u16string Cp932ToUtf16(std::string_view text) {
   std::u16string out;
   out.reserve(text.size());
-  ForEachChar(text, [&](std::string_view ch) { out += DecodeChar(ch); });
+  ForEachChar(text, [&](std::string_view ch) { out += Cp932CharToUtf16(ch); });
   return out;
 }
 
@@ -158,7 +162,7 @@ std::string Utf16ToCp932(std::u16string_view text) {
 std::string Cp932ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() * 3 / 2);
-  ForEachChar(text, [&](std::string_view ch) { AppendUtf8(out, DecodeChar(ch)); });
+  ForEachChar(text, [&](std::string_view ch) { AppendUtf8(out, Cp932CharToUtf16(ch)); });
   return out;
 }
 

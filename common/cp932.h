@@ -23,6 +23,11 @@ void ForEachChar(std::string_view text, Visit&& visit) {
   }
 }
 
+// The UTF-16 unit of one character (as ForEachChar gives it); U+30FB for none.
+char16_t Cp932CharToUtf16(std::string_view character);
+// Appends the code of unit; false, and nothing appended, when it has none.
+bool AppendCp932(std::string& out, char16_t unit);
+
 // Conversions. A code without a character becomes U+30FB and a character
 // without a code "?", as MultiByteToWideChar / WideCharToMultiByte give for
 // code page 932 (no best-fit substitutes). Malformed UTF-8 gives one "?" a byte.
