@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <vector>
 
@@ -16,8 +15,11 @@ constexpr std::size_t kFieldCount = 13;
 
 std::string ReadWholeFile(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + file.string());
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string bytes(std::filesystem::file_size(file), '\0');
+  if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+    throw std::runtime_error("cannot read " + file.string());
+  }
+  return bytes;
 }
 
 std::vector<std::filesystem::path> CsvFilesOf(const std::filesystem::path& folder) {
