@@ -3,13 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <fstream>
 #include <stdexcept>
 #include <thread>
 #include <vector>
 
-#include "kirimo/engine/dictionary_test_folder.h"
+#include "common/test_folder.h"
 
 namespace {
+
+// A file written into the folder; its path.
+std::string Put(const TTestFolder& folder, const std::string& name, const std::string& bytes) {
+  folder.Write(name, bytes);
+  return folder.PathOf(name);
+}
+
+void Append(const TTestFolder& folder, const std::string& name, const std::string& bytes) {
+  std::ofstream(folder.PathOf(name), std::ios::binary | std::ios::app) << bytes;
+}
 
 struct TStored {
   std::string Reading;
@@ -52,10 +63,10 @@ class DictionaryEXT : public ::testing::Test {
 }  // namespace
 
 TEST_F(DictionaryEXT, LinesByFieldCount) {
-  const std::string file = Folder.Write(
-      "a.dic",
-      "カメラ\r\nﾃﾞｰﾀ,2\r\nｶﾐ,紙\r\nｶﾐ 髪\r\n\"ｶﾐ\",\"神 様\",3\r\nignored,ﾀﾍﾞ,食べ,8\r\n"
-      "a,b,c,d,e\r\n\r\n_,空,1\r\n,,1\r\nｲﾇ,_,abc\r\nｲﾇ,犬,8.6\r\n");
+  const std::string file =
+      Put(Folder, "a.dic",
+          "カメラ\r\nﾃﾞｰﾀ,2\r\nｶﾐ,紙\r\nｶﾐ 髪\r\n\"ｶﾐ\",\"神 様\",3\r\nignored,ﾀﾍﾞ,食べ,8\r\n"
+          "a,b,c,d,e\r\n\r\n_,空,1\r\n,,1\r\nｲﾇ,_,abc\r\nｲﾇ,犬,8.6\r\n");
   TDictionaryEXT dictionary("Base", file);
   EXPECT_EQ(dictionary.GetName(), "Base");
   EXPECT_EQ(dictionary.LoadedLines(), 12);
@@ -70,8 +81,9 @@ TEST_F(DictionaryEXT, LinesByFieldCount) {
 }
 
 TEST_F(DictionaryEXT, BucketsFollowTheFirstSyllable) {
-  const std::string file = Folder.Write(
-      "a.dic", "ｧｲ\r\nｯﾀ\r\nかな\r\n漢字,x\r\n!ﾋﾞｯｸﾘ\r\nabc\r\nZ\r\n9ﾀ\r\nｰｰ\r\nﾞｶ\r\nｶﾞｸ\r\n");
+  const std::string file =
+      Put(Folder, "a.dic",
+          "ｧｲ\r\nｯﾀ\r\nかな\r\n漢字,x\r\n!ﾋﾞｯｸﾘ\r\nabc\r\nZ\r\n9ﾀ\r\nｰｰ\r\nﾞｶ\r\nｶﾞｸ\r\n");
   TDictionaryEXT dictionary("Base", file);
   EXPECT_EQ(BucketOfReading(dictionary, "ｧｲ"), BucketIndex('\xB1'));  // ｱ
   EXPECT_EQ(BucketOfReading(dictionary, "ｯﾀ"), BucketIndex('\xC2'));  // ﾂ
@@ -92,7 +104,7 @@ TEST_F(DictionaryEXT, BucketsFollowTheFirstSyllable) {
 }
 
 TEST_F(DictionaryEXT, MissingFileIsCreatedEmpty) {
-  const std::string file = Folder.Path("new.usr");
+  const std::string file = Folder.PathOf("new.usr");
   TDictionaryEXT dictionary("BaseUsr", file);
   EXPECT_EQ(dictionary.LoadedLines(), 0);
   EXPECT_TRUE(AllWords(dictionary).empty());
@@ -100,8 +112,8 @@ TEST_F(DictionaryEXT, MissingFileIsCreatedEmpty) {
 }
 
 TEST_F(DictionaryEXT, AddEntryAppendsExactlyTheLineAndContainsItAtOnce) {
-  Folder.Write("a.usr", "ｲﾇ,犬,1\r\n");
-  TDictionaryEXT dictionary("BaseUsr", Folder.Path("a.usr"));
+  Put(Folder, "a.usr", "ｲﾇ,犬,1\r\n");
+  TDictionaryEXT dictionary("BaseUsr", Folder.PathOf("a.usr"));
   EXPECT_FALSE(dictionary.ContainsEntry("ｶﾒﾗ,カメラ,1"));
   EXPECT_EQ(dictionary.AddEntry("ｶﾒﾗ,カメラ,1"), 1);
   EXPECT_TRUE(dictionary.ContainsEntry("ｶﾒﾗ,カメラ,1"));
@@ -123,8 +135,8 @@ TEST_F(DictionaryEXT, AddEntryAppendsExactlyTheLineAndContainsItAtOnce) {
 }
 
 TEST_F(DictionaryEXT, AddEntryEndsAnUnterminatedLastLineFirst) {
-  Folder.Write("a.usr", "ｲﾇ,犬,1\r\nｻﾙ,猿,1");
-  TDictionaryEXT dictionary("BaseUsr", Folder.Path("a.usr"));
+  Put(Folder, "a.usr", "ｲﾇ,犬,1\r\nｻﾙ,猿,1");
+  TDictionaryEXT dictionary("BaseUsr", Folder.PathOf("a.usr"));
   EXPECT_EQ(dictionary.LoadedLines(), 2);
   EXPECT_EQ(dictionary.AddEntry("ｷｼﾞ,雉,1"), 2);
   EXPECT_EQ(Folder.Read("a.usr"), "ｲﾇ,犬,1\r\nｻﾙ,猿,1\r\nｷｼﾞ,雉,1\r\n");
@@ -132,9 +144,9 @@ TEST_F(DictionaryEXT, AddEntryEndsAnUnterminatedLastLineFirst) {
 }
 
 TEST_F(DictionaryEXT, AddEntryKeepsWhatAnotherWriterAppended) {
-  Folder.Write("a.usr", "ｲﾇ,犬,1\r\n");
-  TDictionaryEXT dictionary("BaseUsr", Folder.Path("a.usr"));
-  Folder.Append("a.usr", "ｻﾙ,猿,1\r\nｷｼﾞ,雉,1");  // the extractor, mid-session
+  Put(Folder, "a.usr", "ｲﾇ,犬,1\r\n");
+  TDictionaryEXT dictionary("BaseUsr", Folder.PathOf("a.usr"));
+  Append(Folder, "a.usr", "ｻﾙ,猿,1\r\nｷｼﾞ,雉,1");  // the extractor, mid-session
   EXPECT_EQ(dictionary.AddEntry("ｶﾒﾗ,カメラ,1"), 3);
   EXPECT_EQ(Folder.Read("a.usr"), "ｲﾇ,犬,1\r\nｻﾙ,猿,1\r\nｷｼﾞ,雉,1\r\nｶﾒﾗ,カメラ,1\r\n");
   EXPECT_EQ(dictionary.LoadedLines(), 4);
@@ -145,17 +157,17 @@ TEST_F(DictionaryEXT, AddEntryKeepsWhatAnotherWriterAppended) {
 }
 
 TEST_F(DictionaryEXT, ReloadTakesExactlyTheNewLines) {
-  Folder.Write("a.usr", "ｲﾇ,犬,1\r\n\r\n");
-  TDictionaryEXT dictionary("BaseUsr", Folder.Path("a.usr"));
+  Put(Folder, "a.usr", "ｲﾇ,犬,1\r\n\r\n");
+  TDictionaryEXT dictionary("BaseUsr", Folder.PathOf("a.usr"));
   EXPECT_EQ(dictionary.LoadedLines(), 2);
   dictionary.Reload();
   EXPECT_EQ(AllWords(dictionary).size(), 1u);
-  Folder.Append("a.usr", "ｻﾙ,猿,1\r\nｷｼﾞ,雉,1\r\n");
+  Append(Folder, "a.usr", "ｻﾙ,猿,1\r\nｷｼﾞ,雉,1\r\n");
   dictionary.Reload();
   EXPECT_EQ(AllWords(dictionary),
             (std::vector<TStored>{{"ｲﾇ", "犬", 1}, {"ｷｼﾞ", "雉", 1}, {"ｻﾙ", "猿", 1}}));
   EXPECT_EQ(dictionary.LoadedLines(), 4);
-  std::filesystem::remove(Folder.Path("a.usr"));
+  std::filesystem::remove(Folder.PathOf("a.usr"));
   dictionary.Reload();  // a file gone leaves the words
   EXPECT_EQ(dictionary.LoadedLines(), 4);
   EXPECT_EQ(AllWords(dictionary).size(), 3u);
@@ -168,7 +180,7 @@ TEST_F(DictionaryEXT, HostileFilesLoadWhatTheyCan) {
   bytes += std::string(1 << 20, 'ｱ') + "\r\n";              // a 1 MB line
   bytes += std::string(1 << 20, ',') + "\r\n";              // a 1 MB line of fields
   bytes += "\"open quote,x\r\nｷｼﾞ,雉,1";                    // no line end at the end
-  TDictionaryEXT dictionary("Base", Folder.Write("a.dic", bytes));
+  TDictionaryEXT dictionary("Base", Put(Folder, "a.dic", bytes));
   EXPECT_EQ(dictionary.LoadedLines(), 9);
   EXPECT_TRUE(dictionary.HasWord("ｲﾇ", "犬", 1));
   EXPECT_TRUE(dictionary.HasWord("ｷｼﾞ", "雉", 1));
@@ -179,8 +191,8 @@ TEST_F(DictionaryEXT, HostileFilesLoadWhatTheyCan) {
 }
 
 TEST_F(DictionaryEXT, ReadersNeverSeeAHalfAddedWord) {
-  Folder.Write("a.usr", "");
-  TDictionaryEXT dictionary("BaseUsr", Folder.Path("a.usr"));
+  Put(Folder, "a.usr", "");
+  TDictionaryEXT dictionary("BaseUsr", Folder.PathOf("a.usr"));
   constexpr int Additions = 60;
   std::atomic<bool> done{false};
   std::vector<std::thread> readers;
@@ -203,7 +215,7 @@ TEST_F(DictionaryEXT, ReadersNeverSeeAHalfAddedWord) {
     if (i % 2 == 0) {
       dictionary.AddEntry("ｶﾒﾗ,カメラ,1");
     } else {
-      Folder.Append("a.usr", "ｶﾒﾗ,カメラ,2\r\n");
+      Append(Folder, "a.usr", "ｶﾒﾗ,カメラ,2\r\n");
       dictionary.Reload();
     }
   }

@@ -4,19 +4,25 @@
 
 #include <filesystem>
 
-#include "kirimo/engine/dictionary_test_folder.h"
+#include "common/test_folder.h"
 #include "kirimo/modes/dictionary_vk.h"
 #include "kirimo/shell/app_ini.h"
 
 namespace {
 
+// A file written into the folder; its path.
+std::string Put(const TTestFolder& folder, const std::string& name, const std::string& bytes) {
+  folder.Write(name, bytes);
+  return folder.PathOf(name);
+}
+
 class DictionaryManager : public ::testing::Test {
  protected:
-  DictionaryManager() : Settings(Folder.Path("Kirimo.exe"), 500) {
-    Settings.DicFolder = Folder.Path("dic");
+  DictionaryManager() : Settings(Folder.PathOf("Kirimo.exe"), 500) {
+    Settings.DicFolder = Folder.PathOf("dic");
     Settings.BaseDic.DicName = "基本";
-    Settings.BaseDic.DicFile = Folder.Write("base.dic", "ｲﾇ,犬,1\r\n");
-    Settings.VkDicFile = Folder.Write("vk.txt", "VK_RETURN=改行\r\n");
+    Settings.BaseDic.DicFile = Put(Folder, "base.dic", "ｲﾇ,犬,1\r\n");
+    Settings.VkDicFile = Put(Folder, "vk.txt", "VK_RETURN=改行\r\n");
   }
   void SetExt(int number, std::string name, std::string file) {
     Settings.ExtDics[number - 1].DicName = std::move(name);
@@ -30,32 +36,32 @@ class DictionaryManager : public ::testing::Test {
 }  // namespace
 
 TEST_F(DictionaryManager, OpensEachDictionaryWithItsUserDictionary) {
-  SetExt(2, "Ext2", Folder.Write("ext2.txt", "ｻﾙ,猿,1\r\n"));
-  SetExt(3, "Ext3", Folder.Path("missing.dic"));
+  SetExt(2, "Ext2", Put(Folder, "ext2.txt", "ｻﾙ,猿,1\r\n"));
+  SetExt(3, "Ext3", Folder.PathOf("missing.dic"));
   TDictionaryManager manager(Settings);
-  EXPECT_TRUE(std::filesystem::is_directory(Folder.Path("dic")));
+  EXPECT_TRUE(std::filesystem::is_directory(Folder.PathOf("dic")));
   ASSERT_NE(manager.Base(), nullptr);
   EXPECT_EQ(manager.Base()->GetName(), "基本");
   EXPECT_TRUE(manager.Base()->HasWord("ｲﾇ", "犬", 1));
   ASSERT_NE(manager.BaseUser(), nullptr);
   EXPECT_EQ(manager.BaseUser()->GetName(), "BaseUsr");
-  EXPECT_EQ(manager.BaseUser()->GetFileName(), Folder.Path("base.usr"));
-  EXPECT_TRUE(std::filesystem::exists(Folder.Path("base.usr")));
+  EXPECT_EQ(manager.BaseUser()->GetFileName(), Folder.PathOf("base.usr"));
+  EXPECT_TRUE(std::filesystem::exists(Folder.PathOf("base.usr")));
   EXPECT_EQ(manager.Main(1), nullptr);
   EXPECT_EQ(manager.User(1), nullptr);
   EXPECT_EQ(manager.User(2)->GetName(), "EXT2Usr");
   // A missing main file: no dictionary, no user dictionary, no file made.
   EXPECT_EQ(manager.Main(3), nullptr);
   EXPECT_EQ(manager.User(3), nullptr);
-  EXPECT_FALSE(std::filesystem::exists(Folder.Path("missing.dic")));
-  EXPECT_FALSE(std::filesystem::exists(Folder.Path("missing.usr")));
+  EXPECT_FALSE(std::filesystem::exists(Folder.PathOf("missing.dic")));
+  EXPECT_FALSE(std::filesystem::exists(Folder.PathOf("missing.usr")));
   ASSERT_NE(manager.VirtualKeyDictionary(), nullptr);
   EXPECT_EQ(manager.VirtualKeyDictionary()->GetName(), "VK");
 }
 
 TEST_F(DictionaryManager, FindsByExactNameInOrder) {
-  SetExt(2, "Ext2", Folder.Write("ext2.dic", ""));
-  SetExt(3, "基本", Folder.Write("ext3.dic", ""));
+  SetExt(2, "Ext2", Put(Folder, "ext2.dic", ""));
+  SetExt(3, "基本", Put(Folder, "ext3.dic", ""));
   TDictionaryManager manager(Settings);
   EXPECT_EQ(manager.FindByName("Ext2"), manager.Main(2));
   EXPECT_EQ(manager.FindUserByName("Ext2"), manager.User(2));
@@ -67,7 +73,7 @@ TEST_F(DictionaryManager, FindsByExactNameInOrder) {
 }
 
 TEST_F(DictionaryManager, NoVirtualKeysWithoutAnExistingFile) {
-  Settings.VkDicFile = Folder.Path("none.txt");
+  Settings.VkDicFile = Folder.PathOf("none.txt");
   Settings.BaseDic.DicName.clear();
   TDictionaryManager manager(Settings);
   EXPECT_EQ(manager.VirtualKeyDictionary(), nullptr);
@@ -76,22 +82,22 @@ TEST_F(DictionaryManager, NoVirtualKeysWithoutAnExistingFile) {
 }
 
 TEST_F(DictionaryManager, ApplySettingsReopensOnlyWhatChanged) {
-  SetExt(1, "Ext1", Folder.Write("ext1.dic", "ｻﾙ,猿,1\r\n"));
-  SetExt(2, "Ext2", Folder.Write("ext2.dic", ""));
+  SetExt(1, "Ext1", Put(Folder, "ext1.dic", "ｻﾙ,猿,1\r\n"));
+  SetExt(2, "Ext2", Put(Folder, "ext2.dic", ""));
   TDictionaryManager manager(Settings);
   TDictionaryEXT* base = manager.Base();
   TDictionaryEXT* ext1 = manager.Main(1);
   SetExt(2, "Renamed", Settings.ExtDics[1].DicFile);
-  SetExt(3, " Ext3 ", " " + Folder.Path("new.dic") + " ");  // need not exist; trimmed
-  Settings.BaseDic.DicName = "Other";                       // the base is never re-opened
+  SetExt(3, " Ext3 ", " " + Folder.PathOf("new.dic") + " ");  // need not exist; trimmed
+  Settings.BaseDic.DicName = "Other";                         // the base is never re-opened
   manager.ApplySettings();
   EXPECT_EQ(manager.Base(), base);
   EXPECT_EQ(manager.Main(1), ext1);
   EXPECT_EQ(manager.Main(2)->GetName(), "Renamed");
   ASSERT_NE(manager.Main(3), nullptr);
   EXPECT_EQ(manager.Main(3)->GetName(), "Ext3");
-  EXPECT_EQ(manager.User(3)->GetFileName(), Folder.Path("new.usr"));
-  EXPECT_TRUE(std::filesystem::exists(Folder.Path("new.dic")));
+  EXPECT_EQ(manager.User(3)->GetFileName(), Folder.PathOf("new.usr"));
+  EXPECT_TRUE(std::filesystem::exists(Folder.PathOf("new.dic")));
   SetExt(1, "", "");  // a group left empty closes the dictionary
   manager.ApplySettings();
   EXPECT_EQ(manager.Main(1), nullptr);

@@ -3,14 +3,20 @@
 #include <gtest/gtest.h>
 
 #include "common/virtual_key.h"
-#include "kirimo/engine/dictionary_test_folder.h"
+#include "common/test_folder.h"
 
 namespace {
 
+// A file written into the folder; its path.
+std::string Put(const TTestFolder& folder, const std::string& name, const std::string& bytes) {
+  folder.Write(name, bytes);
+  return folder.PathOf(name);
+}
+
 class DictionaryVK : public ::testing::Test {
  protected:
-  TDictionaryVK Make(std::string_view contents) {
-    return TDictionaryVK("VK", Folder.Write("vk.txt", contents));
+  TDictionaryVK Make(const std::string& contents) {
+    return TDictionaryVK("VK", Put(Folder, "vk.txt", contents));
   }
   TTestFolder Folder;
 };
@@ -50,7 +56,7 @@ TEST_F(DictionaryVK, DoubleByteLabelsKeepTheirTrailBytes) {
 }
 
 TEST_F(DictionaryVK, MissingFileIsCreatedEmpty) {
-  TDictionaryVK keys("VK", Folder.Path("none.txt"));
+  TDictionaryVK keys("VK", Folder.PathOf("none.txt"));
   EXPECT_TRUE(keys.GetLabels().empty());
   EXPECT_EQ(Folder.Read("none.txt"), "");
 }
