@@ -1,0 +1,97 @@
+#pragma once
+// The phrases that match the keys typed so far, grouped by the vowel column of
+// their first reading character, and the ordered, de-duplicated candidate
+// strings selected from them for the list box.
+//
+// A list may delegate to a source list (a cached first-key list): it then
+// answers and acts as the source does, so one cached list can be shown at
+// several stack levels without being owned by any of them.
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/string_list.h"
+#include "kirimo/engine/candidate_index.h"
+#include "kirimo/language/phrase.h"
+#include "kirimo/language/phrase_pool.h"
+
+class TPhraseList {
+ public:
+  static constexpr int GroupCount = 6;
+  using TPhrases = std::vector<const TPhrase*>;
+
+  TPhraseList() = default;
+  // A list that delegates everything to source, which must outlive it.
+  explicit TPhraseList(TPhraseList* source) : Source(source) {}
+  TPhraseList(const TPhraseList&) = delete;
+  TPhraseList& operator=(const TPhraseList&) = delete;
+
+  bool Delegates() const { return Source != nullptr; }
+
+  // Where the nodes of this list's phrases live; they are freed with the list.
+  TPhrasePool& Pool();
+
+  void Add(const TPhrase* phrase);
+  // For syllable mode: the longest phrase is measured by its normalised reading.
+  void AddSyllable(const TPhrase* phrase);
+
+  // The phrases of the last selection in group order (before any, as added).
+  const TPhrase* GetItem(std::size_t index) const;
+  std::size_t Count() const;
+  int MaxLength() const;
+  // The group of the first character of text.
+  const TPhrases& GroupOfLetter(std::string_view text) const;
+
+  // Every selection answers the list's candidates.
+  const TStringList& SelectAll();
+  const TStringList& SelectByLength(int depth);
+  const TStringList& SelectByRange(int shortest, int longest);
+  const TStringList& SelectSyllable(int depth);
+  const TStringList& NarrowByVowel(std::string_view letter, int depth);
+
+  const TStringList& Candidates() const;
+  // The phrase a candidate came from (the first of its notation).
+  const TPhrase* CandidatePhrase(std::size_t index) const;
+
+  const std::string& GetAnchor() const;
+  void SetAnchor(std::string_view anchor);
+  int GetSavedIndex() const;
+  void SetSavedIndex(int index);
+  // Index of the first candidate of the anchor letter.
+  int AnchorTopIndex();
+  // Moves the anchor to the next initial letter; answers its first candidate.
+  int NextAnchor();
+
+ private:
+  enum class TMeasure { KeyLength, SyllableLength };
+
+  void AddTo(const TPhrase* phrase, int length);
+  void StartSelection();
+  void Take(const TPhrase* phrase);
+  bool MoreThanFive() const { return CandidateTexts.size() > 5; }
+  static int Measure(const TPhrase* phrase, TMeasure measure);
+  void GatherAll(TMeasure measure);
+  void CollectFrom(int shortest, int longest, TMeasure measure);
+  void SortCandidates(bool byReading);
+
+  TPhraseList* Source = nullptr;
+  TPhrasePool Nodes;
+  std::array<TPhrases, GroupCount> Groups;
+  TPhrases All;
+  TStringList CandidateTexts;
+  TPhrases CandidatePhrases;
+  TCandidateIndex Index;
+  std::vector<int> Lengths;  // the measured length of each phrase of All
+  std::string SortText;      // the readings being sorted, end to end
+  std::vector<std::size_t> SortEnds;
+  std::string Anchor;
+  int TopIndex = 0;
+  int SavedIndex = -1;
+  int LongestLength = 0;
+};
+
+// Group (1-6) of a reading's first byte: the vowel column of a kana, the
+// position of a Latin letter within its key; 6 for the rest and for "".
+int GroupOfReading(std::string_view reading);
