@@ -16,9 +16,8 @@ using TGroupTable = std::array<std::uint8_t, 256>;
 TGroupTable MakeGroupTable() {
   TGroupTable table;
   table.fill(6);
-  const char* const Members[] = {
-      "ｧｬｰｱｶｻﾀﾅﾊﾏﾔﾗﾜ0ADGJMPTW", "ｨｲｷｼﾁﾆﾋﾐﾘBEHKNQUX", "ｩｭｯｳｸｽﾂﾇﾌﾑﾕﾙﾝCFILORVY",
-      "ｪｴｹｾﾃﾈﾍﾒﾚSZ", "ｦｫｮｵｺｿﾄﾉﾎﾓﾖﾛ"};
+  const char* const Members[] = {"ｧｬｰｱｶｻﾀﾅﾊﾏﾔﾗﾜ0ADGJMPTW", "ｨｲｷｼﾁﾆﾋﾐﾘBEHKNQUX",
+                                 "ｩｭｯｳｸｽﾂﾇﾌﾑﾕﾙﾝCFILORVY", "ｪｴｹｾﾃﾈﾍﾒﾚSZ", "ｦｫｮｵｺｿﾄﾉﾎﾓﾖﾛ"};
   for (int group = 5; group >= 1; --group) {
     for (const char* c = Members[group - 1]; *c != 0; ++c) {
       table[static_cast<unsigned char>(*c)] = static_cast<std::uint8_t>(group);
@@ -134,9 +133,8 @@ void TPhraseList::Take(const TPhrase* phrase) {
 }
 
 int TPhraseList::Measure(const TPhrase* phrase, TMeasure measure) {
-  return measure == TMeasure::KeyLength
-             ? phrase->GetKeyLength()
-             : static_cast<int>(phrase->GetNormalizedReading().size());
+  return measure == TMeasure::KeyLength ? phrase->GetKeyLength()
+                                        : static_cast<int>(phrase->GetNormalizedReading().size());
 }
 
 // Walks the groups once into All, measuring each phrase; later passes reuse both.
@@ -149,8 +147,8 @@ void TPhraseList::GatherAll(TMeasure measure) {
   }
 }
 
-// Takes the phrases of length depth; while five or fewer candidates are found,
-// those of the next length too.
+// Takes the phrases whose length lies in the range; while five or fewer
+// candidates are found, moves the range on by one as long as a phrase reaches it.
 void TPhraseList::CollectFrom(int shortest, int longest, TMeasure measure) {
   if (LongestLength < longest) return;
   GatherAll(measure);
@@ -174,21 +172,23 @@ const TStringList& TPhraseList::SelectAll() {
   return CandidateTexts;
 }
 
-const TStringList& TPhraseList::SelectByLength(int depth) {
-  if (Source) return Source->SelectByLength(depth);
+// Row mode measures phrases by key letters, syllable mode by normalised reading bytes.
+const TStringList& TPhraseList::SelectByMeasure(int depth, TMeasure measure) {
   StartSelection();
-  if (depth > 0) CollectFrom(depth, depth, TMeasure::KeyLength);
+  if (depth > 0) CollectFrom(depth, depth, measure);
   if (depth > 1) SortCandidates(true);
   return CandidateTexts;
+}
+
+const TStringList& TPhraseList::SelectByLength(int depth) {
+  if (Source) return Source->SelectByLength(depth);
+  return SelectByMeasure(depth, TMeasure::KeyLength);
 }
 
 const TStringList& TPhraseList::SelectSyllable(int depth) {
   // A delegating list shows its cached list as row mode does.
   if (Source) return Source->SelectByLength(depth);
-  StartSelection();
-  if (depth > 0) CollectFrom(depth, depth, TMeasure::SyllableLength);
-  if (depth > 1) SortCandidates(true);
-  return CandidateTexts;
+  return SelectByMeasure(depth, TMeasure::SyllableLength);
 }
 
 const TStringList& TPhraseList::SelectByRange(int shortest, int longest) {

@@ -74,6 +74,7 @@ class TPhraseList {
   static int Measure(const TPhrase* phrase, TMeasure measure);
   void GatherAll(TMeasure measure);
   void CollectFrom(int shortest, int longest, TMeasure measure);
+  const TStringList& SelectByMeasure(int depth, TMeasure measure);
   void SortCandidates(bool byReading);
 
   TPhraseList* Source = nullptr;
