@@ -106,7 +106,8 @@ TEST_F(PhraseList, ManyCandidatesStayUnique) {
   // Enough to make the candidate index grow several times.
   std::deque<std::string> texts;
   for (int i = 0; i < 500; ++i) {
-    texts.push_back("ｶ" + std::to_string(i % 250));
+    std::string& text = texts.emplace_back("ｶ");
+    text += std::to_string(i % 250);
     Add("ｶｷ", texts.back().c_str());
   }
   EXPECT_EQ(List.SelectByLength(2).size(), 250u);
