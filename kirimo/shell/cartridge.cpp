@@ -103,6 +103,14 @@ void TCartridge::NextKeyLayout() {
   }
 }
 
+void TCartridge::SetStartUpLayout(int index) {
+  auto within = [index](std::size_t count) {
+    return index >= 0 && index < static_cast<int>(count) ? index : 0;
+  };
+  LayoutIndex = within(KeyLayouts.size());
+  GridIndex = within(GridLayouts.size());
+}
+
 std::string TCartridge::GetGridLetters() const {
   if (GridIndex < 0 || GridIndex >= static_cast<int>(GridLayouts.size())) return {};
   return GridLayouts[GridIndex];

@@ -64,6 +64,9 @@ class TCartridge {
   // asks for those of the key string's last letter. None leaves them blank.
   virtual std::optional<TStringList> GetVowelLabels(std::string_view caption);
   virtual void NextKeyLayout();
+  // Starts both the key captions and the grid at set index; an index that
+  // names no set starts at the first, so the "#" key never goes blank.
+  void SetStartUpLayout(int index);
   virtual bool UsesVowelKeys() const;
   // Runs SaveState on the calling thread when the worker is idle.
   void SaveWhenIdle();

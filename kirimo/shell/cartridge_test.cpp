@@ -227,6 +227,15 @@ TEST_F(CartridgeTest, NextKeyLayoutCyclesKeysOrGridByMode) {
   EXPECT_EQ(Cartridge->LayoutIndex, 1);
 }
 
+TEST_F(CartridgeTest, StartUpLayoutOutOfRangeStartsAtTheFirstSet) {
+  Cartridge->SetStartUpLayout(2);
+  EXPECT_EQ(Cartridge->LayoutIndex, 2);
+  EXPECT_EQ(Cartridge->GridIndex, 0);  // two grid strings only
+  Cartridge->SetStartUpLayout(7);
+  EXPECT_EQ(Cartridge->GetKeyLabels(), TStringList(12, "a"));
+  EXPECT_EQ(Cartridge->GetGridLetters(), "ｱｲｳ");
+}
+
 TEST_F(CartridgeTest, StepCountStopsAtTheAccumulateMark) {
   EXPECT_EQ(Cartridge->StepCount(), 0);
   Cartridge->SetKeyLetters({"", "ｶ", "/", "ｻ"});
