@@ -1,0 +1,78 @@
+#pragma once
+// Between the keypad window and the cartridges: decides which cartridge gets
+// a gesture and how. Japanese cartridges (any kind but "NM" and "VK") get
+// queued operations, and the follow group gets them first; the alphanumeric
+// and virtual-key cartridges are called directly. Keeps the input history
+// that the ">" key replays. UI thread only.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/string_list.h"
+#include "kirimo/shell/operation.h"
+#include "kirimo/shell/search_form_controller_history.h"
+
+class TCartridge;
+class TFollowGroup;
+class TRevolver;
+class TSearchFormView;
+
+class TSearchFormController {
+ public:
+  // Makes a new cartridge set: at creation and for RebuildCartridges.
+  using TRevolverFactory = std::function<std::unique_ptr<TRevolver>()>;
+
+  // What the status bar says when the settings give no input mode at all.
+  static constexpr std::string_view NoModeText = "入力モードが設定されていません";
+
+  // A factory that fails leaves the keypad without modes, not broken.
+  TSearchFormController(TSearchFormView& form, TRevolverFactory makeRevolver);
+  ~TSearchFormController();
+  TSearchFormController(const TSearchFormController&) = delete;
+  TSearchFormController& operator=(const TSearchFormController&) = delete;
+
+  void ClearKeys();
+  void SwitchCartridge();
+  void SelectCandidate(int index);
+  void KeyInput(std::string_view text);
+  void VowelInput(std::string_view text);
+  void SyllableInput(std::string_view text);
+  void BackStep();
+  void ForwardStep();
+  TStringList CurrentKeyLabels() const;
+  std::optional<TStringList> VowelLabelsFor(std::string_view text) const;
+  std::string CurrentGridLetters() const;
+  void NextLayout();
+  void AcceptCandidate();
+  void ReloadUserDictionaries();
+  void RebuildCartridges();
+  void SaveAll();
+  void IdleTick();
+  void StopIdle();
+  void ResetIdle();
+  void ResetHistory() { History.Reset(); }
+
+  // Null when no input mode is configured.
+  TCartridge* GetCurrent() const { return Current; }
+  const TInputHistory& GetHistory() const { return History; }
+  // Blocks until every cartridge's worker is idle (headless use).
+  void WaitUntilIdle() const;
+
+ private:
+  // A revolver from the factory, its current cartridge plugged in; on failure none.
+  void LoadRevolver();
+  void PlugIn();
+  bool IsJapanese() const;
+  // Posts to the follow group first, then to Current, for vowels and syllables.
+  void StepInput(char tag, TOperationKind kind, std::string_view text);
+  void AlignFollowers();
+
+  TSearchFormView& Form;
+  TRevolverFactory MakeRevolver;
+  std::unique_ptr<TRevolver> Revolver;
+  TFollowGroup* Group = nullptr;
+  TCartridge* Current = nullptr;
+  TInputHistory History;
+};

@@ -1,0 +1,43 @@
+#include "kirimo/shell/search_form_controller_history.h"
+
+void TInputHistory::Reset() {
+  Steps.assign(1, "!");
+  Index = 0;
+}
+
+void TInputHistory::Write(std::string entry) {
+  ++Index;
+  if (Index >= static_cast<int>(Steps.size())) {
+    Index = static_cast<int>(Steps.size());
+    Steps.push_back(std::move(entry));
+  } else {
+    Steps[Index] = std::move(entry);
+  }
+}
+
+void TInputHistory::RecordKey(std::string_view text) {
+  Write("K" + std::string(text));
+  int next = Index + 1;
+  if (next < static_cast<int>(Steps.size()) - 1 && Steps[next].starts_with('V')) {
+    Steps.erase(Steps.begin() + next);
+  }
+}
+
+void TInputHistory::RecordStep(char tag, std::string_view text) {
+  Write(std::string(1, tag) + std::string(text));
+}
+
+void TInputHistory::Back() {
+  if (Index <= 0) return;
+  Index -= Steps[Index].starts_with('V') ? 2 : 1;
+  // A vowel at the very start refined no key: never step before the marker.
+  if (Index < 0) Index = 0;
+}
+
+std::optional<TInputHistory::TStep> TInputHistory::Forward() {
+  if (Index + 1 >= static_cast<int>(Steps.size())) return std::nullopt;
+  ++Index;
+  const std::string& entry = Steps[Index];
+  if (entry.empty()) return TStep{'\0', ""};
+  return TStep{entry[0], entry.substr(1)};
+}
