@@ -1,0 +1,235 @@
+#include "kirimo/engine/cartridge_ext.h"
+
+#include <array>
+#include <utility>
+
+#include "common/comma_list.h"
+#include "common/key_encoding.h"
+#include "common/profile_file.h"
+#include "kirimo/shell/app_ini.h"
+#include "kirimo/engine/dictionary_ext.h"
+#include "kirimo/language/connect.h"
+#include "kirimo/modes/symbol_list_file.h"
+
+namespace {
+
+struct TCaptionLetter {
+  std::string_view Caption;
+  std::string_view Letter;
+};
+
+constexpr std::array<TCaptionLetter, 21> CaptionLetters = {{
+    {"@", "@"},    {"ABC", "A"}, {"DEF", "D"},  {"GHI", "G"}, {"JKL", "J"}, {"MNO", "M"},
+    {"PQRS", "P"}, {"TUV", "T"}, {"WXYZ", "W"}, {"0", "0"},   {"あ", "ｱ"},  {"か", "ｶ"},
+    {"さ", "ｻ"},   {"た", "ﾀ"},  {"な", "ﾅ"},   {"は", "ﾊ"},  {"ま", "ﾏ"},  {"や", "ﾔ"},
+    {"ら", "ﾗ"},   {"ー", "ｰ"},  {"わ", "ﾜ"},
+}};
+
+struct TLetterRow {
+  std::string_view Letter;
+  std::string_view Row;
+  std::string_view VowelCaptions;
+};
+
+constexpr std::array<TLetterRow, 21> LetterRows = {{
+    {"ｱ", "ｱｲｳｴｵ", "あ,い,う,え,お"},
+    {"ｶ", "ｶｷｸｹｺ", "か,き,く,け,こ"},
+    {"ｻ", "ｻｼｽｾｿ", "さ,し,す,せ,そ"},
+    {"ﾀ", "ﾀﾁﾂﾃﾄ", "た,ち,つ,て,と"},
+    {"ﾅ", "ﾅﾆﾇﾈﾉ", "な,に,ぬ,ね,の"},
+    {"ﾊ", "ﾊﾋﾌﾍﾎ", "は,ひ,ふ,へ,ほ"},
+    {"ﾏ", "ﾏﾐﾑﾒﾓ", "ま,み,む,め,も"},
+    {"ﾔ", "ﾔﾕﾖ", "や,ゆ,よ"},
+    {"ﾗ", "ﾗﾘﾙﾚﾛ", "ら,り,る,れ,ろ"},
+    {"ﾜ", "ﾜｦﾝ", "わ,を,ん"},
+    {"ｰ", "ｰ", ""},
+    {"@", "@", ""},
+    {"A", "ABC", "A,B,C"},
+    {"D", "DEF", "D,E,F"},
+    {"G", "GHI", "G,H,I"},
+    {"J", "JKL", "J,K,L"},
+    {"M", "MNO", "M,N,O"},
+    {"P", "PQRS", "P,Q,R,S"},
+    {"T", "TUV", "T,U,V"},
+    {"W", "WXYZ", "W,X,Y,Z"},
+    {"0", "0123456789", "0"},
+}};
+
+const TLetterRow* FindRow(std::string_view letter) {
+  if (letter.empty()) return nullptr;
+  for (const TLetterRow& row : LetterRows) {
+    if (row.Letter == letter.substr(0, 1)) return &row;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::string TCartridgeEXT::KeyLetterOfCaption(std::string_view caption) {
+  for (const TCaptionLetter& entry : CaptionLetters) {
+    if (entry.Caption == caption) return std::string(entry.Letter);
+  }
+  return {};
+}
+
+std::string_view TCartridgeEXT::RowOf(std::string_view letter) {
+  const TLetterRow* row = FindRow(letter);
+  return row ? row->Row : std::string_view();
+}
+
+TCartridgeEXT::TCartridgeEXT(const TAppIni& settings, TOutputOperations& output)
+    : TCartridge("EXT", settings, output) {
+  BuildKeyLayouts();
+  // The root: no key letter, one empty phrase, and the history as its list.
+  auto root = std::make_unique<TPhraseList>();
+  root->Add(root->Pool().New());
+  root->SelectAll();
+  PhraseLists.push_back(std::move(root));
+  KeyLetters.push_back("");
+  CandidateLists.push_back(Borrow(History));
+  Connector = &GetConnect();
+  ParticleDic = &Connector->ParticleDic();
+  Stock = std::make_unique<TPhraseListStock>();
+  IdleGridMode = GridOn();
+}
+
+TCartridgeEXT::~TCartridgeEXT() {
+  // The worker may still be inside an operation: it stops at its next word.
+  StopWorker();
+  std::lock_guard lock(StateMutex);
+  SaveHistory();
+  // Levels continue the phrases of the cached lists: free them first.
+  PhraseLists.clear();
+  RetiredStocks.clear();
+  Stock.reset();
+}
+
+void TCartridgeEXT::BuildKeyLayouts() {
+  KeyLayouts = {SplitCommaList("あ,か,さ,た,な,は,ま,や,ら,ー,わ,A"),
+                SplitCommaList("@,ABC,DEF,GHI,JKL,MNO,PQRS,TUV,WXYZ,,0,あ")};
+  GridLayouts = {"ｱｶｻﾀﾅﾊﾏﾔﾗﾜｲｷｼﾁﾆﾋﾐﾕﾘｦｳｸｽﾂﾇﾌﾑﾖﾙﾝｴｹｾﾃﾈﾍﾒﾞﾚｰｵｺｿﾄﾉﾎﾓﾟﾛA",
+                 "@ABCDEFGHIJKLMNOPQRSTUVWXYZ   0123456789         ｱ"};
+  LayoutIndex = 0;
+  GridIndex = 0;
+}
+
+void TCartridgeEXT::SetActive(bool active) {
+  // Under the lock, so no worker update is half-way when the controls go.
+  std::lock_guard lock(StateMutex);
+  if (SymbolList) SymbolList->ReleaseModifiers();
+  TCartridge::SetActive(active);
+}
+
+void TCartridgeEXT::AttachListBox(TCandidateListView& listBox) {
+  std::lock_guard lock(StateMutex);
+  TCartridge::AttachListBox(listBox);
+  HideSymbolList();
+}
+
+void TCartridgeEXT::AttachNamePanel(TNamePanelView& panel) {
+  std::lock_guard lock(StateMutex);
+  TCartridge::AttachNamePanel(panel);
+  if (Dictionary) {
+    WithNamePanel([this](TNamePanelView& view) { view.SetCaption(Dictionary->GetName()); });
+  }
+}
+
+bool TCartridgeEXT::HandlesForward() const {
+  std::lock_guard lock(StateMutex);
+  return SymbolListShown;
+}
+
+void TCartridgeEXT::SetDictionary(TDictionary* dictionary) {
+  std::lock_guard lock(StateMutex);
+  TCartridge::SetDictionary(dictionary);
+  MainDictionary = dynamic_cast<const TDictionaryEXT*>(dictionary);
+}
+
+void TCartridgeEXT::SetUserDictionary(TDictionaryEXT* dictionary) {
+  std::lock_guard lock(StateMutex);
+  UserDictionary = dictionary;
+}
+
+void TCartridgeEXT::SetSymbolList(const std::string& name) {
+  std::lock_guard lock(StateMutex);
+  HideSymbolList();
+  SymbolList.reset();
+  SymbolItems = nullptr;
+  if (name.empty()) return;
+  SymbolList =
+      std::make_unique<TSymbolListFile>(TProfileFile(Settings.IniPath), name, Output, Clock);
+  SymbolItems = &SymbolList->Items();
+}
+
+std::optional<TStringList> TCartridgeEXT::GetVowelLabels(std::string_view keyCaption) {
+  std::string letter;
+  std::string keyString = GetKeyString();
+  if (!keyCaption.empty()) {
+    letter = KeyLetterOfCaption(keyCaption);
+  } else if (!keyString.empty()) {
+    letter = ToKeyString(keyString.substr(keyString.size() - 1));
+  }
+  const TLetterRow* row = FindRow(letter);
+  if (row && !row->VowelCaptions.empty()) return SplitCommaList(row->VowelCaptions);
+  TStringList captions;
+  for (const TSubButton& button : Settings.SubButtons) captions.push_back(button.Caption);
+  return captions;
+}
+
+bool TCartridgeEXT::GridOn() const { return Settings.Use50Key; }
+
+TStringList TCartridgeEXT::HistorySnapshot() const {
+  std::lock_guard lock(StateMutex);
+  return History;
+}
+
+int TCartridgeEXT::RowPosition() const {
+  std::lock_guard lock(StateMutex);
+  return RowPrebuildPos;
+}
+
+int TCartridgeEXT::SyllablePosition() const {
+  std::lock_guard lock(StateMutex);
+  return SyllablePrebuildPos;
+}
+
+int TCartridgeEXT::StackDepth() const {
+  std::lock_guard lock(StateMutex);
+  return static_cast<int>(PhraseLists.size()) - 1;
+}
+
+void TCartridgeEXT::Show(const TStringList& list, int topIndex, int selected) {
+  if (!Active) return;
+  WithListBox([&](TCandidateListView& view) {
+    view.SetItems(list);
+    view.SetTopIndex(topIndex);
+    if (selected >= 0) view.SetSelected(selected, true);
+    view.SetItemIndex(selected);
+  });
+}
+
+void TCartridgeEXT::ShowFromWorker(const TStringList& list, int topIndex, int selected) {
+  // A burst of keys repaints once, after its last key.
+  if (QueueEmpty()) Show(list, topIndex, selected);
+}
+
+int TCartridgeEXT::SelectedIndex() {
+  int index = -1;
+  WithListBox([&index](TCandidateListView& view) { index = view.SelectedIndex(); });
+  return index;
+}
+
+std::string TCartridgeEXT::ItemText(int index) {
+  std::string text;
+  WithListBox([&](TCandidateListView& view) { text = view.ItemText(index); });
+  return text;
+}
+
+std::string TCartridgeEXT::SelectedText() {
+  int index = SelectedIndex();
+  return index < 0 ? std::string() : ItemText(index);
+}
+
+void TCartridgeEXT::Deselect() {
+  WithListBox([](TCandidateListView& view) { view.ClearSelection(); });
+}

@@ -1,0 +1,119 @@
+// Forward: the variants list (widths, cases and kana forms of a candidate),
+// the jump to the next initial letter, and the symbol list at the root.
+#include <algorithm>
+
+#include "common/ascii_case.h"
+#include "common/char_class.h"
+#include "common/cp932.h"
+#include "common/kana_conversion.h"
+#include "kirimo/engine/cartridge_ext.h"
+#include "kirimo/language/phrase.h"
+#include "kirimo/modes/symbol_list_file.h"
+
+namespace {
+
+// Only single-byte letters fold; a trail byte that looks like a letter stays.
+std::string ToLowerAscii(std::string_view text) {
+  std::string result;
+  ForEachChar(text, [&result](std::string_view c) {
+    if (c.size() == 1 && c[0] >= 'A' && c[0] <= 'Z') {
+      result += static_cast<char>(c[0] - 'A' + 'a');
+    } else {
+      result += c;
+    }
+  });
+  return result;
+}
+
+std::string FullLower(std::string_view text) {
+  return ToFullWidth(ToLowerAscii(ToHalfWidth(text)));
+}
+std::string FullUpper(std::string_view text) {
+  return ToFullWidth(ToUpperAscii(ToHalfWidth(text)));
+}
+
+}  // namespace
+
+void TCartridgeEXT::BuildVariants(const std::string& s) {
+  Variants.clear();
+  auto add = [this](const std::string& text) {
+    if (std::find(Variants.begin(), Variants.end(), text) == Variants.end()) {
+      Variants.push_back(text);
+    }
+  };
+  std::string half = ToHalfWidth(s);
+  if (!s.empty() && IsAllLetters(s)) {
+    std::string capital = ToLowerAscii(half);
+    capital = ToUpperAscii(capital.substr(0, 1)) + capital.substr(1);
+    add(capital);
+    add(ToFullWidth(capital));
+    add(ToLowerAscii(half));
+    add(ToFullWidth(ToLowerAscii(half)));
+    add(ToUpperAscii(half));
+    add(ToFullWidth(ToUpperAscii(half)));
+  }
+  add(ToLowerAscii(half));
+  add(ToUpperAscii(half));
+  add(FullLower(s));
+  add(FullUpper(s));
+  std::string hiragana = ToHiragana(s);
+  add(hiragana);
+  add(ToKatakana(hiragana));
+  add(ToHalfWidth(ToKatakana(hiragana)));
+  TPhraseList& top = TopList();
+  for (std::size_t i = 0; i < top.Count(); ++i) {
+    const TPhrase* phrase = top.GetItem(i);
+    if (phrase->GetNotation() != hiragana) continue;
+    std::string reading = phrase->GetReading();
+    std::string full = ToFullWidth(reading);
+    std::string fullHiragana = ToHiragana(full);
+    add(reading);
+    add(ToLowerAscii(reading));
+    add(ToUpperAscii(reading));
+    add(full);
+    add(FullLower(full));
+    add(FullUpper(full));
+    add(fullHiragana);
+    add(FullLower(fullHiragana));
+    add(FullUpper(fullHiragana));
+  }
+}
+
+void TCartridgeEXT::ShowVariants() {
+  VariantsShown = true;
+  Show(Variants, 0, -1);
+}
+
+void TCartridgeEXT::Forward() {
+  std::lock_guard lock(StateMutex);
+  if (VariantsShown) return;
+  std::string selected = SelectedText();
+  bool hasSelection = SelectedIndex() >= 0;
+  if (KeysEntered()) {
+    if (GridOn() || PhraseMode) {
+      if (!hasSelection) return;
+      BuildVariants(selected);
+      ShowVariants();
+    } else if (Active) {
+      int top = TopList().NextAnchor();
+      int first = TopList().AnchorTopIndex();
+      WithListBox([&](TCandidateListView& view) {
+        view.SetTopIndex(top);
+        view.ClearSelection();
+        view.SetSelected(first, true);
+        view.SetItemIndex(first);
+      });
+    }
+  } else if (hasSelection) {
+    if (SymbolList && SymbolList->IsDateTimeLabel(selected)) {
+      selected = SymbolList->FormatDateTimeOf(selected);
+    }
+    std::string full = ToFullWidth(selected);
+    Variants = {full};
+    std::string half = ToHalfWidth(full);
+    if (half != full) Variants.push_back(half);
+    ShowVariants();
+  } else if (Active) {
+    ToggleSymbolList();
+  }
+}
