@@ -1,6 +1,6 @@
 // kirimo_bench_cartridge [DICTIONARY_FILE]
 // The Japanese cartridge's worker time per operation on a real dictionary
-// (the generated base dictionary, or a synthetic one of its size): the first
+// (the generated base dictionary dist/dic/Base.dic by default): the first
 // key of every row with an empty and with a filled cache, each later key of
 // real words typed key by key in row, syllable and phrase mode, and a whole
 // idle prebuild. Prints median, 99th percentile and maximum per group, and
@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <thread>
@@ -61,24 +60,6 @@ std::string CaptionOf(char letter) {
     if (!key.empty() && key[0] == letter) return caption;
   }
   return {};
-}
-
-std::string WriteSynthetic(const std::filesystem::path& path) {
-  std::ofstream file(path, std::ios::binary);
-  unsigned state = 12345;
-  auto next = [&state](unsigned range) {
-    state = state * 1103515245u + 12345u;
-    return (state >> 16) % range;
-  };
-  const int types[] = {1, 1, 1, 1, 2, 8, 12, 21, 22};
-  for (int i = 0; i < 400000; ++i) {
-    std::string line;
-    for (unsigned k = 2 + next(7); k > 0; --k) line += static_cast<char>(0xB1 + next(45));
-    line.append(",語").append(std::to_string(i)).append(",");
-    line.append(std::to_string(types[next(9)])).append("\r\n");
-    file << line;
-  }
-  return path.string();
 }
 
 class TBench {
@@ -135,7 +116,12 @@ int main(int argc, char** argv) {
   std::filesystem::path folder = std::filesystem::temp_directory_path() / "kirimo_bench_cartridge";
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
-  std::string dictionary = argc > 1 ? argv[1] : WriteSynthetic(folder / "synthetic.dic");
+  std::string dictionary = argc > 1 ? argv[1] : "dist/dic/Base.dic";
+  if (!std::filesystem::exists(dictionary)) {
+    std::fprintf(stderr, "no dictionary %s: run make run, or name a dictionary file\n",
+                 dictionary.c_str());
+    return 1;
+  }
   std::printf("dictionary: %s\n", dictionary.c_str());
   TBench bench(folder, dictionary);
   std::string_view rows = TCartridgeEXT::RowLetters;
