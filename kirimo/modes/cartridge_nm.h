@@ -1,0 +1,57 @@
+#pragma once
+// The alphanumeric mode: digits and letter groups on the keys, single letters on
+// the vowel buttons, ASCII characters on the grid, and fixed pages of phrases
+// and symbols in the list (the first may be a symbol list). It keeps no key
+// string and looks nothing up; the controller calls it on the UI thread.
+#include <memory>
+#include <string_view>
+
+#include "kirimo/modes/clock.h"
+#include "kirimo/modes/symbol_list_file.h"
+#include "kirimo/shell/cartridge.h"
+
+class TProfileFile;
+
+class TCartridgeNM : public TCartridge {
+ public:
+  // Reads the pages from the settings file; the clock must outlive the cartridge.
+  TCartridgeNM(const TAppIni& settings, TOutputOperations& output, const TClock& clock);
+  ~TCartridgeNM() override;
+
+  void SetActive(bool active) override;
+  // The page shown.
+  TStringList GetCandidateList() const override;
+  void AttachNamePanel(TNamePanelView& namePanel) override;
+  void SelectCandidate(int index) override;
+  void SendSelected() override {}
+  void Back() override;
+  void Forward() override;
+  // A long press on a symbol of the symbol page offers its two width forms.
+  void Accumulate() override;
+  void Clear() override;
+  void InputKey(std::string_view caption) override;
+  void InputVowel(std::string_view caption) override;
+  std::optional<TStringList> GetVowelLabels(std::string_view caption) override;
+  bool UsesVowelKeys() const override { return true; }
+  void InputSyllable(std::string_view text) override;
+
+  int PageIndex() const { return Page; }
+  int PageCount() const;
+  bool WidthChoiceShown() const { return WidthShown; }
+
+ protected:
+  void BuildKeyLayouts() override;
+
+ private:
+  void LoadPages(const TProfileFile& profile, const TClock& clock);
+  void AddPage(TStringList items);
+  void ShowPage();
+  void ReleaseModifiers() const;
+  // Letters and digits go as key presses, anything else as text.
+  void PressOrSend(std::string_view text);
+
+  int Page = 0;
+  bool WidthShown = false;
+  TStringList WidthChoices;  // full-width form, then half-width
+  std::unique_ptr<TSymbolListFile> SymbolList;
+};
