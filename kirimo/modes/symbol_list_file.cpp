@@ -4,25 +4,9 @@
 #include "common/comma_list.h"
 #include "common/virtual_key.h"
 #include "kirimo/modes/date_time_format.h"
+#include "kirimo/modes/modifier_keys.h"
 
 namespace {
-
-constexpr int ShiftKey = 16;
-constexpr int CtrlKey = 17;
-constexpr int AltKey = 18;
-
-std::uint8_t ModifierBit(int virtualKey) {
-  switch (virtualKey) {
-    case ShiftKey:
-      return 1;
-    case AltKey:
-      return 2;
-    case CtrlKey:
-      return 4;
-    default:
-      return 0;
-  }
-}
 
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
@@ -111,7 +95,7 @@ bool TSymbolListFile::TryKey(void (TOutputOperations::*operation)(int), int virt
 }
 
 void TSymbolListFile::ReleaseModifiers() {
-  for (int key : {ShiftKey, AltKey, CtrlKey}) {
+  for (int key : ModifierKeys) {
     // A modifier that could not be let go stays marked as held.
     if (IsHeld(key) && TryKey(&TOutputOperations::ReleaseKey, key)) Held &= ~ModifierBit(key);
   }
