@@ -1,0 +1,102 @@
+// kirimo-script [--ini PATH] [--json | --quiet] [SCRIPT]
+// Drives the real keypad controller and cartridges from gesture lines (a file,
+// or standard input) and prints the keypad after each gesture.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "common/cp932.h"
+#include "kirimo/engine/dictionary_manager.h"
+#include "kirimo/engine/revolver_build.h"
+#include "kirimo/shell/app_ini.h"
+#include "kirimo/shell/recording_output.h"
+#include "kirimo/shell/search_form_controller.h"
+#include "kirimo/shell/search_form_controller_view_plain.h"
+#include "tools/kirimo-script/script_printer.h"
+#include "tools/kirimo-script/script_session.h"
+
+namespace {
+
+constexpr const char* Usage = "usage: kirimo-script [--ini PATH] [--json | --quiet] [SCRIPT]";
+
+struct TOptions {
+  std::string IniPath = "dist/Kirimo.ini";
+  std::string ScriptPath;  // empty: standard input
+  TPrintStyle Style = TPrintStyle::Text;
+};
+
+int Fail(const std::string& message) {
+  std::cerr << "kirimo-script: " << message << "\n";
+  return 2;
+}
+
+bool ParseOptions(int argc, char** argv, TOptions& options, std::string& error) {
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--ini" && i + 1 < argc) {
+      options.IniPath = argv[++i];
+    } else if (arg == "--json") {
+      options.Style = TPrintStyle::Json;
+    } else if (arg == "--quiet") {
+      options.Style = TPrintStyle::Quiet;
+    } else if (!arg.starts_with("--") && options.ScriptPath.empty()) {
+      options.ScriptPath = arg;
+    } else {
+      error = Usage;
+      return false;
+    }
+  }
+  return true;
+}
+
+int RunScript(std::istream& script, const TOptions& options) {
+  std::filesystem::path ini = std::filesystem::absolute(options.IniPath);
+  // The settings file is the program's path with ".ini".
+  TAppIni settings(Utf8ToCp932(ini.replace_extension(".exe").string()));
+  TDictionaryManager manager(settings);
+  SetDictionaryManager(&manager);
+  TRecordingOutput output;
+  TPlainSearchFormView form;
+  int status = 0;
+  {
+    TSearchFormController controller(form,
+                                     [&] { return CreateRevolver(settings, &manager, output); });
+    TScriptSession session(settings, controller, form, output);
+    std::string line;
+    for (int number = 1; std::getline(script, line); ++number) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      try {
+        if (session.Run(line)) PrintState(std::cout, options.Style, line, session.State());
+      } catch (const std::exception& error) {
+        std::cout.flush();
+        status = Fail("line " + std::to_string(number) + ": " + error.what());
+        break;
+      }
+    }
+  }
+  SetDictionaryManager(nullptr);
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  TOptions options;
+  std::string error;
+  if (!ParseOptions(argc, argv, options, error)) return Fail(error);
+  if (!std::filesystem::is_regular_file(options.IniPath)) {
+    return Fail("settings file not found: " + options.IniPath);
+  }
+  try {
+    if (options.ScriptPath.empty()) return RunScript(std::cin, options);
+    std::ifstream script(options.ScriptPath, std::ios::binary);
+    if (!script) return Fail("cannot read script: " + options.ScriptPath);
+    return RunScript(script, options);
+  } catch (const std::exception& failure) {
+    return Fail(failure.what());
+  }
+}
