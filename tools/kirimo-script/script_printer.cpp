@@ -62,7 +62,9 @@ void PrintText(std::ostream& out, const std::string& gesture, const TKeypadState
   out << "list " << state.Items.size() << " top " << state.TopIndex << "\n";
   for (std::size_t i = 0; i < state.Items.size(); ++i) {
     // "*" marks a selected item, "^" the top one.
-    out << "  " << i << (state.Selected[i] ? " *" : "  ")
+    std::string index = std::to_string(i);
+    out << std::string(index.size() < 4 ? 4 - index.size() : 0, ' ') << index
+        << (state.Selected[i] ? " *" : "  ")
         << (static_cast<int>(i) == state.TopIndex ? "^ " : "  ") << Utf8(state.Items[i]) << "\n";
   }
   for (const std::string& call : state.Output) out << "out " << OutputLine(call) << "\n";
