@@ -70,6 +70,7 @@ TEST_F(SearchFormControllerTest, FollowersAreAlignedBeforeAKeyOrABack) {
   ShowCandidates();
   Controller->KeyInput("か");
   EXPECT_EQ(Follower()->TakeCalls(), (TStringList{"back", "back", "back", "key か"}));
+  Controller->WaitUntilIdle();  // the depth is what the worker has taken in
   Follower()->SetKeyLetters({"", "ｶ", "ｱ"});
   Form.List.Clear();
   Controller->BackStep();  // aligned whatever the list shows
