@@ -5,6 +5,7 @@
 #include "kirimo/engine/revolver.h"
 
 class TAppIni;
+class TClock;
 class TDictionaryManager;
 class TOutputOperations;
 
@@ -14,4 +15,4 @@ class TOutputOperations;
 // manager holds no dictionary.
 std::unique_ptr<TRevolver> CreateRevolver(const TAppIni& settings,
                                           const TDictionaryManager* manager,
-                                          TOutputOperations& output);
+                                          TOutputOperations& output, const TClock& clock);

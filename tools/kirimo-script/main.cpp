@@ -11,6 +11,7 @@
 #include "common/cp932.h"
 #include "kirimo/engine/dictionary_manager.h"
 #include "kirimo/engine/revolver_build.h"
+#include "kirimo/modes/clock.h"
 #include "kirimo/shell/app_ini.h"
 #include "kirimo/shell/recording_output.h"
 #include "kirimo/shell/search_form_controller.h"
@@ -59,11 +60,12 @@ int RunScript(std::istream& script, const TOptions& options) {
   TDictionaryManager manager(settings);
   SetDictionaryManager(&manager);
   TRecordingOutput output;
+  TSystemClock clock;
   TPlainSearchFormView form;
   int status = 0;
   {
-    TSearchFormController controller(form,
-                                     [&] { return CreateRevolver(settings, &manager, output); });
+    TSearchFormController controller(
+        form, [&] { return CreateRevolver(settings, &manager, output, clock); });
     TScriptSession session(settings, controller, form, output);
     std::string line;
     for (int number = 1; std::getline(script, line); ++number) {
