@@ -1,87 +1,127 @@
 #include "common/collation.h"
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "common/char_class.h"
 #include "common/cp932.h"
 #include "common/kana_conversion.h"
 
+// The order, first by sound and letter, then by marks and forms:
+//   1. Groups: blanks and symbols, digits, Latin letters, other letters,
+//      kana, kanji, anything else. Within them: symbols by their half-width
+//      form, digits by value, Latin letters A-Z ignoring case and width,
+//      kana in the order ア イ ウ エ オ カ … ワ ヰ ヱ ヲ ン ignoring small
+//      forms, voicing and script (hiragana, katakana, half-width); ー counts
+//      as the vowel of the kana before it; kanji by code (JIS order).
+//      A text that is the start of another comes first.
+//   2. Voicing, mark by mark: plain, voiced, semi-voiced.
+//   3. Forms, mark by mark: large kana before small, hiragana, katakana,
+//      half-width; lower case before upper; half width before full.
+//   4. The bytes, so that only equal texts are equal.
+
 namespace {
 
-// Kana that sort alike at first, in table order; a group lists the plain
-// form's variants (small, voiced, semi-voiced) in their tie order.
-constexpr const char* KanaGroups[] = {
-    "ぁあ", "ぃい", "ぅう", "ぇえ", "ぉお", "かが",   "きぎ",   "くぐ",   "けげ",   "こご",
-    "さざ", "しじ", "すず", "せぜ", "そぞ", "ただ",   "ちぢ",   "っつづ", "てで",   "とど",
-    "な",   "に",   "ぬ",   "ね",   "の",   "はばぱ", "ひびぴ", "ふぶぷ", "へべぺ", "ほぼぽ",
-    "ま",   "み",   "む",   "め",   "も",   "ゃや",   "ゅゆ",   "ょよ",   "ら",     "り",
-    "る",   "れ",   "ろ",   "ゎわ", "ゐ",   "ゑ",     "を",     "ん",
+enum TGroup { kSymbol = 1, kDigit, kLatin, kOtherLetter, kKana, kKanji, kOther };
+
+constexpr std::u16string_view kSounds =
+    u"アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワヰヱ"
+    u"ヲン";
+constexpr std::u16string_view kVowels =
+    u"アイウエオアイウエオアイウエオアイウエオアイウエオアイウエオアイウエオアウオアイウエオアイエ"
+    u"オン";
+static_assert(kSounds.size() == kVowels.size());
+
+// For each katakana ァ (U+30A1) to ヶ (U+30F6): its sound and its mark
+// (S small, V voiced, P semi-voiced, - plain).
+constexpr std::u16string_view kKanaBase =
+    u"アアイイウウエエオオカカキキククケケココササシシススセセソソタタチチツツツテテトトナニヌネノ"
+    u"ハハハヒ"
+    u"ヒヒフフフヘヘヘホホホマミムメモヤヤユユヨヨラリルレロワワヰヱヲンウカケ";
+constexpr std::string_view kKanaMark =
+    "S-S-S-S-S--V-V-V-V-V-V-V-V-V-V-V-VS-V-V-V------VP-VP-VP-VP-VP-----S-S-S------S-----VSS";
+static_assert(kKanaBase.size() == kKanaMark.size() && kKanaMark.size() == 0x30F6 - 0x30A1 + 1);
+
+struct TElement {
+  int Primary;
+  int Voicing;
+  int Form;
 };
 
-struct TWeight {
-  std::uint32_t Primary = 0;
-  std::uint32_t Secondary = 0;
-};
+int Key(TGroup group, int key) { return group << 16 | key; }
 
-constexpr std::uint32_t LongMarkWeight = 0x2000;
-constexpr std::uint32_t KanaBase = 0x2001;
-constexpr std::uint32_t LatinBase = 0x1000;
-constexpr std::uint32_t OtherBase = 0x10000;
+char16_t UnitOf(const std::string& ch) { return Cp932CharToUtf16(ch); }
 
-std::uint32_t CodeOf(std::string_view c) {
-  std::uint32_t code = static_cast<unsigned char>(c[0]);
-  if (c.size() == 2) code = code << 8 | static_cast<unsigned char>(c[1]);
-  return code;
+// Appends the element of one kana (full-width katakana unit, its script).
+bool AppendKana(std::vector<TElement>& elements, char16_t katakana, int script) {
+  if (katakana < u'ァ' || katakana > u'ヶ') return false;
+  std::size_t index = katakana - u'ァ';
+  std::size_t sound = kSounds.find(kKanaBase[index]);
+  char mark = kKanaMark[index];
+  int voicing = mark == 'V' ? 1 : mark == 'P' ? 2 : 0;
+  int small = mark == 'S' ? 1 : 0;
+  elements.push_back({Key(kKana, static_cast<int>(sound) * 2), voicing, small * 4 + script});
+  return true;
 }
 
-// Weights of the two-byte hiragana 0x829F-0x82F2 and the long mark.
-const std::array<TWeight, 0x60>& KanaWeights() {
-  static const std::array<TWeight, 0x60> Table = [] {
-    std::array<TWeight, 0x60> table{};
-    std::uint32_t group = 0;
-    for (const char* members : KanaGroups) {
-      std::uint32_t variant = 0;
-      ForEachChar(members, [&](std::string_view c) {
-        std::uint32_t index = CodeOf(c) - 0x829F;
-        if (index < table.size()) table[index] = {KanaBase + group, variant};
-        ++variant;
-      });
-      ++group;
+// The long-vowel mark takes the vowel of the kana before it.
+bool AppendLongVowel(std::vector<TElement>& elements, int script) {
+  if (elements.empty() || elements.back().Primary >> 16 != kKana) return false;
+  int sound = (elements.back().Primary & 0xFFFF) / 2;
+  std::size_t vowel = kSounds.find(kVowels[sound]);
+  elements.push_back({Key(kKana, static_cast<int>(vowel) * 2), 0, 8 + script});
+  return true;
+}
+
+void AppendOther(std::vector<TElement>& elements, std::string_view ch, int form) {
+  char16_t unit = UnitOf(ToHalfWidth(ch));
+  int charClass = CharClass(ch);
+  if (unit >= u'0' && unit <= u'9') {
+    elements.push_back({Key(kDigit, unit), 0, form});
+  } else if ((unit >= u'A' && unit <= u'Z') || (unit >= u'a' && unit <= u'z')) {
+    bool upper = unit <= u'Z';
+    elements.push_back({Key(kLatin, upper ? unit : unit - 0x20), 0, (upper ? 2 : 0) + form});
+  } else if (charClass == 1) {
+    int code = static_cast<unsigned char>(ch[0]) << 8 | static_cast<unsigned char>(ch[1]);
+    elements.push_back({Key(kKanji, code), 0, 0});
+  } else if (charClass == 3) {
+    elements.push_back({Key(kOtherLetter, unit), 0, 0});
+  } else if (charClass == 0 || unit < 0x80 || unit == u'　') {
+    elements.push_back({Key(kSymbol, unit), 0, form});
+  } else {
+    elements.push_back({Key(kOther, unit), 0, 0});
+  }
+}
+
+std::vector<TElement> Elements(std::string_view text) {
+  std::vector<TElement> elements;
+  elements.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    std::size_t length = CharLengthAt(text, pos);
+    std::string_view ch = text.substr(pos, length);
+    pos += length;
+    int form = length == 2 ? 1 : 0;
+    char16_t unit = UnitOf(std::string(ch));
+    if (unit >= u'ぁ' && unit <= u'ん' && AppendKana(elements, unit + 0x60, 0)) continue;
+    if (AppendKana(elements, unit, 1)) continue;
+    if (unit == u'ー' && AppendLongVowel(elements, 1)) continue;
+    if (unit == u'\uFF70' && AppendLongVowel(elements, 2)) continue;
+    if (unit >= u'\uFF66' && unit <= u'\uFF9D') {
+      // A half-width kana takes the voiced or semi-voiced mark after it.
+      std::size_t marked = pos < text.size() && CharLengthAt(text, pos) == 1 ? 2 : 1;
+      std::string full = ToFullWidth(text.substr(pos - 1, marked));
+      if (full.size() == 2) pos += marked - 1;
+      if (AppendKana(elements, UnitOf(full.substr(0, 2)), 2)) continue;
     }
-    return table;
-  }();
-  return Table;
-}
-
-TWeight WeightOf(std::string_view c) {
-  std::uint32_t code = CodeOf(c);
-  if (code >= 0x829F && code < 0x829F + 0x60) {
-    TWeight weight = KanaWeights()[code - 0x829F];
-    if (weight.Primary != 0) return weight;
+    AppendOther(elements, ch, form);
   }
-  if (code == 0x815B) return {LongMarkWeight, 0};                                        // ー
-  if (code >= 0x824F && code <= 0x8258) return {LatinBase + (code - 0x824F), 0};         // ０-９
-  if (code >= 0x8260 && code <= 0x8279) return {LatinBase + 0x10 + (code - 0x8260), 0};  // Ａ-Ｚ
-  if (code >= 0x8281 && code <= 0x829A) return {LatinBase + 0x10 + (code - 0x8281), 1};  // ａ-ｚ
-  return {OtherBase + code, 0};
+  return elements;
 }
 
-// Both scripts and both widths compare as full-width hiragana (ｶﾞ becomes が
-// as one character); what each character was only breaks ties, by its bytes.
-std::vector<TWeight> WeightsOf(std::string_view text) {
-  std::vector<TWeight> weights;
-  ForEachChar(ToHiragana(ToFullWidth(text)),
-              [&weights](std::string_view c) { weights.push_back(WeightOf(c)); });
-  return weights;
-}
-
-template <typename TField>
-int CompareBy(const std::vector<TWeight>& a, const std::vector<TWeight>& b, TField field) {
-  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-    if (field(a[i]) != field(b[i])) return field(a[i]) < field(b[i]) ? -1 : 1;
-  }
+template <typename Field>
+int CompareLevel(const std::vector<TElement>& a, const std::vector<TElement>& b, Field field) {
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+    if (a[i].*field != b[i].*field) return a[i].*field < b[i].*field ? -1 : 1;
   if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
   return 0;
 }
@@ -89,14 +129,9 @@ int CompareBy(const std::vector<TWeight>& a, const std::vector<TWeight>& b, TFie
 }  // namespace
 
 int CompareText(std::string_view a, std::string_view b) {
-  std::vector<TWeight> left = WeightsOf(a);
-  std::vector<TWeight> right = WeightsOf(b);
-  if (int primary = CompareBy(left, right, [](const TWeight& w) { return w.Primary; })) {
-    return primary;
-  }
-  if (int secondary = CompareBy(left, right, [](const TWeight& w) { return w.Secondary; })) {
-    return secondary;
-  }
-  int bytes = a.compare(b);
-  return bytes < 0 ? -1 : (bytes > 0 ? 1 : 0);
+  std::vector<TElement> left = Elements(a);
+  std::vector<TElement> right = Elements(b);
+  for (int TElement::*field : {&TElement::Primary, &TElement::Voicing, &TElement::Form})
+    if (int order = CompareLevel(left, right, field)) return order;
+  return a.compare(b) < 0 ? -1 : a == b ? 0 : 1;
 }

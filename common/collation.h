@@ -1,9 +1,7 @@
 #pragma once
-// The order the candidate lists sort by, as a Japanese locale sorts: kana in
-// the order of the kana table whatever their script and width, a voiced or
-// small kana first compared as its plain form, Latin letters without regard
-// to case or width; ties are broken by those differences, then by the bytes.
+// The order the candidate and virtual-key lists sort by, standing for a
+// Japanese locale's string order (see collation.cpp for the order itself).
 #include <string_view>
 
-// -1, 0 or +1.
+// -1, 0 or +1; 0 only for equal texts.
 int CompareText(std::string_view a, std::string_view b);

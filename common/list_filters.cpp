@@ -4,40 +4,40 @@
 
 namespace {
 
-char UpperAscii(char ch) { return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch; }
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-bool IsLetterOrDigit(char ch) { return (ch >= 'A' && ch <= 'Z') || IsDigit(ch); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-// Does the byte (upper-cased) belong to ch's group? anyDigit: every digit stands for "0"-"9".
-bool Matches(char byte, char ch, bool anyDigit) {
-  byte = UpperAscii(byte);
-  if (ch >= 'A' && ch <= 'Z') return byte == ch;
-  if (IsDigit(ch)) return anyDigit ? IsDigit(byte) : byte == ch;
-  return !IsLetterOrDigit(byte);
+// Entries whose byte at 1-based pos satisfies matches; shorter entries are skipped.
+template <typename Matches>
+TStringList Filter(const TStringList& list, std::size_t pos, Matches matches) {
+  TStringList result;
+  if (pos == 0) return result;
+  for (const std::string& entry : list)
+    if (entry.size() >= pos && matches(UpperAscii(entry[pos - 1]))) result.push_back(entry);
+  return result;
 }
 
-TStringList Filter(const TStringList& list, char ch, std::size_t pos, bool anyDigit) {
-  TStringList kept;
-  if (pos == 0) return kept;
-  for (const std::string& entry : list) {
-    if (entry.size() >= pos && Matches(entry[pos - 1], ch, anyDigit)) kept.push_back(entry);
-  }
-  return kept;
-}
+bool IsOther(char c) { return !IsUpperLetter(c) && !IsDigit(c); }
 
 }  // namespace
 
 TStringList FilterByCharGroup(const TStringList& list, char ch, std::size_t pos) {
-  return Filter(list, ch, pos, true);
+  if (IsUpperLetter(ch)) return Filter(list, pos, [ch](char c) { return c == ch; });
+  if (IsDigit(ch)) return Filter(list, pos, IsDigit);
+  return Filter(list, pos, IsOther);
 }
 
 TStringList FilterByChar(const TStringList& list, char ch, std::size_t pos) {
-  return Filter(list, ch, pos, false);
+  if (IsUpperLetter(ch) || IsDigit(ch)) return Filter(list, pos, [ch](char c) { return c == ch; });
+  return Filter(list, pos, IsOther);
 }
 
 int CompareByLengthThenText(const TStringList& list, std::size_t i, std::size_t j) {
-  const std::string& a = list[i];
-  const std::string& b = list[j];
+  static const std::string kMissing;
+  const std::string& a = i < list.size() ? list[i] : kMissing;
+  const std::string& b = j < list.size() ? list[j] : kMissing;
   if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-  return CompareText(a, b);
+  int order = CompareText(a, b);
+  return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
