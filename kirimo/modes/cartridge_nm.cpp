@@ -115,7 +115,8 @@ void TCartridgeNM::AttachNamePanel(TNamePanelView& namePanel) {
 }
 
 void TCartridgeNM::SelectCandidate(int index) {
-  bool symbolPage = SymbolList && Page == 0;
+  // The width forms are no symbol list items, even where one reads like a key label.
+  bool symbolPage = SymbolList && Page == 0 && !WidthShown;
   bool handled = false;
   bool selected = false;
   std::string text;

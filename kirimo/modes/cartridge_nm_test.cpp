@@ -201,6 +201,13 @@ TEST_F(CartridgeNM, LongPressOnADateOffersTheFormattedDate) {
   EXPECT_TRUE(Output.Calls().empty());
 }
 
+TEST_F(CartridgeNM, AWidthFormIsSentAsTextEvenWhenItReadsLikeAKeyLabel) {
+  Plug("[NM_DIC]\r\nSymbolName=SYM\r\n[SYM]\r\nVK_SHIFT=Shift\r\nSYMBOL=Ｓｈｉｆｔ\r\n");
+  LongPress("Ｓｈｉｆｔ");
+  Click("Shift");
+  EXPECT_EQ(Output.Calls(), TStringList{"text Shift"});
+}
+
 TEST_F(CartridgeNM, LongPressOnKeysAndOtherPagesOnlyDeselects) {
   Plug(SymbolPages);
   LongPress("改行");
