@@ -5,6 +5,17 @@ void TInputHistory::Reset() {
   Index = 0;
 }
 
+namespace {
+
+// Built in place: GCC 12 warns falsely about a concatenation here at -O3 on 32 bits.
+std::string Tagged(char tag, std::string_view text) {
+  std::string entry(1, tag);
+  entry += text;
+  return entry;
+}
+
+}  // namespace
+
 void TInputHistory::Write(std::string entry) {
   ++Index;
   if (Index >= static_cast<int>(Steps.size())) {
@@ -16,7 +27,7 @@ void TInputHistory::Write(std::string entry) {
 }
 
 void TInputHistory::RecordKey(std::string_view text) {
-  Write("K" + std::string(text));
+  Write(Tagged('K', text));
   int next = Index + 1;
   if (next < static_cast<int>(Steps.size()) - 1 && Steps[next].starts_with('V')) {
     Steps.erase(Steps.begin() + next);
@@ -24,7 +35,7 @@ void TInputHistory::RecordKey(std::string_view text) {
 }
 
 void TInputHistory::RecordStep(char tag, std::string_view text) {
-  Write(std::string(1, tag) + std::string(text));
+  Write(Tagged(tag, text));
 }
 
 void TInputHistory::Back() {
