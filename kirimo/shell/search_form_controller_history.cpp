@@ -34,9 +34,7 @@ void TInputHistory::RecordKey(std::string_view text) {
   }
 }
 
-void TInputHistory::RecordStep(char tag, std::string_view text) {
-  Write(Tagged(tag, text));
-}
+void TInputHistory::RecordStep(char tag, std::string_view text) { Write(Tagged(tag, text)); }
 
 void TInputHistory::Back() {
   if (Index <= 0) return;
