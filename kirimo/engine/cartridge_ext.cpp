@@ -6,7 +6,7 @@
 #include "common/comma_list.h"
 #include "common/key_encoding.h"
 #include "common/profile_file.h"
-#include "kirimo/shell/app_ini.h"
+#include "kirimo/shell/base/app_ini.h"
 #include "kirimo/engine/dictionary_ext.h"
 #include "kirimo/language/connect.h"
 #include "kirimo/modes/symbol_list_file.h"

@@ -22,7 +22,7 @@
 #include "kirimo/engine/phrase_list.h"
 #include "kirimo/engine/phrase_list_stock.h"
 #include "kirimo/modes/clock.h"
-#include "kirimo/shell/cartridge.h"
+#include "kirimo/shell/base/cartridge.h"
 
 class TBucketView;
 class TConnect;

@@ -3,8 +3,8 @@
 
 #include "common/line_file.h"
 #include "kirimo/engine/cartridge_ext.h"
-#include "kirimo/engine/dictionary.h"
-#include "kirimo/engine/dictionary_file.h"
+#include "kirimo/engine/base/dictionary.h"
+#include "common/dictionary_file.h"
 #include "kirimo/modes/symbol_list_file.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include "common/comma_list.h"
 #include "common/kana_conversion.h"
 #include "common/profile_file.h"
-#include "kirimo/engine/dictionary_line.h"
+#include "common/dictionary_line.h"
 #include "kirimo/modes/sub_button_labels.h"
-#include "kirimo/shell/app_ini.h"
-#include "kirimo/shell/output_operations.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/base/output_operations.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "kirimo/modes/clock.h"
 #include "kirimo/modes/symbol_list_file.h"
-#include "kirimo/shell/cartridge.h"
+#include "kirimo/shell/base/cartridge.h"
 
 class TProfileFile;
 

@@ -7,7 +7,7 @@
 #include "kirimo/modes/dictionary_vk.h"
 #include "kirimo/modes/modifier_keys.h"
 #include "kirimo/modes/sub_button_labels.h"
-#include "kirimo/shell/output_operations.h"
+#include "kirimo/shell/base/output_operations.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "kirimo/shell/cartridge.h"
+#include "kirimo/shell/base/cartridge.h"
 
 class TDictionaryVK;
 

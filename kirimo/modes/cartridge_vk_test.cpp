@@ -6,9 +6,9 @@
 
 #include "common/test_folder.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/shell/app_ini.h"
-#include "kirimo/shell/control_views_plain.h"
-#include "kirimo/shell/recording_output.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/base/control_views_plain.h"
+#include "kirimo/shell/base/recording_output.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "common/profile_file.h"
 #include "common/string_list.h"
 #include "kirimo/modes/clock.h"
-#include "kirimo/shell/control_views.h"
-#include "kirimo/shell/output_operations.h"
+#include "kirimo/shell/base/control_views.h"
+#include "kirimo/shell/base/output_operations.h"
 
 class TSymbolListFile {
  public:

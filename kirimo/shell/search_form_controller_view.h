@@ -2,7 +2,7 @@
 // What the keypad controller needs of the keypad window: the controls it
 // plugs into the current cartridge and the vowel row it shows or hides. The
 // window implements it; tests and the headless driver use plain views.
-#include "kirimo/shell/control_views.h"
+#include "kirimo/shell/base/control_views.h"
 
 class TSearchFormView {
  public:
