@@ -85,7 +85,7 @@ class TBench {
 
   TAppIni Settings;
   TRecordingOutput Output;
-  TPlainCandidateList List;
+  TCandidateListModel List;
   TDictionaryEXT Main;
   TDictionaryEXT User;
   TCartridgeEXT Cartridge;

@@ -120,7 +120,7 @@ void TCartridgeEXT::SetActive(bool active) {
   TCartridge::SetActive(active);
 }
 
-void TCartridgeEXT::AttachListBox(TCandidateListView& listBox) {
+void TCartridgeEXT::AttachListBox(TCandidateListModel& listBox) {
   std::lock_guard lock(StateMutex);
   TCartridge::AttachListBox(listBox);
   HideSymbolList();
@@ -200,7 +200,7 @@ int TCartridgeEXT::StackDepth() const {
 
 void TCartridgeEXT::Show(const TStringList& list, int topIndex, int selected) {
   if (!Active) return;
-  WithListBox([&](TCandidateListView& view) {
+  WithListBox([&](TCandidateListModel& view) {
     view.SetItems(list);
     view.SetTopIndex(topIndex);
     if (selected >= 0) view.SetSelected(selected, true);
@@ -215,13 +215,13 @@ void TCartridgeEXT::ShowFromWorker(const TStringList& list, int topIndex, int se
 
 int TCartridgeEXT::SelectedIndex() {
   int index = -1;
-  WithListBox([&index](TCandidateListView& view) { index = view.SelectedIndex(); });
+  WithListBox([&index](TCandidateListModel& view) { index = view.SelectedIndex(); });
   return index;
 }
 
 std::string TCartridgeEXT::ItemText(int index) {
   std::string text;
-  WithListBox([&](TCandidateListView& view) { text = view.ItemText(index); });
+  WithListBox([&](TCandidateListModel& view) { text = view.ItemText(index); });
   return text;
 }
 
@@ -231,5 +231,5 @@ std::string TCartridgeEXT::SelectedText() {
 }
 
 void TCartridgeEXT::Deselect() {
-  WithListBox([](TCandidateListView& view) { view.ClearSelection(); });
+  WithListBox([](TCandidateListModel& view) { view.ClearSelection(); });
 }

@@ -30,7 +30,7 @@ class TDictionaryEXT;
 class TDictionaryJPSub;
 class TPhrase;
 class TSymbolListFile;
-class TCandidateListView;
+class TCandidateListModel;
 
 class TCartridgeEXT : public TCartridge {
  public:
@@ -44,7 +44,7 @@ class TCartridgeEXT : public TCartridge {
 
   void BuildKeyLayouts() override;
   void SetActive(bool active) override;
-  void AttachListBox(TCandidateListView& listBox) override;
+  void AttachListBox(TCandidateListModel& listBox) override;
   void AttachNamePanel(TNamePanelView& panel) override;
   void SelectCandidate(int index) override;
   void SendSelected() override;

@@ -98,7 +98,7 @@ class TCartridgeEXTFixture : public ::testing::Test {
   std::filesystem::path Folder;
   TAppIni Settings;
   TRecordingOutput Output;
-  TPlainCandidateList List;
+  TCandidateListModel List;
   TPlainStatusBar Status;
   TPlainNamePanel Name;
   std::unique_ptr<TDictionaryEXT> Main;

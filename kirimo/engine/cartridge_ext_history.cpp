@@ -92,7 +92,7 @@ void TCartridgeEXT::SelectCandidate(int index) {
 
 bool TCartridgeEXT::ClickSymbol(int index) {
   bool handled = false;
-  WithListBox([&](TCandidateListView& view) { handled = SymbolList->HandleClick(view, index); });
+  WithListBox([&](TCandidateListModel& view) { handled = SymbolList->HandleClick(view, index); });
   return handled;
 }
 

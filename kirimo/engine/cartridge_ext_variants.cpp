@@ -97,7 +97,7 @@ void TCartridgeEXT::Forward() {
     } else if (Active) {
       int top = TopList().NextAnchor();
       int first = TopList().AnchorTopIndex();
-      WithListBox([&](TCandidateListView& view) {
+      WithListBox([&](TCandidateListModel& view) {
         view.SetTopIndex(top);
         view.ClearSelection();
         view.SetSelected(first, true);

@@ -106,7 +106,7 @@ TStringList TCartridgeNM::GetCandidateList() const {
 
 void TCartridgeNM::ShowPage() {
   TStringList items = GetCandidateList();
-  WithListBox([&items](TCandidateListView& list) { list.SetItems(items); });
+  WithListBox([&items](TCandidateListModel& list) { list.SetItems(items); });
 }
 
 void TCartridgeNM::AttachNamePanel(TNamePanelView& namePanel) {
@@ -120,7 +120,7 @@ void TCartridgeNM::SelectCandidate(int index) {
   bool handled = false;
   bool selected = false;
   std::string text;
-  WithListBox([&](TCandidateListView& list) {
+  WithListBox([&](TCandidateListModel& list) {
     if (list.SelectedIndex() < 0) return;
     selected = true;
     handled = symbolPage && SymbolList->HandleClick(list, index);
@@ -134,7 +134,7 @@ void TCartridgeNM::SelectCandidate(int index) {
     // A target that refuses the text must not stop the keypad.
   }
   if (WidthShown) Clear();
-  WithListBox([index](TCandidateListView& list) { list.SetSelected(index, false); });
+  WithListBox([index](TCandidateListModel& list) { list.SetSelected(index, false); });
 }
 
 void TCartridgeNM::Back() {
@@ -147,7 +147,7 @@ void TCartridgeNM::Back() {
   }
   Page = Page == 0 ? PageCount() - 1 : Page - 1;
   ShowPage();
-  WithListBox([](TCandidateListView& list) { list.ClearSelection(); });
+  WithListBox([](TCandidateListModel& list) { list.ClearSelection(); });
 }
 
 void TCartridgeNM::Forward() {
@@ -160,7 +160,7 @@ void TCartridgeNM::Accumulate() {
   if (WidthShown) return;
   int selected = -1;
   std::string text;
-  WithListBox([&](TCandidateListView& list) {
+  WithListBox([&](TCandidateListModel& list) {
     selected = list.SelectedIndex();
     text = TrimBlanks(list.ItemText(selected));
   });
@@ -171,12 +171,12 @@ void TCartridgeNM::Accumulate() {
       if (SymbolList->IsDateTimeLabel(text)) text = SymbolList->FormatDateTimeOf(text);
       WidthChoices = {ToFullWidth(text), ToHalfWidth(text)};
       WidthShown = true;
-      WithListBox([this](TCandidateListView& list) { list.SetItems(WidthChoices); });
+      WithListBox([this](TCandidateListModel& list) { list.SetItems(WidthChoices); });
       return;
     }
     keep = SymbolList->IsModifierLabel(text) && SymbolList->IsModifierHeld(text);
   }
-  WithListBox([&](TCandidateListView& list) { list.SetSelected(selected, keep); });
+  WithListBox([&](TCandidateListModel& list) { list.SetSelected(selected, keep); });
 }
 
 void TCartridgeNM::Clear() {
@@ -185,7 +185,7 @@ void TCartridgeNM::Clear() {
     WidthShown = false;
     WidthChoices.clear();
     ShowPage();
-    WithListBox([](TCandidateListView& list) { list.ClearSelection(); });
+    WithListBox([](TCandidateListModel& list) { list.ClearSelection(); });
   } catch (...) {
     // Clearing is the way out of any trouble; it must not fail itself.
   }

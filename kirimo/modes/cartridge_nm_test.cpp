@@ -60,7 +60,7 @@ class CartridgeNM : public ::testing::Test {
   TTestFolder Folder;
   TFixedClock Clock{TDateTime{2026, 12, 8, 9, 5, 0, 0}};
   TRecordingOutput Output;
-  TPlainCandidateList List;
+  TCandidateListModel List;
   TPlainNamePanel Panel;
   std::unique_ptr<TAppIni> Settings;
   std::unique_ptr<TCartridgeNM> Cartridge;

@@ -33,7 +33,7 @@ class SymbolListFile : public testing::Test {
   bool Selected(std::string_view label) const { return ListBox.IsSelected(ListBox.IndexOf(label)); }
 
   std::string Path = testing::TempDir() + "symbol_list_test.ini";
-  TPlainCandidateList ListBox;
+  TCandidateListModel ListBox;
   TRecordingOutput Output;
   TFixedClock Clock{Noon};
 };

@@ -7,12 +7,12 @@
 
 class TPlainSearchFormView : public TSearchFormView {
  public:
-  TCandidateListView& ListBox() override { return List; }
+  TCandidateListModel& ListBox() override { return List; }
   TNamePanelView& NamePanel() override { return Name; }
   TStatusBarView& StatusBar() override { return Status; }
   void SetVowelRowVisible(bool visible) override { VowelRowVisible = visible; }
 
-  TPlainCandidateList List;
+  TCandidateListModel List;
   TPlainNamePanel Name;
   TPlainStatusBar Status;
   std::atomic<bool> VowelRowVisible = false;

@@ -35,11 +35,11 @@ TStringList TCartridge::GetCandidateList() const {
   return *CandidateLists.back();
 }
 
-void TCartridge::AttachListBox(TCandidateListView& listBox) {
+void TCartridge::AttachListBox(TCandidateListModel& listBox) {
   TStringList items = GetCandidateList();
   std::lock_guard<std::recursive_mutex> lock(ViewMutex);
   ListBox = &listBox;
-  WithListBox([&items](TCandidateListView& list) { list.SetItems(items); });
+  WithListBox([&items](TCandidateListModel& list) { list.SetItems(items); });
 }
 
 void TCartridge::AttachNamePanel(TNamePanelView& namePanel) {

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "common/string_list.h"
+#include "kirimo/shell/base/candidate_list_model.h"
 #include "kirimo/shell/base/control_views.h"
 #include "kirimo/shell/base/operation.h"
 #include "kirimo/shell/base/operation_thread.h"
@@ -47,7 +48,7 @@ class TCartridge {
   virtual void SetActive(bool active);
 
   virtual TStringList GetCandidateList() const;
-  virtual void AttachListBox(TCandidateListView& listBox);
+  virtual void AttachListBox(TCandidateListModel& listBox);
   virtual void AttachNamePanel(TNamePanelView& namePanel);
   virtual void AttachStatusBar(TStatusBarView& statusBar);
 
@@ -181,7 +182,7 @@ class TCartridge {
 
   std::recursive_mutex ViewMutex;
   TStatusBarView* StatusBar = nullptr;
-  TCandidateListView* ListBox = nullptr;
+  TCandidateListModel* ListBox = nullptr;
   TNamePanelView* NamePanel = nullptr;
 
   TOperationThread Worker;

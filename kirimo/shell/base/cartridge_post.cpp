@@ -25,7 +25,7 @@ void TCartridge::PostOperation(TOperationMsg msg) {
   if (msg.Kind != opIdle && !IsKeyCommand(msg.Text)) {
     PreEditKeyString(msg.Kind, msg.Text);
     ShowStatus(GetKeyString());
-    WithListBox([](TCandidateListView& list) { list.Clear(); });
+    WithListBox([](TCandidateListModel& list) { list.Clear(); });
   }
   Worker.Post(std::move(msg));
 }

@@ -110,7 +110,7 @@ class CartridgeTest : public ::testing::Test {
 
   TAppIni Settings;
   TRecordingOutput Output;
-  TPlainCandidateList List;
+  TCandidateListModel List;
   TPlainStatusBar Status;
   std::unique_ptr<TTestCartridge> Cartridge;
 };
@@ -257,7 +257,7 @@ TEST_F(CartridgeTest, AttachShowsStateAndDeactivatingDetaches) {
   Cartridge->PushCandidates({"蚊", "課"});
   Post(opKey, "か");
   Cartridge->WaitUntilIdle();
-  TPlainCandidateList list;
+  TCandidateListModel list;
   TPlainStatusBar status;
   TPlainNamePanel name;
   Cartridge->AttachListBox(list);

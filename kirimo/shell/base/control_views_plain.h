@@ -1,43 +1,9 @@
 #pragma once
-// Control views that only keep their state, for tests and the headless driver.
+// Status bar and name panel views that only keep their state, for tests and the headless driver.
 // Each call takes the view's own lock.
 #include <mutex>
-#include <vector>
 
 #include "kirimo/shell/base/control_views.h"
-
-class TPlainCandidateList : public TCandidateListView {
- public:
-  void SetItems(const TStringList& items) override;
-  void Clear() override;
-  TStringList Items() const override;
-  int Count() const override;
-  std::string ItemText(int index) const override;
-  int IndexOf(std::string_view text) const override;
-  int ItemIndex() const override;
-  void SetItemIndex(int index) override;
-  bool IsSelected(int index) const override;
-  void SetSelected(int index, bool selected) override;
-  int SelectedIndex() const override;
-  void ClearSelection() override;
-  int TopIndex() const override;
-  void SetTopIndex(int index) override;
-  void InsertItem(int index, std::string_view text) override;
-  void MoveItem(int from, int to) override;
-
- private:
-  struct TItem {
-    std::string Text;
-    bool Selected = false;
-  };
-  bool Holds(int index) const { return index >= 0 && index < static_cast<int>(Entries.size()); }
-  void ClampTopIndex();
-
-  mutable std::mutex Mutex;
-  std::vector<TItem> Entries;
-  int Focus = -1;
-  int Top = 0;
-};
 
 // One text behind a lock.
 class TGuardedText {
