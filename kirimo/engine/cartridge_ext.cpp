@@ -213,21 +213,15 @@ void TCartridgeEXT::ShowFromWorker(const TStringList& list, int topIndex, int se
   if (QueueEmpty()) Show(list, topIndex, selected);
 }
 
-int TCartridgeEXT::SelectedIndex() {
-  int index = -1;
-  WithListBox([&index](TCandidateListModel& view) { index = view.SelectedIndex(); });
-  return index;
+const TStringList& TCartridgeEXT::ActedOnList() const {
+  if (VariantsShown) return Variants;
+  if (SymbolListShown && SymbolItems) return *SymbolItems;
+  if (KeysEntered() && !CandidateLists.empty() && CandidateLists.back()) return *CandidateLists.back();
+  return History;
 }
 
-std::string TCartridgeEXT::ItemText(int index) {
-  std::string text;
-  WithListBox([&](TCandidateListModel& view) { text = view.ItemText(index); });
-  return text;
-}
-
-std::string TCartridgeEXT::SelectedText() {
-  int index = SelectedIndex();
-  return index < 0 ? std::string() : ItemText(index);
+std::optional<TCandidateListModel::TItem> TCartridgeEXT::Selection() {
+  return SelectionIn(ActedOnList());
 }
 
 void TCartridgeEXT::Deselect() {

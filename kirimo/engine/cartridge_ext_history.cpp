@@ -79,11 +79,13 @@ void TCartridgeEXT::Commit(const std::string& text) {
 void TCartridgeEXT::SelectCandidate(int index) {
   std::lock_guard lock(StateMutex);
   if (!SymbolListShown) {
-    if (SelectedIndex() >= 0) Commit(SelectedText());
+    if (auto selected = Selection()) Commit(selected->Text);
     return;
   }
-  if (ClickSymbol(index) || SelectedIndex() < 0) return;
-  std::string text = SelectedText();
+  if (ClickSymbol(index)) return;
+  std::optional<TCandidateListModel::TItem> selected = Selection();
+  if (!selected) return;
+  const std::string& text = selected->Text;
   DeliverText(text);
   RecordHistory(text);
   TCartridge::Clear();
@@ -91,6 +93,7 @@ void TCartridgeEXT::SelectCandidate(int index) {
 }
 
 bool TCartridgeEXT::ClickSymbol(int index) {
+  if (!ShowsItemOf(index, *SymbolItems)) return true;  // a stale click does nothing
   bool handled = false;
   WithListBox([&](TCandidateListModel& view) { handled = SymbolList->HandleClick(view, index); });
   return handled;
@@ -98,5 +101,5 @@ bool TCartridgeEXT::ClickSymbol(int index) {
 
 void TCartridgeEXT::SendSelected() {
   std::lock_guard lock(StateMutex);
-  if (SelectedIndex() >= 0) Commit(SelectedText());
+  if (auto selected = Selection()) Commit(selected->Text);
 }

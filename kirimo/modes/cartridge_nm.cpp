@@ -99,10 +99,16 @@ void TCartridgeNM::SetActive(bool active) {
 
 TStringList TCartridgeNM::GetCandidateList() const {
   ReleaseModifiers();
+  return PageItems();
+}
+
+TStringList TCartridgeNM::PageItems() const {
   std::lock_guard<std::recursive_mutex> lock(StateMutex);
   if (Page < 0 || Page >= static_cast<int>(CandidateLists.size())) return {};
   return *CandidateLists[Page];
 }
+
+TStringList TCartridgeNM::ShownList() const { return WidthShown ? WidthChoices : PageItems(); }
 
 void TCartridgeNM::ShowPage() {
   TStringList items = GetCandidateList();
@@ -117,6 +123,7 @@ void TCartridgeNM::AttachNamePanel(TNamePanelView& namePanel) {
 void TCartridgeNM::SelectCandidate(int index) {
   // The width forms are no symbol list items, even where one reads like a key label.
   bool symbolPage = SymbolList && Page == 0 && !WidthShown;
+  if (!ShowsItemOf(index, ShownList())) return;  // a click left from another list
   bool handled = false;
   bool selected = false;
   std::string text;
@@ -158,13 +165,10 @@ void TCartridgeNM::Forward() {
 
 void TCartridgeNM::Accumulate() {
   if (WidthShown) return;
-  int selected = -1;
-  std::string text;
-  WithListBox([&](TCandidateListModel& list) {
-    selected = list.SelectedIndex();
-    text = TrimBlanks(list.ItemText(selected));
-  });
-  if (selected < 0) return;
+  std::optional<TCandidateListModel::TItem> item = SelectionIn(ShownList());
+  if (!item) return;
+  const int selected = item->Index;
+  std::string text(TrimBlanks(item->Text));
   bool keep = false;
   if (SymbolList && Page == 0) {
     if (!SymbolList->IsKeyLabel(text)) {

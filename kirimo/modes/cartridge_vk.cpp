@@ -193,6 +193,7 @@ void TCartridgeVK::SelectCandidate(int index) {
   try {
     std::string label;
     WithListBox([&label, index](TCandidateListModel& list) { label = list.ItemText(index); });
+    if (label.empty()) return;  // an index past the list shown
     const TDictionaryVK* keys = Keys();
     int code = keys ? keys->LabelToCode(label) : 0;
     if (ModifierBit(code) != 0) {

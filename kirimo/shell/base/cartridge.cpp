@@ -55,6 +55,22 @@ void TCartridge::AttachStatusBar(TStatusBarView& statusBar) {
   ShowStatus(keyString);
 }
 
+std::optional<TCandidateListModel::TItem> TCartridge::SelectionIn(const TStringList& list) {
+  std::optional<TCandidateListModel::TItem> selected;
+  WithListBox([&selected](TCandidateListModel& model) { selected = model.SelectedItem(); });
+  if (!selected || selected->Index >= static_cast<int>(list.size()) ||
+      list[selected->Index] != selected->Text)
+    return std::nullopt;
+  return selected;
+}
+
+bool TCartridge::ShowsItemOf(int index, const TStringList& list) {
+  if (index < 0 || index >= static_cast<int>(list.size())) return false;
+  bool same = false;
+  WithListBox([&](TCandidateListModel& model) { same = model.ItemText(index) == list[index]; });
+  return same;
+}
+
 void TCartridge::ShowStatus(std::string_view text) {
   WithStatusBar([text](TStatusBarView& bar) { bar.SetText(text); });
 }

@@ -132,6 +132,13 @@ class TCartridge {
   }
   void ShowStatus(std::string_view text);
 
+  // The selected item of the attached list when it belongs to list, the list
+  // the caller acts on: in range there and the same text. None when nothing
+  // is selected or the selection was left from a list shown before.
+  std::optional<TCandidateListModel::TItem> SelectionIn(const TStringList& list);
+  // Whether item index of the attached list is item index of list, same text.
+  bool ShowsItemOf(int index, const TStringList& list);
+
   const TAppIni& Settings;
   TOutputOperations& Output;
 
