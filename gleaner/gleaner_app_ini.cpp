@@ -1,0 +1,104 @@
+#include "gleaner/gleaner_app_ini.h"
+
+#include <exception>
+#include <optional>
+
+#include "common/ascii_case.h"
+#include "common/file_path.h"
+#include "common/profile_file.h"
+#include "gleaner/dictionary_text.h"
+
+namespace {
+
+constexpr std::string_view Sections[TGleanerAppIni::DicCount] = {"BASE_DIC", "EXT1_DIC",
+                                                                 "EXT2_DIC", "EXT3_DIC"};
+
+// The value of the first "name=value" line with this name (ignoring case).
+std::optional<std::string> ReadNamedValue(std::string_view text, std::string_view name) {
+  std::optional<std::string> value;
+  ForEachLine(text, [&](int, std::string_view line) {
+    if (value) return;
+    std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return;
+    if (EqualsIgnoringCase(TrimBlanks(line.substr(0, equals)), name))
+      value = std::string(TrimBlanks(line.substr(equals + 1)));
+  });
+  return value;
+}
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+}  // namespace
+
+TGleanerAppIni::TGleanerAppIni(std::string_view programPath)
+    : ProgramFolder(FolderOf(programPath)), PointerPath(ReplaceExtension(programPath, ".ini")) {
+  try {
+    Read();
+  } catch (const std::exception&) {
+    // What was read stays; Problem names the step that failed.
+  }
+}
+
+void TGleanerAppIni::Read() {
+  if (!FileExists(PointerPath)) return;
+  std::optional<std::string> dicIni = ReadNamedValue(ReadWholeFile(PointerPath), "DIC_INI");
+  Problem = TBaseDicProblem::NoDicIniLine;
+  if (!dicIni || dicIni->empty()) return;
+  SettingsPath = ExpandPath(ProgramFolder, FromStoredPath(*dicIni));
+  Problem = TBaseDicProblem::NoSettingsFile;
+  ReadDictionaries();
+}
+
+void TGleanerAppIni::ReadDictionaries() {
+  TProfileFile settings(SettingsPath);
+  if (!settings.Existed()) return;
+  for (int index = 0; index < DicCount; ++index) {
+    TGleanerDicFiles& dic = Dics[static_cast<std::size_t>(index)];
+    std::string_view section = Sections[index];
+    dic.DicFile = settings.ReadString(section, "DicFile", "");
+    if (index == BaseDic) BaseDicFileSetting = dic.DicFile;
+    // Relative paths are relative to the program's folder, as Kirimo has them.
+    const std::string path = ExpandPath(ProgramFolder, FromStoredPath(dic.DicFile));
+    if (dic.DicFile.empty() || !FileExists(path)) {
+      dic.DicFile.clear();
+      continue;
+    }
+    dic.DicName = settings.ReadString(section, "DicName", "");
+    if (dic.DicName.empty()) continue;
+    dic.DicFile = path;
+    dic.UsrFile = ReplaceExtension(path, ".usr");
+  }
+  const TGleanerDicFiles& base = Dics[BaseDic];
+  if (BaseDicFileSetting.empty()) {
+    Problem = TBaseDicProblem::NoBaseDicFile;
+  } else if (base.DicFile.empty()) {
+    Problem = TBaseDicProblem::BaseDicMissing;
+  } else if (base.UsrFile.empty()) {
+    Problem = TBaseDicProblem::NoBaseDicName;
+  } else {
+    Problem = TBaseDicProblem::None;
+  }
+}
+
+std::string TGleanerAppIni::BaseProblemMessage() const {
+  const std::string head = "基本辞書が見つからないため終了します。\r\n";
+  switch (Problem) {
+    case TBaseDicProblem::None:
+      return {};
+    case TBaseDicProblem::NoPointerFile:
+      return head + Quoted(PointerPath) + "ファイルが見つかりません。";
+    case TBaseDicProblem::NoDicIniLine:
+      return head + Quoted(PointerPath) + "ファイルにDIC_INIの行がありません。";
+    case TBaseDicProblem::NoSettingsFile:
+      return head + Quoted(SettingsPath) + "ファイルが見つかりません（" + Quoted(PointerPath) +
+             "のDIC_INIの行が指すファイルです）。";
+    case TBaseDicProblem::NoBaseDicFile:
+      return head + Quoted(SettingsPath) + "ファイルの[BASE_DIC]にDicFileがありません。";
+    case TBaseDicProblem::BaseDicMissing:
+      return head + Quoted(ExpandPath(ProgramFolder, FromStoredPath(BaseDicFileSetting))) +
+             "ファイルが見つかりません（" + Quoted(SettingsPath) + "の[BASE_DIC]のDicFileです）。";
+    case TBaseDicProblem::NoBaseDicName:
+      return head + Quoted(SettingsPath) + "ファイルの[BASE_DIC]にDicNameがありません。";
+  }
+  return {};
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Where proposed readings come from. The controller only asks this; what
+// answers (the input method alone, or the input method and then a proposer
+// that works without one) is chosen by whoever builds the controller.
+#include <string_view>
+
+#include "common/ime_readings.h"
+#include "common/string_list.h"
+
+class TReadingQuery {
+ public:
+  virtual ~TReadingQuery() = default;
+  // Readings of word in half-width katakana, trimmed, no repeats; empty when
+  // none is known.
+  virtual TStringList Readings(std::string_view word) = 0;
+};
+
+// The input method's reverse conversion alone.
+class TImeReadingQuery : public TReadingQuery {
+ public:
+  explicit TImeReadingQuery(TReadingSource& source) : Source(source) {}
+  TStringList Readings(std::string_view word) override;
+
+ private:
+  TReadingSource& Source;
+};
