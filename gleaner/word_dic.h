@@ -15,6 +15,8 @@ class TWordDic {
   explicit TWordDic(std::string fileName);
   TWordDic(const TWordDic&) = delete;
   TWordDic& operator=(const TWordDic&) = delete;
+  TWordDic(TWordDic&&) = default;
+  TWordDic& operator=(TWordDic&&) = default;
 
   const std::string& FileName() const { return FileNameText; }
   int LineCount() const { return Count; }
