@@ -39,6 +39,7 @@ class TGleanerController {
   int CurrentIndex() const { return Current; }
   const TStringList& GetNotations() const { return Notations; }
   const TStringList& GetCurrentReadings() const;
+  const TStringList& GetReadings(int index) const;  // of any entry, without making it current
   const TStringList& SelectNotation(int index);
   int AddNotation(std::string_view text);
   int EditNotation(std::string_view text);

@@ -31,6 +31,11 @@ const TStringList& TGleanerController::GetCurrentReadings() const {
   return Readings[static_cast<std::size_t>(Current)];
 }
 
+const TStringList& TGleanerController::GetReadings(int index) const {
+  CheckIndex(index, Readings.size(), "no entry");
+  return Readings[static_cast<std::size_t>(index)];
+}
+
 TStringList& TGleanerController::CurrentReadings() {
   CheckIndex(Current, Readings.size(), "no current entry");
   return Readings[static_cast<std::size_t>(Current)];
