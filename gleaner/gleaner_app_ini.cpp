@@ -1,6 +1,7 @@
 #include "gleaner/gleaner_app_ini.h"
 
 #include <exception>
+#include <initializer_list>
 #include <optional>
 
 #include "common/ascii_case.h"
@@ -26,7 +27,12 @@ std::optional<std::string> ReadNamedValue(std::string_view text, std::string_vie
   return value;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// Built by appending: GCC 12 warns falsely (-Wrestrict) on "..." + std::string.
+std::string Joined(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (std::string_view part : parts) text.append(part);
+  return text;
+}
 
 }  // namespace
 
@@ -81,24 +87,24 @@ void TGleanerAppIni::ReadDictionaries() {
 }
 
 std::string TGleanerAppIni::BaseProblemMessage() const {
-  const std::string head = "基本辞書が見つからないため終了します。\r\n";
+  constexpr std::string_view head = "基本辞書が見つからないため終了します。\r\n\"";
   switch (Problem) {
     case TBaseDicProblem::None:
       return {};
     case TBaseDicProblem::NoPointerFile:
-      return head + Quoted(PointerPath) + "ファイルが見つかりません。";
+      return Joined({head, PointerPath, "\"ファイルが見つかりません。"});
     case TBaseDicProblem::NoDicIniLine:
-      return head + Quoted(PointerPath) + "ファイルにDIC_INIの行がありません。";
+      return Joined({head, PointerPath, "\"ファイルにDIC_INIの行がありません。"});
     case TBaseDicProblem::NoSettingsFile:
-      return head + Quoted(SettingsPath) + "ファイルが見つかりません（" + Quoted(PointerPath) +
-             "のDIC_INIの行が指すファイルです）。";
+      return Joined({head, SettingsPath, "\"ファイルが見つかりません（\"", PointerPath,
+                     "\"のDIC_INIの行が指すファイルです）。"});
     case TBaseDicProblem::NoBaseDicFile:
-      return head + Quoted(SettingsPath) + "ファイルの[BASE_DIC]にDicFileがありません。";
+      return Joined({head, SettingsPath, "\"ファイルの[BASE_DIC]にDicFileがありません。"});
     case TBaseDicProblem::BaseDicMissing:
-      return head + Quoted(ExpandPath(ProgramFolder, FromStoredPath(BaseDicFileSetting))) +
-             "ファイルが見つかりません（" + Quoted(SettingsPath) + "の[BASE_DIC]のDicFileです）。";
+      return Joined({head, ExpandPath(ProgramFolder, FromStoredPath(BaseDicFileSetting)),
+                     "\"ファイルが見つかりません（\"", SettingsPath, "\"の[BASE_DIC]のDicFileです）。"});
     case TBaseDicProblem::NoBaseDicName:
-      return head + Quoted(SettingsPath) + "ファイルの[BASE_DIC]にDicNameがありません。";
+      return Joined({head, SettingsPath, "\"ファイルの[BASE_DIC]にDicNameがありません。"});
   }
   return {};
 }

@@ -117,7 +117,8 @@ void TGleanerController::SaveToDictionary() {
     for (const std::string& reading : Readings[entry]) {
       std::string_view trimmed = TrimBlanks(reading);
       if (trimmed.empty()) continue;
-      std::string line = std::string(trimmed) + "," + Notations[entry] + ",001";
+      std::string line(trimmed);
+      line.append(",").append(Notations[entry]).append(",001");
       if (usr->Add(line) >= 0) Status[entry] = StatusSaved;
     }
     if (SaveProgress) SaveProgress->StepIt();

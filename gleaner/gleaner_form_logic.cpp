@@ -134,7 +134,8 @@ void TGleanerFormLogic::DictionaryChange() {
 }
 
 std::string TGleanerFormLogic::ReadingPrompt() const {
-  return "「" + SelectedNotation() + "」の読みを入力してください";
+  std::string prompt = "「";
+  return prompt.append(SelectedNotation()).append("」の読みを入力してください");
 }
 
 std::string TGleanerFormLogic::SelectedNotation() const {
