@@ -5,14 +5,13 @@
 #include <optional>
 
 #include "common/ascii_case.h"
+#include "common/dictionary_settings.h"
 #include "common/file_path.h"
 #include "common/profile_file.h"
-#include "gleaner/dictionary_text.h"
+#include "common/dictionary_file.h"
+#include "common/dictionary_line.h"
 
 namespace {
-
-constexpr std::string_view Sections[TGleanerAppIni::DicCount] = {"BASE_DIC", "EXT1_DIC",
-                                                                 "EXT2_DIC", "EXT3_DIC"};
 
 // The value of the first "name=value" line with this name (ignoring case).
 std::optional<std::string> ReadNamedValue(std::string_view text, std::string_view name) {
@@ -56,23 +55,19 @@ void TGleanerAppIni::Read() {
 }
 
 void TGleanerAppIni::ReadDictionaries() {
-  TProfileFile settings(SettingsPath);
-  if (!settings.Existed()) return;
+  TProfileFile file(SettingsPath);
+  if (!file.Existed()) return;
+  // Read as Kirimo reads them, defaults included, so both name them alike.
+  const TDictionarySections sections = ReadDictionarySections(file, ProgramFolder);
   for (int index = 0; index < DicCount; ++index) {
+    const TDicSettings& section =
+        index == BaseDic ? sections.BaseDic : sections.ExtDics[static_cast<std::size_t>(index - 1)];
     TGleanerDicFiles& dic = Dics[static_cast<std::size_t>(index)];
-    std::string_view section = Sections[index];
-    dic.DicFile = settings.ReadString(section, "DicFile", "");
-    if (index == BaseDic) BaseDicFileSetting = dic.DicFile;
-    // Relative paths are relative to the program's folder, as Kirimo has them.
-    const std::string path = ExpandPath(ProgramFolder, FromStoredPath(dic.DicFile));
-    if (dic.DicFile.empty() || !FileExists(path)) {
-      dic.DicFile.clear();
-      continue;
-    }
-    dic.DicName = settings.ReadString(section, "DicName", "");
-    if (dic.DicName.empty()) continue;
-    dic.DicFile = path;
-    dic.UsrFile = ReplaceExtension(path, ".usr");
+    if (index == BaseDic) BaseDicFileSetting = section.DicFile;
+    if (section.DicFile.empty() || !FileExists(section.DicFile)) continue;
+    dic.DicFile = section.DicFile;
+    dic.DicName = section.DicName;
+    if (!dic.DicName.empty()) dic.UsrFile = UserDictionaryPath(dic.DicFile);
   }
   const TGleanerDicFiles& base = Dics[BaseDic];
   if (BaseDicFileSetting.empty()) {
@@ -101,7 +96,7 @@ std::string TGleanerAppIni::BaseProblemMessage() const {
     case TBaseDicProblem::NoBaseDicFile:
       return Joined({head, SettingsPath, "\"ファイルの[BASE_DIC]にDicFileがありません。"});
     case TBaseDicProblem::BaseDicMissing:
-      return Joined({head, ExpandPath(ProgramFolder, FromStoredPath(BaseDicFileSetting)),
+      return Joined({head, BaseDicFileSetting,
                      "\"ファイルが見つかりません（\"", SettingsPath, "\"の[BASE_DIC]のDicFileです）。"});
     case TBaseDicProblem::NoBaseDicName:
       return Joined({head, SettingsPath, "\"ファイルの[BASE_DIC]にDicNameがありません。"});

@@ -11,7 +11,7 @@
 struct TGleanerDicFiles {
   std::string DicName;
   std::string DicFile;  // full path
-  std::string UsrFile;  // full path; empty when no user file can be used
+  std::string UsrFile;  // full path; empty when the dictionary has no name
 };
 
 // Why no base dictionary could be found, in the order they are checked.
@@ -52,7 +52,7 @@ class TGleanerAppIni {
   std::string ProgramFolder;
   std::string PointerPath;
   std::string SettingsPath;  // empty until the pointer file named it
-  std::string BaseDicFileSetting;  // as the settings have it
+  std::string BaseDicFileSetting;  // the base DicFile of the settings, expanded
   TBaseDicProblem Problem = TBaseDicProblem::NoPointerFile;
   std::array<TGleanerDicFiles, DicCount> Dics;
 };

@@ -51,14 +51,21 @@ TEST_F(GleanerAppIniTest, FindsTheFourDictionariesThroughThePointerFile) {
   }
 }
 
-TEST_F(GleanerAppIniTest, DictionaryWithoutNameHasNoUserFile) {
+TEST_F(GleanerAppIniTest, DictionaryNamedEmptyHasNoUserFile) {
   Folder.Write("Gleaner.ini", "DIC_INI=Kirimo.ini\r\n");
-  Folder.Write("Kirimo.ini", "[BASE_DIC]\r\nDicFile=dic\\Base.dic\r\n");
+  // Without the key the name is Kirimo's default; an empty name is no name.
+  Folder.Write("Kirimo.ini",
+               "[BASE_DIC]\r\nDicFile=dic\\Base.dic\r\n"
+               "[EXT1_DIC]\r\nDicFile=dic\\Proper.dic\r\nDicName=\r\n");
   TGleanerAppIni ini = Read();
-  EXPECT_TRUE(ini.IsPresent(0));
-  EXPECT_EQ(ini.Dic(0).UsrFile, "");
-  EXPECT_EQ(ini.BaseProblem(), TBaseDicProblem::NoBaseDicName);
-  EXPECT_NE(ini.BaseProblemMessage().find("DicName"), std::string::npos);
+  EXPECT_EQ(ini.Dic(0).DicName, "基本");
+  EXPECT_EQ(ini.Dic(0).UsrFile, Path("dic\\Base.usr"));
+  EXPECT_TRUE(ini.IsPresent(1));
+  EXPECT_EQ(ini.Dic(1).UsrFile, "");
+
+  Folder.Write("Kirimo.ini", "[BASE_DIC]\r\nDicFile=dic\\Base.dic\r\nDicName=\r\n");
+  EXPECT_EQ(Read().BaseProblem(), TBaseDicProblem::NoBaseDicName);
+  EXPECT_NE(Read().BaseProblemMessage().find("DicName"), std::string::npos);
 }
 
 TEST_F(GleanerAppIniTest, EachMissingStepIsNamedWithWhereItLooked) {

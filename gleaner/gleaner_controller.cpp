@@ -5,10 +5,12 @@
 #include "common/char_class.h"
 #include "common/cp932.h"
 #include "common/kana_conversion.h"
-#include "gleaner/dictionary_text.h"
+#include "common/dictionary_line.h"
 #include "gleaner/extract_words.h"
 
 namespace {
+
+constexpr int NounType = 1;
 
 // Only single-byte letters: a trail byte may look like one.
 std::string ToLowerAscii(std::string_view text) {
@@ -117,9 +119,9 @@ void TGleanerController::SaveToDictionary() {
     for (const std::string& reading : Readings[entry]) {
       std::string_view trimmed = TrimBlanks(reading);
       if (trimmed.empty()) continue;
-      std::string line(trimmed);
-      line.append(",").append(Notations[entry]).append(",001");
-      if (usr->Add(line) >= 0) Status[entry] = StatusSaved;
+      // Quoted where needed, so that the line reads back as this very pair.
+      if (usr->Add(FormatDictionaryLine(trimmed, Notations[entry], NounType)) >= 0)
+        Status[entry] = StatusSaved;
     }
     if (SaveProgress) SaveProgress->StepIt();
   }

@@ -192,10 +192,16 @@ TEST_F(GleanerControllerTest, ReadingEditsOfTheCurrentEntry) {
   EXPECT_THROW(Controller->EditReading(0, "ｱ"), std::out_of_range);
 }
 
-TEST_F(GleanerControllerTest, CommaInANotationIsWrittenUnquoted) {
+TEST_F(GleanerControllerTest, NotationWithCommaOrBlankIsQuotedAndReadsBackAsItself) {
   Start();
   Controller->AddNotation("A,B");
   Controller->AddReading("ｴｰﾋﾞｰ");
+  Controller->AddNotation("C D");
+  Controller->AddReading("ｼｰﾃﾞｨｰ");
   Controller->SaveToDictionary();
-  EXPECT_EQ(Folder.Read("dic/Base.usr"), "ｴｰﾋﾞｰ,A,B,001\r\n");
+  EXPECT_EQ(Folder.Read("dic/Base.usr"), "ｴｰﾋﾞｰ,\"A,B\",001\r\nｼｰﾃﾞｨｰ,\"C D\",001\r\n");
+  TWordDic reread(Folder.PathOf("dic/Base.usr"));
+  reread.PrepareRows();
+  EXPECT_EQ(reread.FindEntry("A,B", "ｴｰﾋﾞｰ"), 0);
+  EXPECT_EQ(reread.FindEntry("C D", "ｼｰﾃﾞｨｰ"), 1);
 }

@@ -1,6 +1,6 @@
 #include "gleaner/gleaner_form_logic.h"
 
-#include "gleaner/dictionary_text.h"
+#include "common/dictionary_line.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 
 #include <stdexcept>
 
-#include "gleaner/dictionary_text.h"
+#include "common/dictionary_file.h"
+#include "common/dictionary_line.h"
 
 TWordDic::TWordDic(std::string fileName) : FileNameText(std::move(fileName)) {
   CreateFileIfMissing(FileNameText);

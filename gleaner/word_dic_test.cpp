@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/test_folder.h"
-#include "gleaner/dictionary_text.h"
+#include "common/dictionary_file.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "gleaner/word_rows.h"
 
-#include "gleaner/dictionary_text.h"
+#include "common/dictionary_line.h"
 
 int TWordRows::Append(std::string_view line) {
   TLineFields fields;

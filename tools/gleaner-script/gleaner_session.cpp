@@ -5,7 +5,8 @@
 #include <iterator>
 
 #include "common/cp932.h"
-#include "gleaner/dictionary_text.h"
+#include "common/dictionary_file.h"
+#include "common/dictionary_line.h"
 
 namespace {
 
