@@ -15,7 +15,8 @@ class TReadingQuery {
   virtual TStringList Readings(std::string_view word) = 0;
 };
 
-// The input method's reverse conversion alone.
+// What one reading source answers (the input method's reverse conversion, or
+// a proposer that answers in its place), trimmed and in half-width katakana.
 class TImeReadingQuery : public TReadingQuery {
  public:
   explicit TImeReadingQuery(TReadingSource& source) : Source(source) {}
