@@ -47,7 +47,8 @@ class TTimedReadings : public TReadingQuery {
   TStringList Readings(std::string_view word) override {
     auto start = TClock::now();
     TStringList readings = Inner.Readings(word);
-    for (int i = 0; i < Synthetic; ++i) readings.push_back(std::string("ｱ").append(std::to_string(i)));
+    for (int i = 0; i < Synthetic; ++i)
+      readings.push_back(std::string("ｱ").append(std::to_string(i)));
     Milliseconds += MillisecondsSince(start);
     return readings;
   }
@@ -85,7 +86,8 @@ void ExtractionRun(const std::string& program, const std::string& text, TReading
   const double readingMs = Median(readingTimes);
   std::printf("extraction, %d synthetic reading(s) a word: %zu entries\n", synthetic,
               setup.Controller.GetNotations().size());
-  std::printf("  whole Extract          %9.2f ms  (goal 2000 ms) %s\n", total, Verdict(total, 2000));
+  std::printf("  whole Extract          %9.2f ms  (goal 2000 ms) %s\n", total,
+              Verdict(total, 2000));
   std::printf("  readings               %9.2f ms\n", readingMs);
   std::printf("  newness tests          %9.2f ms\n", std::max(0.0, total - wordsMs - readingMs));
 }
@@ -107,8 +109,8 @@ void LinearScanEstimate(const TWordDic& dic, const TStringList& words) {
   }
   const double ms = MillisecondsSince(start);
   std::printf("linear scan of %d rows: %.2f ms for %zu words (%d found), %.0f ms for all %zu\n",
-              rows.Count(), ms, sample, found, ms / static_cast<double>(sample) *
-              static_cast<double>(words.size()), words.size());
+              rows.Count(), ms, sample, found,
+              ms / static_cast<double>(sample) * static_cast<double>(words.size()), words.size());
 }
 
 }  // namespace

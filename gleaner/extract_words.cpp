@@ -11,8 +11,8 @@ namespace {
 
 constexpr int SeparatorClass = 0;  // hiragana and symbols
 constexpr int KanjiClass = 1;
-constexpr int LetterClass = 5;    // half-width letters
-constexpr int OtherClass = 6;     // digits, blanks, controls
+constexpr int LetterClass = 5;  // half-width letters
+constexpr int OtherClass = 6;   // digits, blanks, controls
 
 bool Separates(int charClass) { return charClass == SeparatorClass || charClass == OtherClass; }
 

@@ -10,7 +10,8 @@ TEST(ExtractWords, CutsRunsOfOneClassInOrderOfFirstAppearance) {
   EXPECT_THAT(ExtractWords("山田さんはＡＢＣ社のPCを3台買った。"),
               ElementsAre("山田", "ＡＢＣ", "社", "PC", "台買"));
   EXPECT_THAT(ExtractWords("木を切る"), ElementsAre("木", "切"));
-  EXPECT_THAT(ExtractWords("カタカナとテキスト、ｶﾀｶﾅ"), ElementsAre("カタカナ", "テキスト", "ｶﾀｶﾅ"));
+  EXPECT_THAT(ExtractWords("カタカナとテキスト、ｶﾀｶﾅ"),
+              ElementsAre("カタカナ", "テキスト", "ｶﾀｶﾅ"));
 }
 
 TEST(ExtractWords, DateAndTimeUnitsAfterANumberStartNoWord) {

@@ -96,8 +96,8 @@ std::string TGleanerAppIni::BaseProblemMessage() const {
     case TBaseDicProblem::NoBaseDicFile:
       return Joined({head, SettingsPath, "\"ファイルの[BASE_DIC]にDicFileがありません。"});
     case TBaseDicProblem::BaseDicMissing:
-      return Joined({head, BaseDicFileSetting,
-                     "\"ファイルが見つかりません（\"", SettingsPath, "\"の[BASE_DIC]のDicFileです）。"});
+      return Joined({head, BaseDicFileSetting, "\"ファイルが見つかりません（\"", SettingsPath,
+                     "\"の[BASE_DIC]のDicFileです）。"});
     case TBaseDicProblem::NoBaseDicName:
       return Joined({head, SettingsPath, "\"ファイルの[BASE_DIC]にDicNameがありません。"});
   }

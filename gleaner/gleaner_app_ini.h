@@ -17,12 +17,12 @@ struct TGleanerDicFiles {
 // Why no base dictionary could be found, in the order they are checked.
 enum class TBaseDicProblem {
   None,
-  NoPointerFile,    // the pointer file cannot be read
-  NoDicIniLine,     // it has no DIC_INI line
-  NoSettingsFile,   // the file it names cannot be read
-  NoBaseDicFile,    // [BASE_DIC] has no DicFile
-  BaseDicMissing,   // the DicFile it names does not exist
-  NoBaseDicName,    // [BASE_DIC] has no DicName, so its user file is unknown
+  NoPointerFile,   // the pointer file cannot be read
+  NoDicIniLine,    // it has no DIC_INI line
+  NoSettingsFile,  // the file it names cannot be read
+  NoBaseDicFile,   // [BASE_DIC] has no DicFile
+  BaseDicMissing,  // the DicFile it names does not exist
+  NoBaseDicName,   // [BASE_DIC] has no DicName, so its user file is unknown
 };
 
 class TGleanerAppIni {
@@ -51,7 +51,7 @@ class TGleanerAppIni {
 
   std::string ProgramFolder;
   std::string PointerPath;
-  std::string SettingsPath;  // empty until the pointer file named it
+  std::string SettingsPath;        // empty until the pointer file named it
   std::string BaseDicFileSetting;  // the base DicFile of the settings, expanded
   TBaseDicProblem Problem = TBaseDicProblem::NoPointerFile;
   std::array<TGleanerDicFiles, DicCount> Dics;

@@ -21,9 +21,7 @@ class GleanerAppIniTest : public ::testing::Test {
     Folder.Write("dic/Proper.dic", "");
   }
   TGleanerAppIni Read() const { return TGleanerAppIni(Folder.PathOf("Gleaner.exe")); }
-  std::string Path(const std::string& name) const {
-    return Folder.Path() + FromStoredPath(name);
-  }
+  std::string Path(const std::string& name) const { return Folder.Path() + FromStoredPath(name); }
   TTestFolder Folder;
 };
 
@@ -70,7 +68,7 @@ TEST_F(GleanerAppIniTest, DictionaryNamedEmptyHasNoUserFile) {
 
 TEST_F(GleanerAppIniTest, EachMissingStepIsNamedWithWhereItLooked) {
   struct TCase {
-    const char* Pointer;  // nullptr: no pointer file
+    const char* Pointer;   // nullptr: no pointer file
     const char* Settings;  // nullptr: no settings file
     TBaseDicProblem Problem;
     std::string Names;  // what the message must name

@@ -8,8 +8,9 @@
 namespace {
 
 int IndexIgnoringCase(const TStringList& list, std::string_view text) {
-  auto found = std::find_if(list.begin(), list.end(),
-                            [&](const std::string& item) { return EqualsIgnoringCase(item, text); });
+  auto found = std::find_if(list.begin(), list.end(), [&](const std::string& item) {
+    return EqualsIgnoringCase(item, text);
+  });
   return found == list.end() ? -1 : static_cast<int>(found - list.begin());
 }
 

@@ -34,10 +34,8 @@ class GleanerControllerTest : public ::testing::Test {
                  "[EXT3_DIC]\r\nDicName=無名\r\nDicFile=dic\\Nameless.dic\r\n");
     Folder.Write("dic/Base.dic", "ﾄｳｷｮｳ,東京,001\r\nｶﾞｯｺｳ,学校,001\r\nｶﾞｸ,学,001\r\n");
     Folder.Write("dic/Ext.dic", "ﾀﾞｲｶﾞｸ,大学,001\r\n");
-    Readings.Table = {{"東京", {"ﾄｳｷｮｳ"}},
-                      {"大学", {"ﾀﾞｲｶﾞｸ"}},
-                      {"橋", {"ﾊｼ", "ｷｮｳ"}},
-                      {"研究", {"ｹﾝｷｭｳ"}}};
+    Readings.Table = {
+        {"東京", {"ﾄｳｷｮｳ"}}, {"大学", {"ﾀﾞｲｶﾞｸ"}}, {"橋", {"ﾊｼ", "ｷｮｳ"}}, {"研究", {"ｹﾝｷｭｳ"}}};
   }
   void Start() {
     Settings = std::make_unique<TGleanerAppIni>(Folder.PathOf("Gleaner.exe"));
@@ -94,7 +92,7 @@ TEST_F(GleanerControllerTest, ExtractKeepsOnlyPairsNeitherFileHolds) {
   EXPECT_THAT(Controller->GetNotations(), ElementsAre("橋", "大学", "XYZ", "foo_bar", "研究"));
   EXPECT_EQ(Controller->CurrentIndex(), 0);
   EXPECT_THAT(Controller->GetCurrentReadings(), ElementsAre("ｷｮｳ"));  // ﾊｼ is registered
-  EXPECT_THAT(Controller->SelectNotation(2), ElementsAre("xyz"));  // letter words: lower case
+  EXPECT_THAT(Controller->SelectNotation(2), ElementsAre("xyz"));     // letter words: lower case
   EXPECT_THAT(Controller->SelectNotation(3), IsEmpty());  // the underscore makes no letter word
   EXPECT_THAT(Statuses(), ElementsAre(1, 1, 1, 0, 1));
   EXPECT_EQ(ExtractProgress.Maximum, 9);  // one step a distinct word
@@ -118,7 +116,7 @@ TEST_F(GleanerControllerTest, SaveAppendsEveryPairAndMarksTheEntriesSaved) {
   ASSERT_THAT(Controller->GetNotations(), ElementsAre("橋", "新語", "研究"));
   Controller->SelectNotation(2);
   Controller->AddReading("  ｹﾝｸ ");  // trimmed when written
-  Controller->AddReading(" ");        // blank: never written
+  Controller->AddReading(" ");       // blank: never written
   Controller->SaveToDictionary();
   EXPECT_EQ(Folder.Read("dic/Base.usr"),
             "ﾊｼ,橋,001\r\nｷｮｳ,橋,001\r\nｹﾝｷｭｳ,研究,001\r\nｹﾝｸ,研究,001\r\n");

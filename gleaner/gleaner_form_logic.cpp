@@ -4,9 +4,7 @@
 
 namespace {
 
-bool IsGiven(const std::optional<std::string>& text) {
-  return text && !TrimBlanks(*text).empty();
-}
+bool IsGiven(const std::optional<std::string>& text) { return text && !TrimBlanks(*text).empty(); }
 
 // A list box selects nothing outside its items.
 int Selectable(int index, const TStringList& items) {
@@ -15,9 +13,8 @@ int Selectable(int index, const TStringList& items) {
 
 }  // namespace
 
-TGleanerFormLogic::TGleanerFormLogic(TGleanerController& controller,
-                                     TProgressView& extractProgress, TProgressView& saveProgress,
-                                     TChoiceView& dicSelector)
+TGleanerFormLogic::TGleanerFormLogic(TGleanerController& controller, TProgressView& extractProgress,
+                                     TProgressView& saveProgress, TChoiceView& dicSelector)
     : Controller(controller), ExtractProgress(extractProgress), SaveProgress(saveProgress) {
   Controller.SetExtractProgress(&extractProgress);
   Controller.SetSaveProgress(&saveProgress);
@@ -139,7 +136,8 @@ std::string TGleanerFormLogic::ReadingPrompt() const {
 }
 
 std::string TGleanerFormLogic::SelectedNotation() const {
-  return NotationSelected < 0 ? std::string() : Notations[static_cast<std::size_t>(NotationSelected)];
+  return NotationSelected < 0 ? std::string()
+                              : Notations[static_cast<std::size_t>(NotationSelected)];
 }
 
 std::string TGleanerFormLogic::SelectedReading() const {

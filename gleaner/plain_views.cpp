@@ -8,7 +8,9 @@ void TPlainProgress::SetRange(int minimum, int maximum) {
   Position = std::clamp(Position, Minimum, Maximum);
 }
 
-void TPlainProgress::SetPosition(int position) { Position = std::clamp(position, Minimum, Maximum); }
+void TPlainProgress::SetPosition(int position) {
+  Position = std::clamp(position, Minimum, Maximum);
+}
 
 void TPlainProgress::StepIt() { SetPosition(Position + 1); }
 

@@ -19,14 +19,14 @@ TWordDic Prepared(const TTestFolder& folder, const std::string& name, const std:
 TEST(WordDic, ReadingAndNotationByNumberOfFields) {
   TTestFolder folder;
   folder.Write("a.dic",
-               "ｱｲ,愛,001\r\n"      // 0: three fields
-               "ｶｷ,5\r\n"           // 1: integer second field
-               "ｶｷ,柿\r\n"          // 2: two fields
-               "x,ｱｵ,青,001\r\n"    // 3: four fields
-               "ｱ ｲ,藍,001\r\n"     // 4: a blank splits: four fields
-               "ｿﾗ\r\n"             // 5: one field
-               "a,b,c,d,e\r\n"      // 6: too many fields
-               "\r\n"               // 7: none
+               "ｱｲ,愛,001\r\n"             // 0: three fields
+               "ｶｷ,5\r\n"                  // 1: integer second field
+               "ｶｷ,柿\r\n"                 // 2: two fields
+               "x,ｱｵ,青,001\r\n"           // 3: four fields
+               "ｱ ｲ,藍,001\r\n"            // 4: a blank splits: four fields
+               "ｿﾗ\r\n"                    // 5: one field
+               "a,b,c,d,e\r\n"             // 6: too many fields
+               "\r\n"                      // 7: none
                "\"ｲ,ｲ\",\"井\"\"\"\r\n");  // 8: quoted
   TWordDic dic(folder.PathOf("a.dic"));
   dic.PrepareRows();
@@ -51,8 +51,7 @@ TEST(WordDic, ReadingAndNotationByNumberOfFields) {
 
 TEST(WordDic, FindsTheFirstMatchExactly) {
   TTestFolder folder;
-  TWordDic dic = Prepared(folder, "a.dic",
-                          "ﾊｼ,橋\r\nﾊｼ,箸\r\nｷｮｳ,橋\r\nﾊｼ,橋,001\r\nabc,ABC\r\n");
+  TWordDic dic = Prepared(folder, "a.dic", "ﾊｼ,橋\r\nﾊｼ,箸\r\nｷｮｳ,橋\r\nﾊｼ,橋,001\r\nabc,ABC\r\n");
   EXPECT_EQ(dic.FindNotation("橋"), 0);
   EXPECT_EQ(dic.FindEntry("橋", "ﾊｼ"), 0);
   EXPECT_EQ(dic.FindEntry("橋", "ｷｮｳ"), 2);

@@ -12,7 +12,8 @@ int TWordRows::Append(std::string_view line) {
     Rows.emplace_back();
     return index;
   }
-  const TWordRow& row = Rows.emplace_back(TWordRow{std::string(entry.Reading), std::string(entry.Notation)});
+  const TWordRow& row =
+      Rows.emplace_back(TWordRow{std::string(entry.Reading), std::string(entry.Notation)});
   auto [chain, added] = ByNotation.try_emplace(row.Notation, TChain{index, index});
   if (!added) {
     NextSameNotation[static_cast<std::size_t>(chain->second.Last)] = index;

@@ -7,14 +7,16 @@
 #include "common/cp932.h"
 #include "common/dictionary_file.h"
 #include "common/dictionary_line.h"
+#include "tools/script_line.h"
 
 namespace {
 
 std::string Shown(std::string_view text) { return Cp932ToUtf8(text); }
 
 int Number(const std::string& text) {
-  const bool digits = !text.empty() && text.size() < 10 &&
-                      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  const bool digits =
+      !text.empty() && text.size() < 10 &&
+      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (!digits) throw TGleanerScriptError("not a number: " + text);
   return std::stoi(text);
 }
@@ -28,21 +30,16 @@ std::pair<int, std::string> NumberAndText(const std::string& argument) {
 
 }  // namespace
 
-TGleanerSession::TGleanerSession(TGleanerController& controller,
-                                 std::filesystem::path scriptFolder)
+TGleanerSession::TGleanerSession(TGleanerController& controller, std::filesystem::path scriptFolder)
     : Controller(controller),
       ScriptFolder(std::move(scriptFolder)),
       Form(controller, ExtractProgress, SaveProgress, DicSelector) {}
 
 bool TGleanerSession::Run(std::string_view line) {
-  std::string_view text = TrimBlanks(line);
-  if (text.empty() || text.front() == '#') return false;
-  std::size_t space = text.find_first_of(" \t");
-  std::string_view name = text.substr(0, space);
-  std::string argument =
-      space == std::string_view::npos ? std::string() : Utf8ToCp932(TrimBlanks(text.substr(space)));
+  std::optional<TScriptLine> command = ParseScriptLine(line);
+  if (!command) return false;
   ShowUserFile = false;
-  Command(name, argument);
+  Command(command->Name, command->Argument);
   return true;
 }
 
@@ -84,7 +81,8 @@ void TGleanerSession::Command(std::string_view name, const std::string& argument
     if (!argument.empty()) Form.ReadingClick(Number(argument));
     Form.ReadingDelete();
   } else if (name == "dictionary") {
-    if (!DicSelector.Choose(argument)) throw TGleanerScriptError("no dictionary " + Shown(argument));
+    if (!DicSelector.Choose(argument))
+      throw TGleanerScriptError("no dictionary " + Shown(argument));
     Form.DictionaryChange();
   } else if (name == "save") {
     Form.SaveToDic();

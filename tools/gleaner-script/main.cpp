@@ -54,9 +54,8 @@ int RunScript(std::istream& script, const std::filesystem::path& scriptFolder,
   if (settings.BaseProblem() != TBaseDicProblem::None)
     return Fail(Cp932ToUtf8(settings.BaseProblemMessage()));
   std::unique_ptr<TReadingSource> source =
-      options.ReadingsPath.empty()
-          ? CreateSystemReadingSource()
-          : std::make_unique<TTableReadingSource>(options.ReadingsPath);
+      options.ReadingsPath.empty() ? CreateSystemReadingSource()
+                                   : std::make_unique<TTableReadingSource>(options.ReadingsPath);
   TImeReadingQuery readings(*source);
   TGleanerController controller(settings, readings);
   TGleanerSession session(controller, scriptFolder);
@@ -82,7 +81,8 @@ int main(int argc, char** argv) {
   TOptions options;
   if (!ParseOptions(argc, argv, options)) return Fail(Usage);
   try {
-    if (options.ScriptPath.empty()) return RunScript(std::cin, std::filesystem::current_path(), options);
+    if (options.ScriptPath.empty())
+      return RunScript(std::cin, std::filesystem::current_path(), options);
     std::ifstream script(options.ScriptPath, std::ios::binary);
     if (!script) return Fail("cannot read script: " + options.ScriptPath);
     return RunScript(script, std::filesystem::absolute(options.ScriptPath).parent_path(), options);

@@ -15,7 +15,8 @@ TTableReadingSource::TTableReadingSource(const std::string& path) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     std::size_t equals = line.find('=');
     if (line.empty() || line[0] == '#' || equals == std::string::npos) continue;
-    Table[Utf8ToCp932(line.substr(0, equals))] = SplitCommaList(Utf8ToCp932(line.substr(equals + 1)));
+    Table[Utf8ToCp932(line.substr(0, equals))] =
+        SplitCommaList(Utf8ToCp932(line.substr(equals + 1)));
   }
 }
 
