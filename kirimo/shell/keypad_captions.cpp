@@ -5,7 +5,7 @@
 #include "common/cp932.h"
 
 TKeypadCaptions::TKeypadCaptions()
-    : KeyCaptions{"@/あ",   "ABC/か",  "DEF/さ",   "GHI/た", "JKL/な", "MNO/は",
+    : KeyCaptions{"@/あ",    "ABC/か", "DEF/さ",  "GHI/た", "JKL/な", "MNO/は",
                   "PQRS/ま", "TUV/や", "WXYZ/ら", "*",      "０/わ",  "#"} {
   GridCaptions[LayoutCell] = "A";
 }

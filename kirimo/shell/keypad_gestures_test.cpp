@@ -16,7 +16,8 @@ constexpr TKeypadControl Nothing{};
 class KeypadGestures : public ::testing::Test {
  protected:
   KeypadGestures() {
-    Rig.Commands.KeyLabels = {"あ", "か", "さ", "た", "な", "は", "ま", "や", "ら", "ー", "わ", "A"};
+    Rig.Commands.KeyLabels = {"あ", "か", "さ", "た", "な", "は",
+                              "ま", "や", "ら", "ー", "わ", "A"};
     Rig.Model.SetGridMode(false);  // takes the labels
     Rig.Forget();
     Rig.List.Items = 10;

@@ -11,7 +11,8 @@ TRect CellAt(int index, int columns, int width, int height) {
 template <std::size_t N>
 std::array<TRect, N> ButtonRects(int columns, int width, int height) {
   std::array<TRect, N> rects;
-  for (std::size_t i = 0; i < N; ++i) rects[i] = CellAt(static_cast<int>(i), columns, width, height);
+  for (std::size_t i = 0; i < N; ++i)
+    rects[i] = CellAt(static_cast<int>(i), columns, width, height);
   return rects;
 }
 

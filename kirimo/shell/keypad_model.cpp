@@ -29,8 +29,8 @@ class TBusyCursor {
 
 }  // namespace
 
-TKeypadModel::TKeypadModel(TKeypadCommands& controller, TKeypadList& list,
-                           TKeypadObserver& window, bool use50)
+TKeypadModel::TKeypadModel(TKeypadCommands& controller, TKeypadList& list, TKeypadObserver& window,
+                           bool use50)
     : Commands(controller), List(list), Observer(window) {
   List.SetItemIndex(-1);
   RefreshKeyLabels();

@@ -16,8 +16,7 @@ class TKeypadModel {
  public:
   // As the window is created: no focused item, the cartridge's key and vowel
   // labels, then the keys or the grid as use50 says (SetGridMode).
-  TKeypadModel(TKeypadCommands& controller, TKeypadList& list, TKeypadObserver& window,
-               bool use50);
+  TKeypadModel(TKeypadCommands& controller, TKeypadList& list, TKeypadObserver& window, bool use50);
   TKeypadModel(const TKeypadModel&) = delete;
   TKeypadModel& operator=(const TKeypadModel&) = delete;
 

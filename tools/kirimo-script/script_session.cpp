@@ -1,6 +1,8 @@
 #include "tools/kirimo-script/script_session.h"
 
 #include <algorithm>
+#include <limits>
+#include <utility>
 
 #include "common/cp932.h"
 #include "common/dictionary_line.h"
@@ -22,6 +24,13 @@ int Number(std::string_view text, std::string_view what) {
   }
   return std::stoi(std::string(text));
 }
+
+// Keeps the held time within an int.
+constexpr int MaxScrollTicks = 10000;
+
+// Gestures that click one button.
+constexpr std::pair<std::string_view, std::string_view> ButtonClicks[] = {
+    {"back", "<"}, {"forward", ">"}, {"clear", "クリア"}, {"switch", "辞書切替"}, {"hide", "隠す"}};
 
 }  // namespace
 
@@ -58,7 +67,12 @@ void TScriptSession::Gesture(std::string_view name, const std::string& argument)
   auto needs = [&] {
     if (argument.empty()) throw TScriptError(std::string(name) + " needs an argument");
   };
-  // Clicks on one kind of button, named by caption.
+  for (const auto& [gesture, button] : ButtonClicks) {
+    if (name != gesture) continue;
+    none();
+    Click(Control(button));
+    return;
+  }
   if (name == "key" || name == "vowel" || name == "grid") {
     needs();
     Click(Control(std::string(name) + " " + argument));
@@ -71,16 +85,6 @@ void TScriptSession::Gesture(std::string_view name, const std::string& argument)
   } else if (name == "layout") {
     none();
     Click(LayoutButton());
-  } else if (name == "back" || name == "forward" || name == "clear" || name == "switch" ||
-             name == "hide") {
-    none();
-    constexpr std::pair<std::string_view, std::string_view> buttons[] = {
-        {"back", "<"}, {"forward", ">"}, {"clear", "クリア"}, {"switch", "辞書切替"},
-        {"hide", "隠す"}};
-    for (const auto& [gesture, button] : buttons) {
-      if (name == gesture) Click(Control(button));
-    }
-  // The mouse itself.
   } else if (name == "click" || name == "double-click") {
     needs();
     TKeypadControl control = Control(argument);
@@ -101,15 +105,18 @@ void TScriptSession::Gesture(std::string_view name, const std::string& argument)
     if (direction != "up" && direction != "down") {
       throw TScriptError("hold-scroll takes up or down and a count");
     }
-    int ticks = Number(space == std::string::npos ? "" : TrimBlanks(argument.substr(space)),
-                       "hold-scroll needs a count of scroll intervals");
-    Hold(Control(direction == "up" ? "▲" : "▼"), ticks * Settings.ScrollTime);
+    std::string_view count =
+        space == std::string::npos ? "" : TrimBlanks(std::string_view(argument).substr(space));
+    int ticks = Number(count, "hold-scroll needs a count of scroll intervals");
+    if (ticks > MaxScrollTicks) throw TScriptError("hold-scroll holds at most 10000 intervals");
+    long long held = static_cast<long long>(ticks) * std::max(Settings.ScrollTime, 1);
+    Hold(Control(direction == "up" ? "▲" : "▼"),
+         static_cast<int>(std::min<long long>(held, std::numeric_limits<int>::max())));
   } else if (name == "wait") {
     Wait(Number(argument, "wait needs milliseconds"));
   } else if (name == "idle") {
     none();
     Wait(IdleTime);
-  // What the main window and the tray menu do.
   } else if (name == "focus-target") {
     none();
     Model.SetKeypadEnabled(false);
@@ -182,7 +189,8 @@ TKeypadState TScriptSession::State() const {
   state.Cartridge = Form.Name.Caption();
   state.Status = Form.Status.Text();
   state.VowelRowVisible = Form.VowelRowVisible;
-  if (state.VowelRowVisible) state.Vowels.assign(captions.Vowels().begin(), captions.Vowels().end());
+  if (state.VowelRowVisible)
+    state.Vowels.assign(captions.Vowels().begin(), captions.Vowels().end());
   state.GridMode = Model.GridMode();
   if (state.GridMode) {
     state.Buttons.assign(captions.Grid().begin(), captions.Grid().end());

@@ -33,9 +33,9 @@ struct TKeypadState {
   TStringList Items;
   std::vector<bool> Selected;
   int TopIndex = 0;
-  TStringList Output;   // since the previous gesture
-  std::string Pressed;  // the button held down, empty for none
-  TStringList Events;   // what the window was asked to do, such as "hide"
+  TStringList Output;        // since the previous gesture
+  std::string Pressed;       // the button held down, empty for none
+  TStringList Events;        // what the window was asked to do, such as "hide"
   bool FormEnabled = false;  // the window usable and its keys not
 };
 
