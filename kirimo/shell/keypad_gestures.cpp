@@ -92,6 +92,8 @@ void TKeypadGestures::Hover(TKeypadControl control) {
 void TKeypadGestures::Press(TKeypadControl control) {
   if (control.Part == TKeypadPart::Sponsor) return;
   if (IsPanel(control)) {
+    // A release lost outside the window left the last button held.
+    if (IsPanel(PressedPanel)) LetGo();
     PressedPanel = control;
     if (HasClickHandler(control)) Model.Window().Repaint(RepaintBevels);
     if (IsScrollButton(control)) {
