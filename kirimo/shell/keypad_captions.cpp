@@ -7,7 +7,8 @@
 TKeypadCaptions::TKeypadCaptions()
     : KeyCaptions{"@/あ",    "ABC/か", "DEF/さ",  "GHI/た", "JKL/な", "MNO/は",
                   "PQRS/ま", "TUV/や", "WXYZ/ら", "*",      "０/わ",  "#"} {
-  GridCaptions[LayoutCell] = "A";
+  // Built, not assigned from a literal: GCC 12 warns falsely (-Wrestrict) on that.
+  GridCaptions[LayoutCell] = std::string(1, 'A');
 }
 
 void TKeypadCaptions::SetKeyLabels(const TStringList& labels) {
