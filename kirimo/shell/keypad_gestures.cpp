@@ -38,15 +38,8 @@ void TKeypadGestures::MouseDown(TKeypadControl control) {
 void TKeypadGestures::MouseUp(TKeypadControl control) {
   if (Model.FormEnabled()) return;
   Guarded([&] {
-    TKeypadObserver& window = Model.Window();
-    window.SetBusyCursor(true);
-    try {
-      Release(control);
-    } catch (...) {
-      window.SetBusyCursor(false);
-      throw;
-    }
-    window.SetBusyCursor(false);
+    TBusyCursor busy(Model.Window());
+    Release(control);
   });
   Start(TKeypadTimer::DoubleClick, Timings.DoubleClickTime);
   RestartIdle();

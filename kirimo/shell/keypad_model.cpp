@@ -15,18 +15,6 @@ bool IsBlank(std::string_view caption) {
                      [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
-// The hourglass for as long as it lives.
-class TBusyCursor {
- public:
-  explicit TBusyCursor(TKeypadObserver& window) : Window(window) { Window.SetBusyCursor(true); }
-  ~TBusyCursor() { Window.SetBusyCursor(false); }
-  TBusyCursor(const TBusyCursor&) = delete;
-  TBusyCursor& operator=(const TBusyCursor&) = delete;
-
- private:
-  TKeypadObserver& Window;
-};
-
 }  // namespace
 
 TKeypadModel::TKeypadModel(TKeypadCommands& controller, TKeypadList& list, TKeypadObserver& window,

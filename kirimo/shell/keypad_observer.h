@@ -25,3 +25,15 @@ class TKeypadObserver {
   // A double-click on the sponsor strip; nothing while no sponsor shows.
   virtual void OpenSponsorPage() = 0;
 };
+
+// The hourglass for as long as it lives.
+class TBusyCursor {
+ public:
+  explicit TBusyCursor(TKeypadObserver& window) : Window(window) { Window.SetBusyCursor(true); }
+  ~TBusyCursor() { Window.SetBusyCursor(false); }
+  TBusyCursor(const TBusyCursor&) = delete;
+  TBusyCursor& operator=(const TBusyCursor&) = delete;
+
+ private:
+  TKeypadObserver& Window;
+};
