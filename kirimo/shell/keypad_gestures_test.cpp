@@ -20,7 +20,7 @@ class KeypadGestures : public ::testing::Test {
                               "ま", "や", "ら", "ー", "わ", "A"};
     Rig.Model.SetGridMode(false);  // takes the labels
     Rig.Forget();
-    Rig.List.Items = 10;
+    Rig.List.SetItems({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"});
   }
   TKeypadGestures& Mouse() { return Rig.Gestures; }
 
@@ -86,47 +86,47 @@ TEST_F(KeypadGestures, TwoClicksOnTheSponsorStripOpenItsPageOnlyWithoutAMove) {
 TEST_F(KeypadGestures, AHeldScrollButtonRepeatsFromTheSecondTick) {
   Mouse().MouseDown(Down);
   Rig.Wait(100);
-  EXPECT_EQ(Rig.List.Top, 0);  // the first tick only arms the repeat
+  EXPECT_EQ(Rig.List.TopIndex(), 0);  // the first tick only arms the repeat
   Rig.Wait(100);
-  EXPECT_EQ(Rig.List.Top, 1);
+  EXPECT_EQ(Rig.List.TopIndex(), 1);
   Rig.Wait(200);
-  EXPECT_EQ(Rig.List.Top, 3);
+  EXPECT_EQ(Rig.List.TopIndex(), 3);
   Mouse().MouseUp(Down);  // and once more on release
-  EXPECT_EQ(Rig.List.Top, 4);
+  EXPECT_EQ(Rig.List.TopIndex(), 4);
   Rig.Wait(1000);
-  EXPECT_EQ(Rig.List.Top, 4);
+  EXPECT_EQ(Rig.List.TopIndex(), 4);
   EXPECT_FALSE(Mouse().IsRunning(TKeypadTimer::ListScroll));
   // Up stops at the first item.
   Mouse().MouseDown(Up);
   Rig.Wait(1000);
   Mouse().MouseUp(Up);
-  EXPECT_EQ(Rig.List.Top, 0);
+  EXPECT_EQ(Rig.List.TopIndex(), 0);
 }
 
 TEST_F(KeypadGestures, SlidingOffAScrollButtonStopsTheRepeat) {
   Mouse().MouseDown(Down);
   Rig.Wait(300);
-  EXPECT_EQ(Rig.List.Top, 2);
+  EXPECT_EQ(Rig.List.TopIndex(), 2);
   Mouse().MouseMove(KeyAt(0));
   Rig.Wait(500);
   Mouse().MouseUp(KeyAt(0));
-  EXPECT_EQ(Rig.List.Top, 2);
+  EXPECT_EQ(Rig.List.TopIndex(), 2);
   // A new press waits a tick again before repeating.
   Mouse().MouseMove(Down);
   Mouse().MouseDown(Down);
   Rig.Wait(100);
-  EXPECT_EQ(Rig.List.Top, 2);
+  EXPECT_EQ(Rig.List.TopIndex(), 2);
   // Its release was lost outside the window: the next press lets it go.
   Mouse().MouseDown(KeyAt(0));
   Rig.Wait(500);
-  EXPECT_EQ(Rig.List.Top, 2);
+  EXPECT_EQ(Rig.List.TopIndex(), 2);
   EXPECT_EQ(Mouse().PressedButton(), KeyAt(0));
 }
 
 TEST_F(KeypadGestures, AShortClickOnAnItemSendsIt) {
   Mouse().MouseDown(ItemAt(2));
-  EXPECT_EQ(Rig.List.Focus, 2);
-  EXPECT_EQ(Rig.List.Selected, std::set<int>{2});
+  EXPECT_EQ(Rig.List.ItemIndex(), 2);
+  EXPECT_EQ(Rig.List.SelectedIndex(), 2);
   Rig.Wait(499);
   Mouse().MouseUp(ItemAt(2));
   EXPECT_EQ(Rig.Commands.TakeCalls(), TStringList{"select 2"});
@@ -145,7 +145,7 @@ TEST_F(KeypadGestures, ALongPressAcceptsAndItsReleaseDoesNothing) {
   Rig.Click(ItemAt(-1));
   Rig.Wait(1000);
   EXPECT_TRUE(Rig.Commands.TakeCalls().empty());
-  EXPECT_EQ(Rig.List.Focus, 1);
+  EXPECT_EQ(Rig.List.ItemIndex(), 1);
 }
 
 TEST_F(KeypadGestures, EveryReleaseRestartsTheIdleCountdown) {

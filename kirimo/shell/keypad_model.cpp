@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "kirimo/shell/base/candidate_list_model.h"
 #include "kirimo/shell/keypad_commands.h"
-#include "kirimo/shell/keypad_list.h"
 #include "kirimo/shell/keypad_observer.h"
 
 namespace {
@@ -17,8 +17,8 @@ bool IsBlank(std::string_view caption) {
 
 }  // namespace
 
-TKeypadModel::TKeypadModel(TKeypadCommands& controller, TKeypadList& list, TKeypadObserver& window,
-                           bool use50)
+TKeypadModel::TKeypadModel(TKeypadCommands& controller, TCandidateListModel& list,
+                           TKeypadObserver& window, bool use50)
     : Commands(controller), List(list), Observer(window) {
   List.SetItemIndex(-1);
   RefreshKeyLabels();

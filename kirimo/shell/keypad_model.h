@@ -8,15 +8,16 @@
 #include "kirimo/shell/keypad_captions.h"
 #include "kirimo/shell/keypad_control.h"
 
+class TCandidateListModel;
 class TKeypadCommands;
-class TKeypadList;
 class TKeypadObserver;
 
 class TKeypadModel {
  public:
   // As the window is created: no focused item, the cartridge's key and vowel
   // labels, then the keys or the grid as use50 says (SetGridMode).
-  TKeypadModel(TKeypadCommands& controller, TKeypadList& list, TKeypadObserver& window, bool use50);
+  TKeypadModel(TKeypadCommands& controller, TCandidateListModel& list, TKeypadObserver& window,
+               bool use50);
   TKeypadModel(const TKeypadModel&) = delete;
   TKeypadModel& operator=(const TKeypadModel&) = delete;
 
@@ -62,7 +63,7 @@ class TKeypadModel {
   void Reload(std::string_view status, TReload&& reload);
 
   TKeypadCommands& Commands;
-  TKeypadList& List;
+  TCandidateListModel& List;
   TKeypadObserver& Observer;
   TKeypadCaptions Shown;
   bool UseGrid = false;

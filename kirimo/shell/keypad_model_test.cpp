@@ -22,10 +22,12 @@ TEST(KeypadModelCreation, TakesTheCartridgesCaptionsAndStartsOver) {
   TRecordingKeypadCommands commands;
   commands.KeyLabels = {"あ", "か"};
   commands.VowelLabels = TStringList{"Enter", "BS"};
-  TFakeKeypadList list;
+  TCandidateListModel list;
+  list.SetItems({"a", "b"});
+  list.SetItemIndex(1);
   TRecordingKeypadWindow window;
   TKeypadModel model(commands, list, window, false);
-  EXPECT_EQ(list.Focus, -1);
+  EXPECT_EQ(list.ItemIndex(), -1);
   // Keys beyond the labels go blank.
   EXPECT_EQ(Keys(model), (TStringList{"あ", "か", "", "", "", "", "", "", "", "", "", ""}));
   EXPECT_EQ(Vowels(model), (TStringList{"Enter", "BS", "", "", ""}));
@@ -95,11 +97,11 @@ TEST_F(KeypadModel, CommandsAndListButtons) {
 }
 
 TEST_F(KeypadModel, ScrollingStaysWithinTheList) {
-  Rig.List.Items = 2;
+  Rig.List.SetItems({"a", "b", "c"});
   Model().Click(Button(TKeypadPart::ListUp));
-  EXPECT_EQ(Rig.List.Top, 0);
+  EXPECT_EQ(Rig.List.TopIndex(), 0);
   for (int i = 0; i < 4; ++i) Model().Click(Button(TKeypadPart::ListDown));
-  EXPECT_EQ(Rig.List.Top, 2);  // as far as the item count
+  EXPECT_EQ(Rig.List.TopIndex(), 2);  // the last item stays in view
 }
 
 TEST_F(KeypadModel, SwitchingToTheGridClearsKeysAndReplayHistory) {

@@ -1,15 +1,14 @@
 #pragma once
-// Stand-ins for the keypad model's controller, candidate list and window, for
-// the keypad tests: they record what the model asked for.
+// Stand-ins for the keypad model's controller and window, for the keypad
+// tests: they record what the model asked for.
 #include <optional>
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "kirimo/shell/base/candidate_list_model.h"
 #include "kirimo/shell/keypad_commands.h"
 #include "kirimo/shell/keypad_gestures.h"
-#include "kirimo/shell/keypad_list.h"
 #include "kirimo/shell/keypad_manual_timers.h"
 #include "kirimo/shell/keypad_model.h"
 #include "kirimo/shell/keypad_observer.h"
@@ -60,26 +59,6 @@ class TRecordingKeypadCommands : public TKeypadCommands {
   TStringList Calls;
 };
 
-class TFakeKeypadList : public TKeypadList {
- public:
-  int Count() const override { return Items; }
-  int TopIndex() const override { return Top; }
-  void SetTopIndex(int index) override { Top = index; }
-  void SetItemIndex(int index) override { Focus = index; }
-  void SetSelected(int index, bool selected) override {
-    if (selected) {
-      Selected.insert(index);
-    } else {
-      Selected.erase(index);
-    }
-  }
-
-  int Items = 0;
-  int Top = 0;
-  int Focus = 0;
-  std::set<int> Selected;
-};
-
 class TRecordingKeypadWindow : public TKeypadObserver {
  public:
   void Repaint(unsigned parts) override { Repainted |= parts; }
@@ -122,7 +101,7 @@ class TKeypadRig {
   }
 
   TRecordingKeypadCommands Commands;
-  TFakeKeypadList List;
+  TCandidateListModel List;
   TRecordingKeypadWindow Window;
   TManualKeypadTimers Timers;
   TKeypadModel Model;

@@ -6,7 +6,7 @@
 
 #include "common/cp932.h"
 #include "common/dictionary_line.h"
-#include "kirimo/shell/base/control_views.h"
+#include "kirimo/shell/base/candidate_list_model.h"
 #include "kirimo/shell/keypad_captions.h"
 
 namespace {
@@ -41,7 +41,7 @@ int FindCaption(const std::array<std::string, N>& captions, std::string_view cap
   throw TScriptError("no " + std::string(kind) + " captioned \"" + Shown(caption) + "\"");
 }
 
-int FindItem(const TCandidateListView& list, std::string_view item) {
+int FindItem(const TCandidateListModel& list, std::string_view item) {
   bool quoted = item.size() >= 2 && item.front() == '"' && item.back() == '"';
   if (!quoted && IsNumber(item)) {
     int index = std::stoi(std::string(item));

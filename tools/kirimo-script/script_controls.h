@@ -9,7 +9,7 @@
 
 #include "kirimo/shell/keypad_control.h"
 
-class TCandidateListView;
+class TCandidateListModel;
 class TKeypadCaptions;
 
 // A line that names no gesture, or a gesture the keypad cannot take now.
@@ -24,7 +24,7 @@ struct TKeypadView {
   bool GridMode = false;
   bool VowelRowVisible = false;
   bool SponsorVisible = false;
-  const TCandidateListView& List;
+  const TCandidateListModel& List;
 };
 
 // Throws TScriptError when name is unknown or the control is not shown. An

@@ -40,8 +40,7 @@ TScriptSession::TScriptSession(TAppIni& settings, TSearchFormController& control
       Controller(controller),
       Form(form),
       Output(output),
-      List(form.List),
-      Model(controller, List, *this, settings.Use50Key),
+      Model(controller, form.List, *this, settings.Use50Key),
       Gestures(Model, Timers,
                {SystemDoubleClickTime(), settings.AcumulateTime, settings.ScrollTime}) {
   // Shown, with the target application active: the keys work.

@@ -10,7 +10,6 @@
 #include "common/string_list.h"
 #include "kirimo/shell/keypad_control.h"
 #include "kirimo/shell/keypad_gestures.h"
-#include "kirimo/shell/keypad_list.h"
 #include "kirimo/shell/keypad_manual_timers.h"
 #include "kirimo/shell/keypad_model.h"
 #include "kirimo/shell/keypad_observer.h"
@@ -74,7 +73,6 @@ class TScriptSession : private TKeypadObserver {
   TPlainSearchFormView& Form;
   TRecordingOutput& Output;
   TStringList Events;
-  TKeypadListOnView List;
   TManualKeypadTimers Timers;
   TKeypadModel Model;
   TKeypadGestures Gestures;
