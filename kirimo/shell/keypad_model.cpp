@@ -3,19 +3,10 @@
 #include <algorithm>
 #include <string>
 
+#include "common/blank_text.h"
 #include "kirimo/shell/base/candidate_list_model.h"
 #include "kirimo/shell/keypad_commands.h"
 #include "kirimo/shell/keypad_observer.h"
-
-namespace {
-
-// A blank "#" or last grid cell names no further layout.
-bool IsBlank(std::string_view caption) {
-  return std::all_of(caption.begin(), caption.end(),
-                     [](char c) { return static_cast<unsigned char>(c) <= ' '; });
-}
-
-}  // namespace
 
 TKeypadModel::TKeypadModel(TKeypadCommands& controller, TCandidateListModel& list,
                            TKeypadObserver& window, bool use50)
@@ -111,7 +102,7 @@ void TKeypadModel::KeyClick(int key) {
   // A copy: the refreshes below replace the captions.
   std::string caption = Shown.Keys().at(key);
   if (key == LayoutKey) {
-    if (IsBlank(caption)) return;
+    if (IsBlankText(caption)) return;
     Commands.NextLayout();
     RefreshKeyLabels();
   } else if (key == StarKey) {
@@ -128,7 +119,7 @@ void TKeypadModel::GridCellClick(int cell) {
   const std::string& caption = Shown.Grid().at(cell);
   if (cell != LayoutCell) {
     Commands.SyllableInput(caption);
-  } else if (!IsBlank(caption)) {
+  } else if (!IsBlankText(caption)) {
     Commands.NextLayout();
     RefreshGridLetters();
   }
