@@ -22,7 +22,7 @@ constexpr float CharacterCost = 20.0f;
 constexpr float BareStemCost = 8.0f;
 // Inside a run of kanji a lone kanji of the dictionary is mostly the wrong
 // (native) reading; before kana, the compound reading of a kanji is.
-constexpr float LoneKanjiCost = 4.0f;
+constexpr float LoneKanjiCost = 8.0f;
 constexpr float BeforeKanaCost = 20.0f;
 // Partial readings kept per position.
 constexpr std::size_t Beam = 8;
@@ -119,6 +119,7 @@ void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float 
 }  // namespace
 
 TStringList TReadingProposer::Propose(std::string_view notation) const {
+  if (notation.empty()) return {};
   int first = Index.Find(notation);
   return first >= 0 ? HeldReadings(first) : CompoundReadings(notation);
 }
