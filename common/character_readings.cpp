@@ -28,9 +28,14 @@ bool IsHalfWidthKana(std::string_view reading) {
   });
 }
 
-std::uint32_t CharacterKey(std::string_view character, bool initial) {
+std::uint32_t CharacterKey(std::string_view character, TCharacterReadings::TPlace place) {
   std::uint32_t code = static_cast<unsigned char>(character[0]) << 8 | static_cast<unsigned char>(character[1]);
-  return code << 1 | (initial ? 1u : 0u);
+  return code << 2 | static_cast<std::uint32_t>(place);
+}
+
+TCharacterReadings::TPlace PlaceOf(std::size_t index, std::size_t characters) {
+  if (index == 0) return TCharacterReadings::TPlace::Initial;
+  return index + 1 == characters ? TCharacterReadings::TPlace::Final : TCharacterReadings::TPlace::Middle;
 }
 
 std::uint64_t KeyOf(std::uint32_t character, std::string_view piece) {
@@ -82,8 +87,8 @@ void TCharacterReadings::Learn(std::string_view notation, std::string_view readi
   Samples.push_back({notation, reading});
   if (characters != 2) return;
   // Two kanji: every cut counts alike in the first round.
-  std::uint32_t first = CharacterKey(notation.substr(0, 2), true);
-  std::uint32_t second = CharacterKey(notation.substr(2), false);
+  std::uint32_t first = CharacterKey(notation.substr(0, 2), TPlace::Initial);
+  std::uint32_t second = CharacterKey(notation.substr(2), TPlace::Final);
   int cuts = 0;
   for (std::size_t cut = 1; cut < reading.size(); ++cut)
     if (CanBeginPiece(reading, cut) && cut <= LongestPiece && reading.size() - cut <= LongestPiece) ++cuts;
@@ -115,7 +120,8 @@ std::vector<std::string_view> TCharacterReadings::BestCut(const TSample& sample)
   std::vector<std::uint64_t> packed(length);
   for (std::size_t pos = 0; pos < length; ++pos) packed[pos] = KeyOf(0, reading.substr(pos, LongestPiece));
   for (std::size_t k = 0; k < characters; ++k) {
-    auto [low, high] = FirstRound(CharacterKey(sample.Notation.substr(2 * k, 2), k == 0));
+    // The first round saw only two-kanji words: a middle kanji is taken as a final one.
+    auto [low, high] = FirstRound(CharacterKey(sample.Notation.substr(2 * k, 2), k == 0 ? TPlace::Initial : TPlace::Final));
     for (std::size_t pos = 0; pos < length; ++pos) {
       if (score[at(k, pos)] == None) continue;
       for (auto it = low; it != high; ++it) {
@@ -155,7 +161,7 @@ void TCharacterReadings::Finish() {
   for (const TSample& sample : Samples) {
     std::vector<std::string_view> pieces = BestCut(sample);
     for (std::size_t k = 0; k < pieces.size(); ++k)
-      settled.push_back({KeyOf(CharacterKey(sample.Notation.substr(2 * k, 2), k == 0), pieces[k]), 1.0f});
+      settled.push_back({KeyOf(CharacterKey(sample.Notation.substr(2 * k, 2), PlaceOf(k, pieces.size())), pieces[k]), 1.0f});
   }
   Settle(settled);
   Samples = {};
@@ -178,9 +184,13 @@ void TCharacterReadings::Finish() {
 }
 
 const std::vector<TCharacterReadings::TReading>& TCharacterReadings::ReadingsOf(
-    std::string_view character, bool initial) const {
+    std::string_view character, TPlace place) const {
   static const std::vector<TReading> none;
   if (character.size() != 2) return none;
-  auto found = Readings.find(CharacterKey(character, initial));
+  auto found = Readings.find(CharacterKey(character, place));
+  if (found != Readings.end()) return found->second;
+  // Middle and final kanji read much alike: each stands in for the other.
+  if (place == TPlace::Initial) return none;
+  found = Readings.find(CharacterKey(character, place == TPlace::Final ? TPlace::Middle : TPlace::Final));
   return found == Readings.end() ? none : found->second;
 }

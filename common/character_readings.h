@@ -23,9 +23,12 @@ class TCharacterReadings {
   // Settles the counts; call once after the last Learn.
   void Finish();
 
-  // The readings of a kanji at the start of a word or later in it, most usual
-  // first; empty for a character never seen there.
-  const std::vector<TReading>& ReadingsOf(std::string_view character, bool initial) const;
+  // Where in a run of kanji a kanji stands.
+  enum class TPlace { Middle = 0, Final = 1, Initial = 2 };
+
+  // The readings of a kanji at that place, most usual first; empty for a
+  // character never seen there.
+  const std::vector<TReading>& ReadingsOf(std::string_view character, TPlace place) const;
 
  private:
   using TKey = std::uint64_t;  // character with its position, then up to 5 reading bytes

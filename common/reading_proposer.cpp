@@ -24,18 +24,21 @@ constexpr float BareStemCost = 8.0f;
 // (native) reading; before kana, the compound reading of a kanji is.
 constexpr float LoneKanjiCost = 8.0f;
 constexpr float BeforeKanaCost = 20.0f;
+// A Sino-Japanese reading next to a native one (湯桶読み) is the rarer compound.
+constexpr float MixedCost = 2.0f;
 // Partial readings kept per position.
 constexpr std::size_t Beam = 8;
 
 struct TPartial {
   float Cost;
   std::string Reading;
+  int Kind = 0;  // of the last kanji read alone: 0 unknown, 1 Sino-Japanese, 2 native
 };
 
 // The best few distinct readings reaching one position.
 class TBest {
  public:
-  void Offer(float cost, std::string reading) {
+  void Offer(float cost, std::string reading, int kind = 0) {
     auto same = std::find_if(Items.begin(), Items.end(),
                              [&](const TPartial& p) { return p.Reading == reading; });
     if (same != Items.end()) {
@@ -46,7 +49,7 @@ class TBest {
     }
     auto place = std::upper_bound(Items.begin(), Items.end(), cost,
                                   [](float c, const TPartial& p) { return c < p.Cost; });
-    Items.insert(place, TPartial{cost, std::move(reading)});
+    Items.insert(place, TPartial{cost, std::move(reading), kind});
     if (Items.size() > Beam) Items.pop_back();
   }
   const std::vector<TPartial>& Partials() const { return Items; }
@@ -54,6 +57,27 @@ class TBest {
  private:
   std::vector<TPartial> Items;
 };
+
+// Sino-Japanese readings of a kanji are one syllable, or two whose second is
+// ﾝ, ｲ, ｳ, ｸ, ｷ, ﾂ, ﾁ or ｯ; native ones mostly are not. One syllable tells nothing.
+int KindOf(std::string_view reading) {
+  int syllables = 0;
+  unsigned char last = 0;
+  for (char c : reading) {
+    unsigned char b = static_cast<unsigned char>(c);
+    if (b == 0xDE || b == 0xDF || (b >= 0xA7 && b <= 0xAB) || (b >= 0xAC && b <= 0xAE)) continue;
+    ++syllables;
+    last = b;
+  }
+  if (syllables <= 1) return 0;
+  if (syllables > 2) return 2;
+  switch (last) {
+    case 0xDD: case 0xB2: case 0xB3: case 0xB8: case 0xB7: case 0xC2: case 0xC1: case 0xAF:
+      return 1;
+    default:
+      return 2;
+  }
+}
 
 bool IsKana(std::string_view character) {
   int kind = CharClass(character);
@@ -171,10 +195,18 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
     bool kanaNext = i + 1 < count && IsKana(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1]));
     bool kanjiNear = (i > 0 && IsKanji(notation.substr(starts[i - 1], starts[i] - starts[i - 1]))) ||
                      (i + 1 < count && IsKanji(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1])));
-    for (const auto& reading : Index.CharacterReadings().ReadingsOf(character, i == 0))
-      for (const TPartial& p : best[i].Partials())
-        OfferWord(best[i + 1], p, reading.Text,
-                  CharacterCost + reading.Cost + (kanaNext ? BeforeKanaCost : 0.0f), false);
+    bool kanjiNext = i + 1 < count && IsKanji(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1]));
+    using TPlace = TCharacterReadings::TPlace;
+    TPlace place = i == 0 ? TPlace::Initial : kanjiNext ? TPlace::Middle : TPlace::Final;
+    for (const auto& reading : Index.CharacterReadings().ReadingsOf(character, place)) {
+      int kind = KindOf(reading.Text);
+      for (const TPartial& p : best[i].Partials()) {
+        if (!MayFollow(p.Reading, reading.Text)) continue;
+        float mixed = p.Kind != 0 && kind != 0 && p.Kind != kind ? MixedCost : 0.0f;
+        best[i + 1].Offer(p.Cost + CharacterCost + reading.Cost + mixed + (kanaNext ? BeforeKanaCost : 0.0f),
+                          p.Reading + reading.Text, kind);
+      }
+    }
     for (std::size_t j = i + 1; j <= count; ++j) {
       std::size_t length = starts[j] - starts[i];
       if (length > Index.LongestNotation()) break;
