@@ -83,12 +83,16 @@ int main(int argc, char** argv) {
   unsigned seed = DefaultSeed;
   std::vector<const char*> paths;
   for (int i = 1; i < argc; ++i) {
-    if (std::string_view(argv[i]) == "--misses" && i + 1 < argc) misses = std::atoi(argv[++i]);
-    else if (std::string_view(argv[i]) == "--seed" && i + 1 < argc) seed = static_cast<unsigned>(std::atol(argv[++i]));
-    else paths.push_back(argv[i]);
+    if (std::string_view(argv[i]) == "--misses" && i + 1 < argc)
+      misses = std::atoi(argv[++i]);
+    else if (std::string_view(argv[i]) == "--seed" && i + 1 < argc)
+      seed = static_cast<unsigned>(std::atol(argv[++i]));
+    else
+      paths.push_back(argv[i]);
   }
   if (paths.empty()) {
-    std::fprintf(stderr, "usage: kirimo_bench_readings [--misses N] [--seed N] DICTIONARY_FILE...\n");
+    std::fprintf(stderr,
+                 "usage: kirimo_bench_readings [--misses N] [--seed N] DICTIONARY_FILE...\n");
     return 2;
   }
   std::vector<std::string> texts;
@@ -146,7 +150,9 @@ int main(int argc, char** argv) {
     TStringList proposals = proposer.Propose(noun);
     times.push_back(MillisecondsSince(one));
     const auto& expected = readingsOf[noun];
-    auto right = [&](std::size_t i) { return i < proposals.size() && expected.count(proposals[i]); };
+    auto right = [&](std::size_t i) {
+      return i < proposals.size() && expected.count(proposals[i]);
+    };
     std::size_t file = fileOf[noun];
     ++perFile[file];
     if (proposals.empty()) ++none;
@@ -162,8 +168,9 @@ int main(int argc, char** argv) {
   }
   double perWord = MillisecondsSince(start) / static_cast<double>(nouns.size());
   double n = static_cast<double>(nouns.size());
-  std::printf("index build        %8.1f ms (%.1f ms processor time) for %zu notations (goal < 300 ms)\n",
-              buildMs, buildCpuMs, notations);
+  std::printf(
+      "index build        %8.1f ms (%.1f ms processor time) for %zu notations (goal < 300 ms)\n",
+      buildMs, buildCpuMs, notations);
   std::printf("held-out nouns     %8zu (seed %u)\n", nouns.size(), seed);
   std::printf("first proposal     %8.1f %% (goal 70 %%)\n", 100.0 * first / n);
   std::printf("within three       %8.1f %% (goal 85 %%)\n", 100.0 * three / n);
@@ -174,7 +181,9 @@ int main(int argc, char** argv) {
                   100.0 * threePerFile[file] / perFile[file]);
   std::printf("no proposal        %8.1f %%\n", 100.0 * none / n);
   std::sort(times.begin(), times.end());
-  std::printf("time per word      %8.3f ms mean, %.3f ms at the 99th percentile, %.3f ms slowest (goal < 1 ms)\n",
-              perWord, times[times.size() * 99 / 100], times.back());
+  std::printf(
+      "time per word      %8.3f ms mean, %.3f ms at the 99th percentile, %.3f ms slowest (goal < 1 "
+      "ms)\n",
+      perWord, times[times.size() * 99 / 100], times.back());
   return 0;
 }

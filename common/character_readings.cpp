@@ -29,13 +29,15 @@ bool IsHalfWidthKana(std::string_view reading) {
 }
 
 std::uint32_t CharacterKey(std::string_view character, TCharacterReadings::TPlace place) {
-  std::uint32_t code = static_cast<unsigned char>(character[0]) << 8 | static_cast<unsigned char>(character[1]);
+  std::uint32_t code =
+      static_cast<unsigned char>(character[0]) << 8 | static_cast<unsigned char>(character[1]);
   return code << 2 | static_cast<std::uint32_t>(place);
 }
 
 TCharacterReadings::TPlace PlaceOf(std::size_t index, std::size_t characters) {
   if (index == 0) return TCharacterReadings::TPlace::Initial;
-  return index + 1 == characters ? TCharacterReadings::TPlace::Final : TCharacterReadings::TPlace::Middle;
+  return index + 1 == characters ? TCharacterReadings::TPlace::Final
+                                 : TCharacterReadings::TPlace::Middle;
 }
 
 std::uint64_t KeyOf(std::uint32_t character, std::string_view piece) {
@@ -70,8 +72,10 @@ void Settle(std::vector<std::pair<std::uint64_t, float>>& counts) {
   std::sort(counts.begin(), counts.end());
   std::size_t out = 0;
   for (std::size_t i = 0; i < counts.size(); ++i) {
-    if (out > 0 && counts[out - 1].first == counts[i].first) counts[out - 1].second += counts[i].second;
-    else counts[out++] = counts[i];
+    if (out > 0 && counts[out - 1].first == counts[i].first)
+      counts[out - 1].second += counts[i].second;
+    else
+      counts[out++] = counts[i];
   }
   counts.resize(out);
 }
@@ -91,9 +95,11 @@ void TCharacterReadings::Learn(std::string_view notation, std::string_view readi
   std::uint32_t second = CharacterKey(notation.substr(2), TPlace::Final);
   int cuts = 0;
   for (std::size_t cut = 1; cut < reading.size(); ++cut)
-    if (CanBeginPiece(reading, cut) && cut <= LongestPiece && reading.size() - cut <= LongestPiece) ++cuts;
+    if (CanBeginPiece(reading, cut) && cut <= LongestPiece && reading.size() - cut <= LongestPiece)
+      ++cuts;
   for (std::size_t cut = 1; cut < reading.size(); ++cut) {
-    if (!CanBeginPiece(reading, cut) || cut > LongestPiece || reading.size() - cut > LongestPiece) continue;
+    if (!CanBeginPiece(reading, cut) || cut > LongestPiece || reading.size() - cut > LongestPiece)
+      continue;
     Counts.push_back({KeyOf(first, reading.substr(0, cut)), 1.0f / static_cast<float>(cuts)});
     Counts.push_back({KeyOf(second, reading.substr(cut)), 1.0f / static_cast<float>(cuts)});
   }
@@ -118,10 +124,12 @@ std::vector<std::string_view> TCharacterReadings::BestCut(const TSample& sample)
   score[at(0, 0)] = 0;
   // The reading's bytes from each position, packed as keys pack them.
   std::vector<std::uint64_t> packed(length);
-  for (std::size_t pos = 0; pos < length; ++pos) packed[pos] = KeyOf(0, reading.substr(pos, LongestPiece));
+  for (std::size_t pos = 0; pos < length; ++pos)
+    packed[pos] = KeyOf(0, reading.substr(pos, LongestPiece));
   for (std::size_t k = 0; k < characters; ++k) {
     // The first round saw only two-kanji words: a middle kanji is taken as a final one.
-    auto [low, high] = FirstRound(CharacterKey(sample.Notation.substr(2 * k, 2), k == 0 ? TPlace::Initial : TPlace::Final));
+    auto [low, high] = FirstRound(
+        CharacterKey(sample.Notation.substr(2 * k, 2), k == 0 ? TPlace::Initial : TPlace::Final));
     for (std::size_t pos = 0; pos < length; ++pos) {
       if (score[at(k, pos)] == None) continue;
       for (auto it = low; it != high; ++it) {
@@ -154,14 +162,18 @@ void TCharacterReadings::Finish() {
   // A cut seen less than about once is noise, and would slow the second round.
   std::erase_if(Counts, [](const std::pair<TKey, float>& c) { return c.second < MinimumCount; });
   for (std::size_t i = 0; i < Counts.size(); ++i) {
-    auto [range, added] = Ranges.try_emplace(static_cast<std::uint32_t>(Counts[i].first >> ReadingBits), i, i);
+    auto [range, added] =
+        Ranges.try_emplace(static_cast<std::uint32_t>(Counts[i].first >> ReadingBits), i, i);
     range->second.second = i + 1;
   }
   TCounts settled;
   for (const TSample& sample : Samples) {
     std::vector<std::string_view> pieces = BestCut(sample);
     for (std::size_t k = 0; k < pieces.size(); ++k)
-      settled.push_back({KeyOf(CharacterKey(sample.Notation.substr(2 * k, 2), PlaceOf(k, pieces.size())), pieces[k]), 1.0f});
+      settled.push_back(
+          {KeyOf(CharacterKey(sample.Notation.substr(2 * k, 2), PlaceOf(k, pieces.size())),
+                 pieces[k]),
+           1.0f});
   }
   Settle(settled);
   Samples = {};
@@ -191,6 +203,7 @@ const std::vector<TCharacterReadings::TReading>& TCharacterReadings::ReadingsOf(
   if (found != Readings.end()) return found->second;
   // Middle and final kanji read much alike: each stands in for the other.
   if (place == TPlace::Initial) return none;
-  found = Readings.find(CharacterKey(character, place == TPlace::Final ? TPlace::Middle : TPlace::Final));
+  found = Readings.find(
+      CharacterKey(character, place == TPlace::Final ? TPlace::Middle : TPlace::Final));
   return found == Readings.end() ? none : found->second;
 }

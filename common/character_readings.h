@@ -40,10 +40,12 @@ class TCharacterReadings {
   // The best cut of a sample's reading, one piece per character; empty for none.
   std::vector<std::string_view> BestCut(const TSample& sample) const;
   // The first round's counts of one character at one position.
-  std::pair<TCounts::const_iterator, TCounts::const_iterator> FirstRound(std::uint32_t character) const;
+  std::pair<TCounts::const_iterator, TCounts::const_iterator> FirstRound(
+      std::uint32_t character) const;
 
   std::vector<TSample> Samples;
   TCounts Counts;  // first round, sorted by key once Finish starts
-  std::unordered_map<std::uint32_t, std::pair<std::size_t, std::size_t>> Ranges;  // of each character in Counts
+  std::unordered_map<std::uint32_t, std::pair<std::size_t, std::size_t>>
+      Ranges;  // of each character in Counts
   std::unordered_map<std::uint32_t, std::vector<TReading>> Readings;
 };

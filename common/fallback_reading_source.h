@@ -5,7 +5,8 @@
 class TFallbackReadingSource : public TReadingSource {
  public:
   // Both sources outlive this one.
-  TFallbackReadingSource(TReadingSource& first, TReadingSource& second) : First(first), Second(second) {}
+  TFallbackReadingSource(TReadingSource& first, TReadingSource& second)
+      : First(first), Second(second) {}
   TStringList ReverseConversion(std::string_view word) override;
 
  private:

@@ -11,8 +11,8 @@ float TReadingIndex::CostOfRank(int rank) {
   return static_cast<float>(std::log2(static_cast<double>(rank) + 2.0));
 }
 
-void TReadingIndex::AddWord(std::string_view notation, std::string_view reading,
-                            std::int16_t type, float cost) {
+void TReadingIndex::AddWord(std::string_view notation, std::string_view reading, std::int16_t type,
+                            float cost) {
   if (notation.empty() || reading.empty()) return;
   Insert(Buffers.emplace_back(notation), reading, false, type, cost);
 }
@@ -52,7 +52,8 @@ void TReadingIndex::Reserve(std::size_t notations) {
   while (size < 2 * notations) size *= 2;
   if (size == Slots.size()) return;
   Slots.assign(size, -1);
-  for (std::size_t i = 0; i < Chains.size(); ++i) Slots[SlotOf(Chains[i].Notation)] = static_cast<int>(i);
+  for (std::size_t i = 0; i < Chains.size(); ++i)
+    Slots[SlotOf(Chains[i].Notation)] = static_cast<int>(i);
 }
 
 int TReadingIndex::Find(std::string_view notation) const {

@@ -21,8 +21,9 @@ void TReadingIndex::AddDictionaryText(std::string contents, bool ordered) {
       return;
     float cost = ordered ? CostOfRank(rank++) : UnrankedCost;
     // A quoted field with a doubled quote lives in the line's scratch space.
-    std::string_view notation =
-        inText(entry.Notation) ? entry.Notation : std::string_view(Buffers.emplace_back(entry.Notation));
+    std::string_view notation = inText(entry.Notation)
+                                    ? entry.Notation
+                                    : std::string_view(Buffers.emplace_back(entry.Notation));
     Insert(notation, entry.Reading, inText(entry.Reading), WordTypeOf(entry.Type), cost);
   });
 }

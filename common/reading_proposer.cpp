@@ -72,7 +72,14 @@ int KindOf(std::string_view reading) {
   if (syllables <= 1) return 0;
   if (syllables > 2) return 2;
   switch (last) {
-    case 0xDD: case 0xB2: case 0xB3: case 0xB8: case 0xB7: case 0xC2: case 0xC1: case 0xAF:
+    case 0xDD:
+    case 0xB2:
+    case 0xB3:
+    case 0xB8:
+    case 0xB7:
+    case 0xC2:
+    case 0xC1:
+    case 0xAF:
       return 1;
     default:
       return 2;
@@ -83,7 +90,8 @@ bool IsKana(std::string_view character) {
   int kind = CharClass(character);
   if (kind == 2 || kind == 4) return true;
   if (character.size() != 2) return false;
-  unsigned code = static_cast<unsigned char>(character[0]) << 8 | static_cast<unsigned char>(character[1]);
+  unsigned code =
+      static_cast<unsigned char>(character[0]) << 8 | static_cast<unsigned char>(character[1]);
   return (code >= 0x829F && code <= 0x82F1) || code == 0x815B;  // hiragana, "ー"
 }
 
@@ -111,8 +119,8 @@ bool StartsWithRow(std::string_view reading, unsigned char first, unsigned char 
 // A reading ending in ｯ goes on only with a consonant that doubles.
 bool MayFollow(std::string_view before, std::string_view reading) {
   if (before.empty() || before.back() != '\xAF') return true;
-  return StartsUnvoiced(reading) || (StartsWithRow(reading, 0xCA, 0xCE) && reading.size() > 1 &&
-                                     reading[1] == '\xDF');
+  return StartsUnvoiced(reading) ||
+         (StartsWithRow(reading, 0xCA, 0xCE) && reading.size() > 1 && reading[1] == '\xDF');
 }
 
 void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float cost, bool joined) {
@@ -177,10 +185,12 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
       while (letters && end < count &&
              ReadsAsItself(notation.substr(starts[end], starts[end + 1] - starts[end])))
         ++end;
-      std::string reading = ToHalfWidth(ToKatakana(notation.substr(starts[i], starts[end] - starts[i])));
+      std::string reading =
+          ToHalfWidth(ToKatakana(notation.substr(starts[i], starts[end] - starts[i])));
       if (IsSingleByteText(reading))  // ヶ has no half-width form
         for (const TPartial& p : best[i].Partials())
-          best[end].Offer(p.Cost + SelfReadingCost * static_cast<float>(end - i), p.Reading + reading);
+          best[end].Offer(p.Cost + SelfReadingCost * static_cast<float>(end - i),
+                          p.Reading + reading);
       // The small ヶ of place names (霞ヶ関) and a ケ between kanji.
       bool small = character == "ヶ" || character == "ヵ";
       if (small || (character == "ケ" && joined && i + 1 < count)) {
@@ -192,10 +202,13 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
       }
       if (letters) continue;
     }
-    bool kanaNext = i + 1 < count && IsKana(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1]));
-    bool kanjiNear = (i > 0 && IsKanji(notation.substr(starts[i - 1], starts[i] - starts[i - 1]))) ||
-                     (i + 1 < count && IsKanji(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1])));
-    bool kanjiNext = i + 1 < count && IsKanji(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1]));
+    bool kanaNext =
+        i + 1 < count && IsKana(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1]));
+    bool kanjiNear =
+        (i > 0 && IsKanji(notation.substr(starts[i - 1], starts[i] - starts[i - 1]))) ||
+        (i + 1 < count && IsKanji(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1])));
+    bool kanjiNext =
+        i + 1 < count && IsKanji(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1]));
     using TPlace = TCharacterReadings::TPlace;
     TPlace place = i == 0 ? TPlace::Initial : kanjiNext ? TPlace::Middle : TPlace::Final;
     for (const auto& reading : Index.CharacterReadings().ReadingsOf(character, place)) {
@@ -203,8 +216,9 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
       for (const TPartial& p : best[i].Partials()) {
         if (!MayFollow(p.Reading, reading.Text)) continue;
         float mixed = p.Kind != 0 && kind != 0 && p.Kind != kind ? MixedCost : 0.0f;
-        best[i + 1].Offer(p.Cost + CharacterCost + reading.Cost + mixed + (kanaNext ? BeforeKanaCost : 0.0f),
-                          p.Reading + reading.Text, kind);
+        best[i + 1].Offer(
+            p.Cost + CharacterCost + reading.Cost + mixed + (kanaNext ? BeforeKanaCost : 0.0f),
+            p.Reading + reading.Text, kind);
       }
     }
     for (std::size_t j = i + 1; j <= count; ++j) {
@@ -217,7 +231,8 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
         bool bareStem = word.Type >= 2 && word.Type <= 21 && !kanaFollows;
         float cost = WordCost + word.Cost + (bareStem ? BareStemCost : 0.0f) +
                      (j == i + 1 && kanjiNear ? LoneKanjiCost : 0.0f);
-        for (const TPartial& p : best[i].Partials()) OfferWord(best[j], p, word.Reading, cost, joined);
+        for (const TPartial& p : best[i].Partials())
+          OfferWord(best[j], p, word.Reading, cost, joined);
       }
     }
   }

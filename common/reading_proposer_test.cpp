@@ -47,7 +47,7 @@ TEST(ReadingProposer, HeldNotationsGiveTheirReadingsInFileOrder) {
   EXPECT_EQ(proposer.Propose("研究"), (TStringList{"ｹﾝｷｭｳ"}));  // once, though two types
   EXPECT_EQ(proposer.Propose("本屋"), (TStringList{"ﾎﾝﾔ"}));    // user file, brought to half width
   EXPECT_EQ(proposer.Propose("棚"), (TStringList{"ﾀﾅ"}));       // a quoted field
-  EXPECT_TRUE(proposer.Propose("空").empty());                   // "_" is no reading
+  EXPECT_TRUE(proposer.Propose("空").empty());                  // "_" is no reading
 }
 
 TEST(ReadingProposer, CompoundsAreReadByTheirLongestKnownParts) {

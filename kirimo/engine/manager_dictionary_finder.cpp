@@ -14,6 +14,7 @@ TDictionary* TManagerDictionaryFinder::FindUserByName(std::string_view name) con
 TStringList TManagerDictionaryFinder::RegistrableNames() const {
   TStringList names = {Settings.BaseDic.DicName};
   for (int index = 1; index < TDictionaryManager::MainCount; ++index)
-    if (const TDictionaryEXT* dictionary = Manager.Main(index)) names.push_back(dictionary->GetName());
+    if (const TDictionaryEXT* dictionary = Manager.Main(index))
+      names.push_back(dictionary->GetName());
   return names;
 }

@@ -54,7 +54,8 @@ class TExtDicSettings {
   // Checks in order: name and file both set or both empty; distinct names (the
   // later group is at fault); files that exist or that the user lets us create
   // empty. The first failure; none when the groups may be stored.
-  bool Validate(const TExtDicGroups& groups, TExtDicPrompts& prompts, TExtDicFailure& failure) const;
+  bool Validate(const TExtDicGroups& groups, TExtDicPrompts& prompts,
+                TExtDicFailure& failure) const;
   // Stores the trimmed groups, writes the settings file and lets the
   // dictionaries and cartridges follow.
   void Store(const TExtDicGroups& groups, TExtDicConsumers& consumers);

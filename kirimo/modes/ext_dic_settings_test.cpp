@@ -101,7 +101,8 @@ TEST_F(ExtDicSettings, AMissingFileIsCreatedEmptyOnlyWhenTheUserAgrees) {
   EXPECT_FALSE(Validate(groups));
   EXPECT_EQ(Failure.Group, 1);
   EXPECT_EQ(Failure.Field, TExtDicField::File);
-  EXPECT_EQ(Prompts.Questions, (TStringList{"\"new.dic\"が存在しません。\r\n新規に作成しますか？"}));
+  EXPECT_EQ(Prompts.Questions,
+            (TStringList{"\"new.dic\"が存在しません。\r\n新規に作成しますか？"}));
   EXPECT_FALSE(Folder.Exists("new.dic"));
   Prompts.Answer = true;
   EXPECT_TRUE(Validate(groups));

@@ -47,7 +47,9 @@ TStringList TWordRegistration::FormList(std::string_view word, int typeIndex) {
   const TStringList& names = GetGrammarData().FormNames();
   for (std::size_t i = 0; i < endings.size(); ++i) {
     const std::string& ending = endings[i];
-    std::string form = ending == "_" ? std::string() : ending == "*" ? std::string(word) : std::string(word) + ending;
+    std::string form = ending == "_"   ? std::string()
+                       : ending == "*" ? std::string(word)
+                                       : std::string(word) + ending;
     std::string_view name = i < names.size() ? AfterEquals(names[i]) : std::string_view();
     forms.push_back(std::string(name) + "=" + form);
   }
@@ -105,7 +107,8 @@ TRegistrationOutcome TWordRegistration::Store(std::string_view dicName, std::str
   if (user == nullptr) return {};
   // Quoted where a field holds a comma or blank, so the line reads back as written.
   std::string line = FormatDictionaryLine(reading, word, ToIntegerOr(code, 1));
-  if ((main != nullptr && main->ContainsEntry(line)) || user->ContainsEntry(line)) return Show(DuplicateMessage);
+  if ((main != nullptr && main->ContainsEntry(line)) || user->ContainsEntry(line))
+    return Show(DuplicateMessage);
   if (user->AddEntry(line) >= 0) return Show(RegisteredMessage);
   return {};
 }

@@ -126,10 +126,9 @@ TEST_F(WordRegistration, TwiceIsADuplicateButAnotherClassIsANewEntry) {
 }
 
 TEST_F(WordRegistration, IncompleteOrUnreadableJapaneseInputIsRefused) {
-  for (TRegistrationFields fields : {Fields("漢字", "", TypeIndexOf("001")),
-                                     Fields("漢字", "ｶﾝｼﾞ", -1),
-                                     Fields("漢字", "かん字", TypeIndexOf("001")),
-                                     Fields("漢字", "ｶﾝｼﾞ", 99)}) {
+  for (TRegistrationFields fields :
+       {Fields("漢字", "", TypeIndexOf("001")), Fields("漢字", "ｶﾝｼﾞ", -1),
+        Fields("漢字", "かん字", TypeIndexOf("001")), Fields("漢字", "ｶﾝｼﾞ", 99)}) {
     EXPECT_EQ(Registration.Register(fields).Message, InvalidInputMessage) << fields.Reading;
   }
   TRegistrationFields kanji = Fields("漢字", "かん字", TypeIndexOf("001"));
