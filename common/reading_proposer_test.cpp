@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "common/dictionary_settings.h"
 #include "common/fallback_reading_source.h"
+#include "common/reading_index_files.h"
+#include "common/test_folder.h"
 
 namespace {
 
@@ -101,4 +104,27 @@ TEST(FallbackReadingSource, AsksTheSecondOnlyWhenTheFirstReadsNothing) {
   GetImeReadings(source, "研究", list);
   EXPECT_EQ(list, (TStringList{"ｹﾝｷｭｳ"}));
   EXPECT_EQ(own.Calls, 1);
+}
+
+TEST(ReadingIndexFiles, TakesTheDictionariesTheSettingsNameWithTheirUserFiles) {
+  TTestFolder folder;
+  folder.Write("base.dic", "ｹﾝｷｭｳ,研究,001\r\n");
+  folder.Write("base.usr", "ｹﾝｷｭｳｼﾞｮ,研究所,001\r\n");
+  folder.Write("ext.dic", "ｻﾙ,猿,001\r\n");
+  folder.Write("unnamed.dic", "ｲﾇ,犬,001\r\n");
+  TDictionarySections sections;
+  sections.BaseDic.DicName = "基本";
+  sections.BaseDic.DicFile = folder.PathOf("base.dic");
+  sections.ExtDics[0].DicName = "Ext1";
+  sections.ExtDics[0].DicFile = folder.PathOf("missing.dic");
+  sections.ExtDics[1].DicName = "Ext2";
+  sections.ExtDics[1].DicFile = folder.PathOf("ext.dic");
+  sections.ExtDics[2].DicFile = folder.PathOf("unnamed.dic");
+  TReadingIndex index;
+  AddSettingsDictionaries(sections, index);
+  TReadingProposer proposer(index);
+  EXPECT_EQ(proposer.Propose("研究所"), (TStringList{"ｹﾝｷｭｳｼﾞｮ"}));
+  EXPECT_EQ(proposer.Propose("猿"), (TStringList{"ｻﾙ"}));
+  EXPECT_TRUE(proposer.Propose("犬").empty());
+  EXPECT_FALSE(folder.Exists("missing.usr"));  // nothing is created
 }

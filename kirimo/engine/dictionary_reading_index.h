@@ -4,6 +4,5 @@ class TDictionaryManager;
 class TReadingIndex;
 
 // Main dictionaries first, in the manager's order (their files list the most
-// frequent words first), then the user dictionaries. A file that cannot be
-// read is left out: proposals are a help, not a condition. Finishes the index.
+// frequent words first), then the user dictionaries. Finishes the index.
 void AddManagerDictionaries(const TDictionaryManager& manager, TReadingIndex& index);
