@@ -1,25 +1,36 @@
 #include "kirimo/shell/program_messages.h"
 
+// Built by append: GCC 12 warns falsely about operator+ chains of strings.
 namespace {
 
-std::string Quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
+void AppendQuoted(std::string& out, std::string_view name) {
+  out += '"';
+  out += name;
+  out += '"';
+}
 
-std::string PlaceBesideText(std::string_view programName) {
-  return Quoted(programName) + "ファイルと同じフォルダに配置してください。";
+std::string MissingText(std::string_view name, std::string_view what, std::string_view programName) {
+  std::string text;
+  AppendQuoted(text, name);
+  text += what;
+  text += "\r\n";
+  AppendQuoted(text, programName);
+  text += "ファイルと同じフォルダに配置してください。";
+  return text;
 }
 
 }  // namespace
 
 std::string StartupProblem(bool iniExists, bool dicFolderExists, std::string_view iniName,
                            std::string_view programName) {
-  if (!iniExists)
-    return Quoted(iniName) + "ファイルが見つかりません。\r\n" + PlaceBesideText(programName);
-  if (!dicFolderExists)
-    return Quoted("dic") + "フォルダが見つかりません。\r\n" + PlaceBesideText(programName);
+  if (!iniExists) return MissingText(iniName, "ファイルが見つかりません。", programName);
+  if (!dicFolderExists) return MissingText("dic", "フォルダが見つかりません。", programName);
   return {};
 }
 
 std::string UnexpectedErrorText(std::string_view errorMessage) {
-  return "予期せぬエラーが発生しました！\r\n＞ " + std::string(errorMessage) +
-         "\r\nアプリケーションを終了してください";
+  std::string text = "予期せぬエラーが発生しました！\r\n＞ ";
+  text += errorMessage;
+  text += "\r\nアプリケーションを終了してください";
+  return text;
 }

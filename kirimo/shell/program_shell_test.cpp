@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "common/cp932.h"
 #include "common/test_folder.h"
 #include "kirimo/shell/program_messages.h"
 #include "kirimo/shell/sponsor_file.h"
@@ -11,8 +10,8 @@
 
 namespace {
 
-std::string WriteSponsorFile(const TTestFolder& folder, const std::string& utf8) {
-  folder.Write("sponsor.ini", Utf8ToCp932(utf8));
+std::string WriteSponsorFile(const TTestFolder& folder, const std::string& text) {
+  folder.Write("sponsor.ini", text);
   return folder.PathOf("sponsor.ini");
 }
 
@@ -24,7 +23,7 @@ TEST(SponsorFile, ReadsFromZeroUpToTheFirstIncompleteSection) {
   auto gap = ReadSponsorFile(WriteSponsorFile(
       folder, "[ADVERTISER_0]\nMSG=一番目\nURL=http://a/\n[ADVERTISER_2]\nMSG=三\nURL=http://c/\n"));
   ASSERT_EQ(gap.size(), 1u);
-  EXPECT_EQ(gap[0].Message, Utf8ToCp932("一番目"));
+  EXPECT_EQ(gap[0].Message, "一番目");
   EXPECT_EQ(gap[0].Url, "http://a/");
 
   auto emptyUrl = ReadSponsorFile(WriteSponsorFile(
@@ -62,14 +61,14 @@ TEST(SponsorScroll, WithoutEntriesShowsTheDefaultAndOpensNothing) {
 
 TEST(ProgramMessages, StartupProblemsAreExactAndTheIniComesFirst) {
   EXPECT_EQ(StartupProblem(false, false, "Kirimo.ini", "Kirimo.exe"),
-            Utf8ToCp932("\"Kirimo.ini\"ファイルが見つかりません。\r\n"
+            ("\"Kirimo.ini\"ファイルが見つかりません。\r\n"
                         "\"Kirimo.exe\"ファイルと同じフォルダに配置してください。"));
   EXPECT_EQ(StartupProblem(true, false, "Kirimo.ini", "Kirimo.exe"),
-            Utf8ToCp932("\"dic\"フォルダが見つかりません。\r\n"
+            ("\"dic\"フォルダが見つかりません。\r\n"
                         "\"Kirimo.exe\"ファイルと同じフォルダに配置してください。"));
   EXPECT_EQ(StartupProblem(true, true, "Kirimo.ini", "Kirimo.exe"), "");
   EXPECT_EQ(UnexpectedErrorText("boom"),
-            Utf8ToCp932("予期せぬエラーが発生しました！\r\n＞ boom\r\nアプリケーションを終了してください"));
+            ("予期せぬエラーが発生しました！\r\n＞ boom\r\nアプリケーションを終了してください"));
 }
 
 TEST(TrayClicks, ActOnlyOnAReleaseThatFollowsAPressAndNotDuringStartOrDialogs) {
@@ -91,7 +90,7 @@ TEST(TrayClicks, ActOnlyOnAReleaseThatFollowsAPressAndNotDuringStartOrDialogs) {
 TEST(TrayMenu, CaptionsInOrderWithSeparators) {
   std::string joined;
   for (const auto& item : TrayMenuItems) joined += std::string(item.Caption) + "|";
-  EXPECT_EQ(joined, Utf8ToCp932("終了|-|バージョン情報|-|拡張辞書の設定|単語登録|テキストから新語抽出|-|"
+  EXPECT_EQ(joined, ("終了|-|バージョン情報|-|拡張辞書の設定|単語登録|テキストから新語抽出|-|"
                                 "５０音ボタンの使用|CMパネルの表示|フォント設定|ｽｸﾛｰﾙｽﾋﾟｰﾄﾞの設定|-|表示|隠す|"));
 }
 
