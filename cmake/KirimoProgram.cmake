@@ -1,4 +1,4 @@
-# kirimo_program(<name> SOURCES files... DEPS libs... DESCRIPTION text ICON_COLOR #rrggbb)
+# kirimo_program(<name> SOURCES files... DEPS libs... DESCRIPTION text ICON_COLOR rrggbb)
 #
 # A Windows program: WIN32 subsystem with wWinMain, static runtime, and a
 # resource file with the program's icon (drawn by scripts/draw-icon), its

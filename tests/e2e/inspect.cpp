@@ -22,6 +22,14 @@
 
 namespace {
 
+// A top-level window's caption without a message, so a busy program does not
+// hold the listing up.
+std::wstring CaptionOf(HWND window) {
+  wchar_t text[512] = {};
+  InternalGetWindowText(window, text, 512);
+  return text;
+}
+
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
   int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
@@ -78,7 +86,7 @@ BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   std::printf("%llu\t%lu\t%s\t%s\t%s\t%d\t%d\t%d\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)),
-              process, Utf8(ClassOf(window)).c_str(), Utf8(TextOf(window)).c_str(), RectOf(window).c_str(),
+              process, Utf8(ClassOf(window)).c_str(), Utf8(CaptionOf(window)).c_str(), RectOf(window).c_str(),
               IsWindowEnabled(window) ? 1 : 0, IsWindowVisible(window) ? 1 : 0,
               GetForegroundWindow() == window ? 1 : 0);
   return TRUE;

@@ -1,6 +1,7 @@
 #include "kirimo/shell/win32/cm_open_thread.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 #include <thread>

@@ -2,6 +2,7 @@
 // The notification-area icon: added at start, added again when the shell
 // restarts (TaskbarCreated), deleted when the main window goes.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string_view>
 

@@ -23,6 +23,16 @@ void KeyEvent(int code, DWORD flags) {
   if (IsVirtualKeyCode(code)) keybd_event(static_cast<BYTE>(code), 0, flags, 0);
 }
 
+// The failure of a message to another process: refused by a program with
+// higher rights, or no answer (hung, or gone meanwhile).
+TDeliveryProblem ProblemOf(HWND target, DWORD error) {
+  if (error == ERROR_ACCESS_DENIED) return TDeliveryProblem::Refused;
+  if (!IsWindow(target)) return TDeliveryProblem::NoTarget;
+  return TDeliveryProblem::NotResponding;
+}
+
+}  // namespace
+
 HWND TWin32Output::FocusedWindow() const {
   HWND focus = GetFocus();
   if (focus != nullptr || Tracker == nullptr) return focus;
@@ -33,16 +43,6 @@ HWND TWin32Output::FocusedWindow() const {
   if (!GetGUIThreadInfo(GetWindowThreadProcessId(target, nullptr), &info)) return nullptr;
   return info.hwndFocus;
 }
-
-// The failure of a message to another process: refused by a program with
-// higher rights, or no answer (hung, or gone meanwhile).
-TDeliveryProblem ProblemOf(HWND target, DWORD error) {
-  if (error == ERROR_ACCESS_DENIED) return TDeliveryProblem::Refused;
-  if (!IsWindow(target)) return TDeliveryProblem::NoTarget;
-  return TDeliveryProblem::NotResponding;
-}
-
-}  // namespace
 
 void TWin32Output::Problem(TDeliveryProblem problem) const {
   if (!Report) return;
