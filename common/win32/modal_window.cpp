@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/win32/dpi.h"
+#include "common/win32/fonts.h"
 #include "common/win32/wide_text.h"
 
 int TModalWindow::ShowModal(HWND owner) {
@@ -18,9 +19,7 @@ int TModalWindow::ShowModal(HWND owner) {
   if (!CreateBound({layout.ClassName, 0, GetSysColorBrush(COLOR_BTNFACE)}, exStyle, style,
                    ToWide(layout.Caption), x, y, width, height, owner))
     return IDCANCEL;
-  Font.Reset(CreateFontW(FontHeightForPoints(9, WindowDpiValue), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                         FALSE, SHIFTJIS_CHARSET, 0, 0, DEFAULT_QUALITY, 0,
-                         ToWide("ＭＳ Ｐゴシック").c_str()));
+  Font.Reset(CreateDialogFont(WindowDpiValue));
   CreateControls();
   const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
   if (ownerWasEnabled) EnableWindow(owner, FALSE);

@@ -59,25 +59,27 @@ class Window:
 class Session:
     """One Wine prefix (kept in the build folder) and one program folder."""
 
-    def __init__(self, build, artifacts, case):
+    def __init__(self, build, artifacts, case, dpi=96):
         self.build = pathlib.Path(build).resolve()
         self.artifacts = pathlib.Path(artifacts).resolve()
         self.artifacts.mkdir(parents=True, exist_ok=True)
         self.case = case
-        self.prefix = self.build / 'e2e-wineprefix'
+        self.prefix = self.build / ('e2e-wineprefix' if dpi == 96 else f'e2e-wineprefix-{dpi}')
         self.folder = pathlib.Path(tempfile.mkdtemp(prefix='kirimo-e2e-'))
         self.processes = []
         self.helper = self.build / 'tests' / 'e2e' / 'kirimo-inspect.exe'
-        self.unmanage_windows()
+        # Xvfb has no window manager: Wine would wait 2 s for one at every
+        # hidden or destroyed window. Its windows are its own here.
+        self.set_registry('HKCU\\Software\\Wine\\X11 Driver', 'Managed', 'REG_SZ', 'N')
+        if dpi != 96:
+            self.set_registry('HKCU\\Control Panel\\Desktop', 'LogPixels', 'REG_DWORD', str(dpi))
 
-    def unmanage_windows(self):
-        """Xvfb has no window manager: Wine would wait 2 s for one at every
-        hidden or destroyed window. Its windows are its own here."""
-        mark = self.prefix / '.kirimo-unmanaged'
+    def set_registry(self, key, name, kind, value):
+        mark = self.prefix / ('.kirimo-' + name + '-' + value)
         if mark.exists():
             return
-        subprocess.run([str(ROOT / 'scripts' / 'wine-run'), str(self.prefix), 'reg', 'add',
-                        'HKCU\\Software\\Wine\\X11 Driver', '/v', 'Managed', '/d', 'N', '/f'],
+        subprocess.run([str(ROOT / 'scripts' / 'wine-run'), str(self.prefix), 'reg', 'add', key,
+                        '/v', name, '/t', kind, '/d', value, '/f'],
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
         mark.touch()
 
@@ -335,6 +337,25 @@ def case_dialogs(session):
     check(session.ini_value('ScrollTime') == '250', 'Cancel changed ScrollTime')
 
 
+def case_dpi144(session):
+    """Sizes given at 96 DPI scale by 1.5; the stored geometry does not."""
+    kirimo = Kirimo(session)
+    splash = session.wait_window('TMainForm', timeout=30)
+    width, height = splash.rect[2] - splash.rect[0], splash.rect[3] - splash.rect[1]
+    check((width, height) == (266, 203), f'splash {width} x {height} at 144 DPI')
+    session.screenshot('splash')
+    keypad = kirimo.wait_keypad()
+    check((keypad.rect[2] - keypad.rect[0], keypad.rect[3] - keypad.rect[1]) ==
+          (int(session.ini_value('Width')), int(session.ini_value('Height'))), 'the stored size was scaled')
+    kirimo.choose('バージョン情報')
+    about = session.wait_window('TAboutBox')
+    check(about.rect[2] - about.rect[0] >= 410, f'about box {about.rect} at 144 DPI')
+    session.screenshot('about')
+    session.click_child(about, 'OK')
+    session.wait_gone('TAboutBox')
+    kirimo.exit()
+
+
 def case_exit(session):
     kirimo = Kirimo(session)
     keypad = kirimo.wait_keypad()
@@ -389,7 +410,7 @@ def main():
     artifacts = args.artifacts or str(pathlib.Path(args.build) / 'e2e-artifacts')
     failed = 0
     for name in args.cases:
-        session = Session(args.build, artifacts, name)
+        session = Session(args.build, artifacts, name, dpi=144 if name == 'dpi144' else 96)
         try:
             globals()[f'case_{name}'](session)
             print(f'{name}: passed')

@@ -1,14 +1,20 @@
 #include "kirimo/shell/win32/about_box.h"
 
+#include "common/win32/fonts.h"
 #include "common/win32/wide_text.h"
 #include "kirimo/shell/win32/cm_open_thread.h"
 #include "kirimo/shell/win32/program_icon.h"
 
+namespace {
+
+constexpr COLORREF LinkColor = RGB(0, 80, 200);
+
+}  // namespace
+
 TModalWindow::TLayout TAboutBox::Layout() const { return {L"TAboutBox", "バージョン情報", 273, 196}; }
 
 void TAboutBox::CreateControls() {
-  TitleFont.Reset(CreateFontW(-Scale(19), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                              0, 0, DEFAULT_QUALITY, FF_ROMAN, ToWide("ＭＳ Ｐ明朝").c_str()));
+  TitleFont.Reset(CreateJapaneseFont("ＭＳ Ｐ明朝", -Scale(19), FW_BOLD));
   LOGFONTW underlined{};
   GetObjectW(DialogFont(), sizeof(underlined), &underlined);
   underlined.lfUnderline = TRUE;
@@ -44,7 +50,7 @@ LRESULT TAboutBox::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == Link) {
     HDC dc = reinterpret_cast<HDC>(wParam);
-    SetTextColor(dc, GetSysColor(COLOR_HOTLIGHT));
+    SetTextColor(dc, LinkColor);
     SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
   }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "common/win32/dpi.h"
+#include "common/win32/fonts.h"
 #include "common/win32/wide_text.h"
 
 TModalWindow::TLayout TInputNumForm::Layout() const {
@@ -16,8 +16,7 @@ void TInputNumForm::CreateControls() {
   InitCommonControlsEx(&controls);
   AddControl(L"STATIC", ToWide("1～1000 の間で数を指定してください。"), SS_LEFT, 12, 10, 200, 16, -1);
   AddControl(L"STATIC", ToWide("（数が小さい方が速くなります）"), SS_LEFT, 12, 28, 200, 16, -1);
-  EditFont.Reset(CreateFontW(-Scale(16), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                             0, 0, DEFAULT_QUALITY, 0, ToWide("ＭＳ Ｐゴシック").c_str()));
+  EditFont.Reset(CreateJapaneseFont("ＭＳ Ｐゴシック", -Scale(16)));
   HWND edit = AddControl(WC_EDITW, std::to_wstring(Value),
                          WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_RIGHT, 60, 50, 90, 24,
                          EditIntervalId, static_cast<HFONT>(EditFont.Get()));

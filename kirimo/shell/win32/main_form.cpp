@@ -1,6 +1,7 @@
 #include "kirimo/shell/win32/main_form.h"
 
 #include "common/win32/dpi.h"
+#include "common/win32/fonts.h"
 #include "common/win32/modal_window.h"
 #include "common/win32/ui_dispatcher.h"
 #include "common/win32/wide_text.h"
@@ -61,9 +62,7 @@ bool TMainForm::Create() {
                    (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                    (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr))
     return false;
-  SplashFont.Reset(CreateFontW(FontHeightForPoints(9, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                               SHIFTJIS_CHARSET, 0, 0, DEFAULT_QUALITY, 0,
-                               ToWide("ＭＳ Ｐゴシック").c_str()));
+  SplashFont.Reset(CreateDialogFont(dpi));
   Tray.Add(Handle(), ProgramIcon(GetSystemMetrics(SM_CXSMICON)), "Kirimo");
   ShowWindow(Handle(), SW_SHOW);
   UpdateWindow(Handle());

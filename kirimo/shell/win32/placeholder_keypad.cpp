@@ -1,6 +1,7 @@
 #include "kirimo/shell/win32/placeholder_keypad.h"
 
 #include "common/win32/dpi.h"
+#include "common/win32/fonts.h"
 #include "common/win32/wide_text.h"
 #include "kirimo/shell/app_ini.h"
 #include "kirimo/shell/win32/advertiser.h"
@@ -20,6 +21,7 @@ TPlaceholderKeypad::TPlaceholderKeypad(const TKeypadServices& services) : Settin
               WS_POPUP | WS_CAPTION | WS_THICKFRAME, L"Kirimo", Settings.Left, Settings.Top,
               Settings.Width, Settings.Height, services.Owner);
   Font.Reset(CreateListFont(Settings.ListFont, WindowDpi(Handle())));
+  StripFont.Reset(CreateDialogFont(WindowDpi(Handle())));
   Controller = std::make_unique<TSearchFormController>(Form, services.MakeRevolver);
   ShowSponsor(Settings.CMVisible);
   SetGridMode(Settings.Use50Key);
@@ -64,7 +66,7 @@ void TPlaceholderKeypad::ShowSponsor(bool visible) {
                                        0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
     Layout();
     Advertiser = std::make_unique<TAdvertiser>(Settings.CMFile);
-    Advertiser->Attach(SponsorPanel.Get(), static_cast<HFONT>(Font.Get()));
+    Advertiser->Attach(SponsorPanel.Get(), static_cast<HFONT>(StripFont.Get()));
     Advertiser->SetShowing(IsShowing());
   }
   Layout();

@@ -48,6 +48,7 @@ class TPlaceholderKeypad : public TWindowBase, public TKeypadWindow {
   std::unique_ptr<TAdvertiser> Advertiser;
   TUniqueWindow SponsorPanel;
   TGdiObject Font;
+  TGdiObject StripFont;
   std::string Status;
   bool Enabled = true;
 };
