@@ -20,9 +20,9 @@
 #include "common/key_encoding.h"
 #include "kirimo/engine/cartridge_ext.h"
 #include "kirimo/engine/dictionary_ext.h"
-#include "kirimo/shell/app_ini.h"
-#include "kirimo/shell/control_views_plain.h"
-#include "kirimo/shell/recording_output.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/base/control_views_plain.h"
+#include "kirimo/shell/base/recording_output.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ class TBench {
 
   TAppIni Settings;
   TRecordingOutput Output;
-  TPlainCandidateList List;
+  TCandidateListModel List;
   TDictionaryEXT Main;
   TDictionaryEXT User;
   TCartridgeEXT Cartridge;

@@ -17,8 +17,8 @@
 #include "kirimo/modes/clock.h"
 #include "kirimo/modes/dictionary_vk.h"
 #include "kirimo/modes/symbol_list_file.h"
-#include "kirimo/shell/app_ini.h"
-#include "kirimo/shell/recording_output.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/base/recording_output.h"
 
 namespace {
 

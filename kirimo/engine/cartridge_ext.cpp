@@ -6,7 +6,7 @@
 #include "common/comma_list.h"
 #include "common/key_encoding.h"
 #include "common/profile_file.h"
-#include "kirimo/shell/app_ini.h"
+#include "kirimo/shell/base/app_ini.h"
 #include "kirimo/engine/dictionary_ext.h"
 #include "kirimo/language/connect.h"
 #include "kirimo/modes/symbol_list_file.h"
@@ -120,7 +120,7 @@ void TCartridgeEXT::SetActive(bool active) {
   TCartridge::SetActive(active);
 }
 
-void TCartridgeEXT::AttachListBox(TCandidateListView& listBox) {
+void TCartridgeEXT::AttachListBox(TCandidateListModel& listBox) {
   std::lock_guard lock(StateMutex);
   TCartridge::AttachListBox(listBox);
   HideSymbolList();
@@ -200,7 +200,7 @@ int TCartridgeEXT::StackDepth() const {
 
 void TCartridgeEXT::Show(const TStringList& list, int topIndex, int selected) {
   if (!Active) return;
-  WithListBox([&](TCandidateListView& view) {
+  WithListBox([&](TCandidateListModel& view) {
     view.SetItems(list);
     view.SetTopIndex(topIndex);
     if (selected >= 0) view.SetSelected(selected, true);
@@ -213,23 +213,17 @@ void TCartridgeEXT::ShowFromWorker(const TStringList& list, int topIndex, int se
   if (QueueEmpty()) Show(list, topIndex, selected);
 }
 
-int TCartridgeEXT::SelectedIndex() {
-  int index = -1;
-  WithListBox([&index](TCandidateListView& view) { index = view.SelectedIndex(); });
-  return index;
+const TStringList& TCartridgeEXT::ActedOnList() const {
+  if (VariantsShown) return Variants;
+  if (SymbolListShown && SymbolItems) return *SymbolItems;
+  if (KeysEntered() && !CandidateLists.empty() && CandidateLists.back()) return *CandidateLists.back();
+  return History;
 }
 
-std::string TCartridgeEXT::ItemText(int index) {
-  std::string text;
-  WithListBox([&](TCandidateListView& view) { text = view.ItemText(index); });
-  return text;
-}
-
-std::string TCartridgeEXT::SelectedText() {
-  int index = SelectedIndex();
-  return index < 0 ? std::string() : ItemText(index);
+std::optional<TCandidateListModel::TItem> TCartridgeEXT::Selection() {
+  return SelectionIn(ActedOnList());
 }
 
 void TCartridgeEXT::Deselect() {
-  WithListBox([](TCandidateListView& view) { view.ClearSelection(); });
+  WithListBox([](TCandidateListModel& view) { view.ClearSelection(); });
 }

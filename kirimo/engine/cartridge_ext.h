@@ -22,7 +22,7 @@
 #include "kirimo/engine/phrase_list.h"
 #include "kirimo/engine/phrase_list_stock.h"
 #include "kirimo/modes/clock.h"
-#include "kirimo/shell/cartridge.h"
+#include "kirimo/shell/base/cartridge.h"
 
 class TBucketView;
 class TConnect;
@@ -30,7 +30,7 @@ class TDictionaryEXT;
 class TDictionaryJPSub;
 class TPhrase;
 class TSymbolListFile;
-class TCandidateListView;
+class TCandidateListModel;
 
 class TCartridgeEXT : public TCartridge {
  public:
@@ -44,7 +44,7 @@ class TCartridgeEXT : public TCartridge {
 
   void BuildKeyLayouts() override;
   void SetActive(bool active) override;
-  void AttachListBox(TCandidateListView& listBox) override;
+  void AttachListBox(TCandidateListModel& listBox) override;
   void AttachNamePanel(TNamePanelView& panel) override;
   void SelectCandidate(int index) override;
   void SendSelected() override;
@@ -105,7 +105,7 @@ class TCartridgeEXT : public TCartridge {
   void ShowAgain();
   // Pushes one level built on the top list (InputKey and InputSyllable).
   void PushKeyLevel(const std::string& letter, bool syllable);
-  void EnterPhraseMode(int selected);
+  void EnterPhraseMode(const TCandidateListModel::TItem& chosenItem);
   void ClearStock();
 
   // Navigation (StateMutex held).
@@ -123,9 +123,11 @@ class TCartridgeEXT : public TCartridge {
   void Show(const TStringList& list, int topIndex, int selected);
   // The same from the worker, and only after the last queued operation.
   void ShowFromWorker(const TStringList& list, int topIndex, int selected);
-  int SelectedIndex();
-  std::string ItemText(int index);
-  std::string SelectedText();
+  // The list the selection-taking operations act on: what the cartridge
+  // shows in its present state.
+  const TStringList& ActedOnList() const;
+  // The selected item, when it belongs to that list.
+  std::optional<TCandidateListModel::TItem> Selection();
   void Deselect();
   // The candidate stack shares the lists its phrase lists (or the history) own.
   static std::shared_ptr<const TStringList> Borrow(const TStringList& list) {

@@ -13,9 +13,9 @@
 #include "common/test_folder.h"
 #include "kirimo/engine/cartridge_ext.h"
 #include "kirimo/engine/dictionary_ext.h"
-#include "kirimo/shell/app_ini.h"
-#include "kirimo/shell/control_views_plain.h"
-#include "kirimo/shell/recording_output.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/base/control_views_plain.h"
+#include "kirimo/shell/base/recording_output.h"
 
 class TCartridgeEXTFixture : public ::testing::Test {
  protected:
@@ -98,7 +98,7 @@ class TCartridgeEXTFixture : public ::testing::Test {
   std::filesystem::path Folder;
   TAppIni Settings;
   TRecordingOutput Output;
-  TPlainCandidateList List;
+  TCandidateListModel List;
   TPlainStatusBar Status;
   TPlainNamePanel Name;
   std::unique_ptr<TDictionaryEXT> Main;

@@ -3,8 +3,8 @@
 
 #include "common/line_file.h"
 #include "kirimo/engine/cartridge_ext.h"
-#include "kirimo/engine/dictionary.h"
-#include "kirimo/engine/dictionary_file.h"
+#include "kirimo/engine/base/dictionary.h"
+#include "common/dictionary_file.h"
 #include "kirimo/modes/symbol_list_file.h"
 
 namespace {
@@ -79,11 +79,13 @@ void TCartridgeEXT::Commit(const std::string& text) {
 void TCartridgeEXT::SelectCandidate(int index) {
   std::lock_guard lock(StateMutex);
   if (!SymbolListShown) {
-    if (SelectedIndex() >= 0) Commit(SelectedText());
+    if (auto selected = Selection()) Commit(selected->Text);
     return;
   }
-  if (ClickSymbol(index) || SelectedIndex() < 0) return;
-  std::string text = SelectedText();
+  if (ClickSymbol(index)) return;
+  std::optional<TCandidateListModel::TItem> selected = Selection();
+  if (!selected) return;
+  const std::string& text = selected->Text;
   DeliverText(text);
   RecordHistory(text);
   TCartridge::Clear();
@@ -91,12 +93,13 @@ void TCartridgeEXT::SelectCandidate(int index) {
 }
 
 bool TCartridgeEXT::ClickSymbol(int index) {
+  if (!ShowsItemOf(index, *SymbolItems)) return true;  // a stale click does nothing
   bool handled = false;
-  WithListBox([&](TCandidateListView& view) { handled = SymbolList->HandleClick(view, index); });
+  WithListBox([&](TCandidateListModel& view) { handled = SymbolList->HandleClick(view, index); });
   return handled;
 }
 
 void TCartridgeEXT::SendSelected() {
   std::lock_guard lock(StateMutex);
-  if (SelectedIndex() >= 0) Commit(SelectedText());
+  if (auto selected = Selection()) Commit(selected->Text);
 }

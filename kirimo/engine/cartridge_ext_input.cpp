@@ -119,12 +119,12 @@ void TCartridgeEXT::InputVowel(std::string_view text) {
 
 void TCartridgeEXT::Accumulate() {
   std::lock_guard lock(StateMutex);
-  int selected = SelectedIndex();
-  if (selected < 0) return;
+  std::optional<TCandidateListModel::TItem> selected = Selection();
+  if (!selected) return;
   if (VariantsShown) {
     Deselect();
   } else if (SymbolListShown) {
-    std::string label = ItemText(selected);
+    const std::string& label = selected->Text;
     if (!SymbolList->IsKeyLabel(label)) {
       Forward();
     } else if (!SymbolList->IsModifierLabel(label) || !SymbolList->IsModifierHeld(label)) {
@@ -133,19 +133,20 @@ void TCartridgeEXT::Accumulate() {
   } else if (PhraseMode || GridOn()) {
     Forward();
   } else if (KeysEntered()) {
-    EnterPhraseMode(selected);
+    EnterPhraseMode(*selected);
   } else {
     Deselect();
   }
 }
 
-void TCartridgeEXT::EnterPhraseMode(int selected) {
+void TCartridgeEXT::EnterPhraseMode(const TCandidateListModel::TItem& chosenItem) {
   TPhraseList& top = TopList();
+  const int selected = chosenItem.Index;
   const TPhrase* chosen = top.CandidatePhrase(static_cast<std::size_t>(selected));
   if (chosen == nullptr || chosen->LastWord() == nullptr) return;
   TCartridge::Accumulate();
   PhraseMode = true;
-  std::string text = ItemText(selected);
+  const std::string& text = chosenItem.Text;
   SavedDepth = Depth;
   Depth = chosen->GetKeyLength();
   int type = chosen->LastWord()->WordType();
@@ -182,7 +183,8 @@ void TCartridgeEXT::EnterPhraseMode(int selected) {
   PhraseLists.push_back(std::move(next));
   if (onlyPlainWords) {
     CandidateLists.push_back(Borrow(TopList().SelectByLength(Depth)));
-    Forward();
+    BuildVariants(text);
+    ShowVariants();
     VariantsAutoShown = true;
   } else {
     CandidateLists.push_back(Borrow(TopList().SelectByRange(Depth, Depth + 1)));

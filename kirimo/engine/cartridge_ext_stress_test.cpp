@@ -2,7 +2,7 @@
 // and idle prebuilds while the UI thread chooses, long-presses, resets,
 // reloads and switches the active cartridge. Run under ThreadSanitizer, this
 // is the proof that the workers and the UI thread leave each other alone.
-// KIRIMO_STRESS_SECONDS sets the length (default 2).
+// KIRIMO_STRESS_GESTURES sets the number of gestures (default 400).
 #include <cstdlib>
 #include <random>
 #include <thread>
@@ -25,10 +25,11 @@ void WriteLargeDictionary(const std::filesystem::path& path, int words, unsigned
   }
 }
 
-int StressSeconds() {
-  const char* text = std::getenv("KIRIMO_STRESS_SECONDS");
-  int seconds = text ? std::atoi(text) : 2;
-  return seconds > 0 ? seconds : 2;
+// A count, not a time: a loaded machine runs the same gestures, only slower.
+int StressGestures() {
+  const char* text = std::getenv("KIRIMO_STRESS_GESTURES");
+  int count = text ? std::atoi(text) : 400;
+  return count > 0 ? count : 400;
 }
 
 using TCartridgeEXTStress = TCartridgeEXTFixture;
@@ -57,10 +58,8 @@ TEST_F(TCartridgeEXTStress, FourCartridgesUnderRandomGestures) {
   const char* vowels[] = {"い", "う", "え", "お", "改行"};
   std::mt19937 random(11);
   auto pick = [&random](int count) { return static_cast<int>(random() % count); };
-  int deadline = StressSeconds() * 1000;
-  int gestures = 0;
-  for (auto start = std::chrono::steady_clock::now();
-       std::chrono::steady_clock::now() - start < std::chrono::milliseconds(deadline); ++gestures) {
+  const int gestureCount = StressGestures();
+  for (int gestures = 0; gestures < gestureCount; ++gestures) {
     TCartridgeEXT& current = *cartridges[active];
     switch (pick(16)) {
       case 0:
@@ -134,7 +133,6 @@ TEST_F(TCartridgeEXTStress, FourCartridgesUnderRandomGestures) {
   }
   cartridges.clear();
   EXPECT_TRUE(std::filesystem::exists(Folder / "h0.txt"));
-  EXPECT_GT(gestures, 100);
 }
 
 }  // namespace

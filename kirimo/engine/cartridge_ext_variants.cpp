@@ -87,8 +87,9 @@ void TCartridgeEXT::ShowVariants() {
 void TCartridgeEXT::Forward() {
   std::lock_guard lock(StateMutex);
   if (VariantsShown) return;
-  std::string selected = SelectedText();
-  bool hasSelection = SelectedIndex() >= 0;
+  std::optional<TCandidateListModel::TItem> selection = Selection();
+  std::string selected = selection ? selection->Text : std::string();
+  bool hasSelection = selection.has_value();
   if (KeysEntered()) {
     if (GridOn() || PhraseMode) {
       if (!hasSelection) return;
@@ -97,7 +98,7 @@ void TCartridgeEXT::Forward() {
     } else if (Active) {
       int top = TopList().NextAnchor();
       int first = TopList().AnchorTopIndex();
-      WithListBox([&](TCandidateListView& view) {
+      WithListBox([&](TCandidateListModel& view) {
         view.SetTopIndex(top);
         view.ClearSelection();
         view.SetSelected(first, true);

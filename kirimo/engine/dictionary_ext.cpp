@@ -8,8 +8,8 @@
 #include "common/kana_conversion.h"
 #include "common/key_encoding.h"
 #include "common/text_checks.h"
-#include "kirimo/engine/dictionary_file.h"
-#include "kirimo/engine/dictionary_line.h"
+#include "common/dictionary_file.h"
+#include "common/dictionary_line.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "common/file_path.h"
-#include "kirimo/engine/dictionary_file.h"
-#include "kirimo/engine/dictionary_line.h"
+#include "common/dictionary_file.h"
+#include "common/dictionary_line.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/shell/app_ini.h"
+#include "kirimo/shell/base/app_ini.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ TDictionaryManager::~TDictionaryManager() {
 void TDictionaryManager::Open(int index, std::string_view name, std::string_view file) {
   // Both or neither, also when the user file cannot be made.
   auto main = std::make_unique<TDictionaryEXT>(std::string(name), std::string(file));
-  Users[index] = std::make_unique<TDictionaryEXT>(UserNames[index], ReplaceExtension(file, ".usr"));
+  Users[index] = std::make_unique<TDictionaryEXT>(UserNames[index], UserDictionaryPath(file));
   Mains[index] = std::move(main);
 }
 

@@ -110,7 +110,7 @@ const TStringList& TPhraseList::Candidates() const {
 
 const TPhrase* TPhraseList::CandidatePhrase(std::size_t index) const {
   if (Source) return Source->CandidatePhrase(index);
-  return CandidatePhrases[index];
+  return index < CandidatePhrases.size() ? CandidatePhrases[index] : nullptr;
 }
 
 void TPhraseList::StartSelection() {

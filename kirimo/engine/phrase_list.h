@@ -53,6 +53,7 @@ class TPhraseList {
 
   const TStringList& Candidates() const;
   // The phrase a candidate came from (the first of its notation).
+  // Null for an index past the candidates.
   const TPhrase* CandidatePhrase(std::size_t index) const;
 
   const std::string& GetAnchor() const;

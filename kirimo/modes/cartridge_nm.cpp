@@ -6,10 +6,10 @@
 #include "common/comma_list.h"
 #include "common/kana_conversion.h"
 #include "common/profile_file.h"
-#include "kirimo/engine/dictionary_line.h"
+#include "common/dictionary_line.h"
 #include "kirimo/modes/sub_button_labels.h"
-#include "kirimo/shell/app_ini.h"
-#include "kirimo/shell/output_operations.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/base/output_operations.h"
 
 namespace {
 
@@ -99,14 +99,20 @@ void TCartridgeNM::SetActive(bool active) {
 
 TStringList TCartridgeNM::GetCandidateList() const {
   ReleaseModifiers();
+  return PageItems();
+}
+
+TStringList TCartridgeNM::PageItems() const {
   std::lock_guard<std::recursive_mutex> lock(StateMutex);
   if (Page < 0 || Page >= static_cast<int>(CandidateLists.size())) return {};
   return *CandidateLists[Page];
 }
 
+TStringList TCartridgeNM::ShownList() const { return WidthShown ? WidthChoices : PageItems(); }
+
 void TCartridgeNM::ShowPage() {
   TStringList items = GetCandidateList();
-  WithListBox([&items](TCandidateListView& list) { list.SetItems(items); });
+  WithListBox([&items](TCandidateListModel& list) { list.SetItems(items); });
 }
 
 void TCartridgeNM::AttachNamePanel(TNamePanelView& namePanel) {
@@ -117,10 +123,11 @@ void TCartridgeNM::AttachNamePanel(TNamePanelView& namePanel) {
 void TCartridgeNM::SelectCandidate(int index) {
   // The width forms are no symbol list items, even where one reads like a key label.
   bool symbolPage = SymbolList && Page == 0 && !WidthShown;
+  if (!ShowsItemOf(index, ShownList())) return;  // a click left from another list
   bool handled = false;
   bool selected = false;
   std::string text;
-  WithListBox([&](TCandidateListView& list) {
+  WithListBox([&](TCandidateListModel& list) {
     if (list.SelectedIndex() < 0) return;
     selected = true;
     handled = symbolPage && SymbolList->HandleClick(list, index);
@@ -134,7 +141,7 @@ void TCartridgeNM::SelectCandidate(int index) {
     // A target that refuses the text must not stop the keypad.
   }
   if (WidthShown) Clear();
-  WithListBox([index](TCandidateListView& list) { list.SetSelected(index, false); });
+  WithListBox([index](TCandidateListModel& list) { list.SetSelected(index, false); });
 }
 
 void TCartridgeNM::Back() {
@@ -147,7 +154,7 @@ void TCartridgeNM::Back() {
   }
   Page = Page == 0 ? PageCount() - 1 : Page - 1;
   ShowPage();
-  WithListBox([](TCandidateListView& list) { list.ClearSelection(); });
+  WithListBox([](TCandidateListModel& list) { list.ClearSelection(); });
 }
 
 void TCartridgeNM::Forward() {
@@ -158,25 +165,22 @@ void TCartridgeNM::Forward() {
 
 void TCartridgeNM::Accumulate() {
   if (WidthShown) return;
-  int selected = -1;
-  std::string text;
-  WithListBox([&](TCandidateListView& list) {
-    selected = list.SelectedIndex();
-    text = TrimBlanks(list.ItemText(selected));
-  });
-  if (selected < 0) return;
+  std::optional<TCandidateListModel::TItem> item = SelectionIn(ShownList());
+  if (!item) return;
+  const int selected = item->Index;
+  std::string text(TrimBlanks(item->Text));
   bool keep = false;
   if (SymbolList && Page == 0) {
     if (!SymbolList->IsKeyLabel(text)) {
       if (SymbolList->IsDateTimeLabel(text)) text = SymbolList->FormatDateTimeOf(text);
       WidthChoices = {ToFullWidth(text), ToHalfWidth(text)};
       WidthShown = true;
-      WithListBox([this](TCandidateListView& list) { list.SetItems(WidthChoices); });
+      WithListBox([this](TCandidateListModel& list) { list.SetItems(WidthChoices); });
       return;
     }
     keep = SymbolList->IsModifierLabel(text) && SymbolList->IsModifierHeld(text);
   }
-  WithListBox([&](TCandidateListView& list) { list.SetSelected(selected, keep); });
+  WithListBox([&](TCandidateListModel& list) { list.SetSelected(selected, keep); });
 }
 
 void TCartridgeNM::Clear() {
@@ -185,7 +189,7 @@ void TCartridgeNM::Clear() {
     WidthShown = false;
     WidthChoices.clear();
     ShowPage();
-    WithListBox([](TCandidateListView& list) { list.ClearSelection(); });
+    WithListBox([](TCandidateListModel& list) { list.ClearSelection(); });
   } catch (...) {
     // Clearing is the way out of any trouble; it must not fail itself.
   }

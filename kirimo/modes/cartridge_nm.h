@@ -8,7 +8,7 @@
 
 #include "kirimo/modes/clock.h"
 #include "kirimo/modes/symbol_list_file.h"
-#include "kirimo/shell/cartridge.h"
+#include "kirimo/shell/base/cartridge.h"
 
 class TProfileFile;
 
@@ -46,6 +46,10 @@ class TCartridgeNM : public TCartridge {
   void LoadPages(const TProfileFile& profile, const TClock& clock);
   void AddPage(TStringList items);
   void ShowPage();
+  // The items of the page, without the side effects of GetCandidateList.
+  TStringList PageItems() const;
+  // What the list shows: the width choices or the page.
+  TStringList ShownList() const;
   void ReleaseModifiers() const;
   // Letters and digits go as key presses, anything else as text.
   void PressOrSend(std::string_view text);

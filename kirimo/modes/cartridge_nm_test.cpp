@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "common/test_folder.h"
-#include "kirimo/shell/app_ini.h"
-#include "kirimo/shell/control_views_plain.h"
-#include "kirimo/shell/recording_output.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/base/control_views_plain.h"
+#include "kirimo/shell/base/recording_output.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ class CartridgeNM : public ::testing::Test {
   TTestFolder Folder;
   TFixedClock Clock{TDateTime{2026, 12, 8, 9, 5, 0, 0}};
   TRecordingOutput Output;
-  TPlainCandidateList List;
+  TCandidateListModel List;
   TPlainNamePanel Panel;
   std::unique_ptr<TAppIni> Settings;
   std::unique_ptr<TCartridgeNM> Cartridge;

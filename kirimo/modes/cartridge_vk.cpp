@@ -7,7 +7,7 @@
 #include "kirimo/modes/dictionary_vk.h"
 #include "kirimo/modes/modifier_keys.h"
 #include "kirimo/modes/sub_button_labels.h"
-#include "kirimo/shell/output_operations.h"
+#include "kirimo/shell/base/output_operations.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ void TCartridgeVK::SetActive(bool active) {
   TCartridge::SetActive(active);
 }
 
-void TCartridgeVK::AttachListBox(TCandidateListView& listBox) {
+void TCartridgeVK::AttachListBox(TCandidateListModel& listBox) {
   TCartridge::AttachListBox(listBox);
   ShowHeldModifiers();
 }
@@ -101,7 +101,7 @@ void TCartridgeVK::ShowHeldModifiers() {
     if (!IsHeld(key)) continue;
     std::string label = keys->CodeToLabel(static_cast<std::uint8_t>(key));
     if (label.empty()) continue;
-    WithListBox([&label](TCandidateListView& list) {
+    WithListBox([&label](TCandidateListModel& list) {
       int found = list.IndexOf(label);
       if (found < 0) {
         list.InsertItem(0, label);
@@ -115,7 +115,7 @@ void TCartridgeVK::ShowHeldModifiers() {
 
 void TCartridgeVK::ShowNewest() {
   TStringList items = GetCandidateList();
-  WithListBox([&items](TCandidateListView& list) { list.SetItems(items); });
+  WithListBox([&items](TCandidateListModel& list) { list.SetItems(items); });
   ShowHeldModifiers();
 }
 
@@ -183,7 +183,7 @@ void TCartridgeVK::ToggleModifier(int virtualKey, int index) {
     Output.ReleaseKey(virtualKey);
     Held &= static_cast<std::uint8_t>(~ModifierBit(virtualKey));
   }
-  WithListBox([this, index, selected](TCandidateListView& list) {
+  WithListBox([this, index, selected](TCandidateListModel& list) {
     list.SetSelected(index, selected);
     if (Held == 0) list.ClearSelection();
   });
@@ -192,7 +192,8 @@ void TCartridgeVK::ToggleModifier(int virtualKey, int index) {
 void TCartridgeVK::SelectCandidate(int index) {
   try {
     std::string label;
-    WithListBox([&label, index](TCandidateListView& list) { label = list.ItemText(index); });
+    WithListBox([&label, index](TCandidateListModel& list) { label = list.ItemText(index); });
+    if (label.empty()) return;  // an index past the list shown
     const TDictionaryVK* keys = Keys();
     int code = keys ? keys->LabelToCode(label) : 0;
     if (ModifierBit(code) != 0) {
@@ -208,7 +209,7 @@ void TCartridgeVK::SelectCandidate(int index) {
     if (narrowed) {
       Clear();
     } else {
-      WithListBox([index](TCandidateListView& list) { list.SetSelected(index, false); });
+      WithListBox([index](TCandidateListModel& list) { list.SetSelected(index, false); });
     }
   } catch (...) {
     // A target that refuses a key must not stop the keypad.
@@ -218,7 +219,7 @@ void TCartridgeVK::SelectCandidate(int index) {
 void TCartridgeVK::Accumulate() {
   int selected = -1;
   std::string label;
-  WithListBox([&](TCandidateListView& list) {
+  WithListBox([&](TCandidateListModel& list) {
     selected = list.SelectedIndex();
     label = list.ItemText(selected);
   });
@@ -226,7 +227,7 @@ void TCartridgeVK::Accumulate() {
   const TDictionaryVK* keys = Keys();
   int code = keys ? keys->LabelToCode(label) : 0;
   bool keep = ModifierBit(code) != 0 && IsHeld(code);
-  WithListBox([selected, keep](TCandidateListView& list) { list.SetSelected(selected, keep); });
+  WithListBox([selected, keep](TCandidateListModel& list) { list.SetSelected(selected, keep); });
 }
 
 void TCartridgeVK::Back() {
@@ -252,7 +253,7 @@ void TCartridgeVK::Clear() {
       if (KeyLetters.size() > 1) KeyLetters.resize(1);
       if (!CandidateLists.empty()) first = *CandidateLists.front();
     }
-    WithListBox([&first](TCandidateListView& list) {
+    WithListBox([&first](TCandidateListModel& list) {
       list.SetItems(first);
       list.ClearSelection();
     });

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "kirimo/shell/cartridge.h"
+#include "kirimo/shell/base/cartridge.h"
 
 class TDictionaryVK;
 
@@ -16,7 +16,7 @@ class TCartridgeVK : public TCartridge {
   ~TCartridgeVK() override;  // lets go of every held modifier
 
   void SetActive(bool active) override;
-  void AttachListBox(TCandidateListView& listBox) override;
+  void AttachListBox(TCandidateListModel& listBox) override;
   void SelectCandidate(int index) override;
   void SendSelected() override {}
   void Back() override;

@@ -6,9 +6,9 @@
 
 #include "common/test_folder.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/shell/app_ini.h"
-#include "kirimo/shell/control_views_plain.h"
-#include "kirimo/shell/recording_output.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/base/control_views_plain.h"
+#include "kirimo/shell/base/recording_output.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ class CartridgeVK : public ::testing::Test {
   TTestFolder Folder;
   TAppIni Settings;
   TRecordingOutput Output;
-  TPlainCandidateList List;
+  TCandidateListModel List;
   std::unique_ptr<TDictionaryVK> Keys;
   std::unique_ptr<TCartridgeVK> Cartridge;
 };
@@ -157,7 +157,7 @@ TEST_F(CartridgeVK, HeldModifiersStandOnTopOfEveryListSelected) {
   Cartridge->Back();
   EXPECT_EQ(List.Items(), (TStringList{"Ctrl", "Alt", "Shift", "Nowhere"}));
   // A list box attached later shows them too.
-  TPlainCandidateList other;
+  TCandidateListModel other;
   Cartridge->AttachListBox(other);
   EXPECT_EQ(other.ItemText(0), "Ctrl");
   EXPECT_TRUE(other.IsSelected(2));

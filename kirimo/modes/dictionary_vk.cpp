@@ -5,8 +5,8 @@
 
 #include "common/ascii_case.h"
 #include "common/virtual_key.h"
-#include "kirimo/engine/dictionary_file.h"
-#include "kirimo/engine/dictionary_line.h"
+#include "common/dictionary_file.h"
+#include "common/dictionary_line.h"
 
 namespace {
 

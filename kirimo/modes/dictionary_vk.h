@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "common/string_list.h"
-#include "kirimo/engine/dictionary.h"
+#include "kirimo/engine/base/dictionary.h"
 
 class TDictionaryVK : public TDictionary {
  public:

@@ -118,7 +118,7 @@ TSymbolListFile::TSelectionChange TSymbolListFile::ClickKey(std::uint8_t virtual
   return Held == 0 ? TSelectionChange::ClearAll : selection;
 }
 
-bool TSymbolListFile::HandleClick(TCandidateListView& listBox, int index) {
+bool TSymbolListFile::HandleClick(TCandidateListModel& listBox, int index) {
   if (listBox.SelectedIndex() < 0) return false;
   std::string text = listBox.ItemText(index);
   std::string_view label = Trim(text);

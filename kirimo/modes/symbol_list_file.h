@@ -11,8 +11,8 @@
 #include "common/profile_file.h"
 #include "common/string_list.h"
 #include "kirimo/modes/clock.h"
-#include "kirimo/shell/control_views.h"
-#include "kirimo/shell/output_operations.h"
+#include "kirimo/shell/base/candidate_list_model.h"
+#include "kirimo/shell/base/output_operations.h"
 
 class TSymbolListFile {
  public:
@@ -46,7 +46,7 @@ class TSymbolListFile {
   // A click on item index of the list box showing Items(). True when it was a
   // key or date/time item and has been carried out; false when the caller must
   // deliver the item text itself (a plain symbol, an unknown key name).
-  bool HandleClick(TCandidateListView& listBox, int index);
+  bool HandleClick(TCandidateListModel& listBox, int index);
 
  private:
   struct TEntry {

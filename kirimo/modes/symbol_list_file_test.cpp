@@ -6,8 +6,8 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "kirimo/shell/control_views_plain.h"
-#include "kirimo/shell/recording_output.h"
+#include "kirimo/shell/base/control_views_plain.h"
+#include "kirimo/shell/base/recording_output.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ class SymbolListFile : public testing::Test {
   bool Selected(std::string_view label) const { return ListBox.IsSelected(ListBox.IndexOf(label)); }
 
   std::string Path = testing::TempDir() + "symbol_list_test.ini";
-  TPlainCandidateList ListBox;
+  TCandidateListModel ListBox;
   TRecordingOutput Output;
   TFixedClock Clock{Noon};
 };

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "kirimo/engine/revolver.h"
-#include "kirimo/shell/cartridge.h"
+#include "kirimo/engine/set/revolver.h"
+#include "kirimo/shell/base/cartridge.h"
 #include "kirimo/shell/search_form_controller_view.h"
 
 namespace {

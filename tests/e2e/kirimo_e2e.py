@@ -336,6 +336,18 @@ def case_dialogs(session):
     time.sleep(1)
     check(session.ini_value('ScrollTime') == '250', 'Cancel changed ScrollTime')
 
+    kirimo.choose('フォント設定')
+    fonts = session.wait_window('#32770')
+    session.screenshot('font')
+    session.post(fonts, WM_COMMAND, IDCANCEL, 0)
+    session.wait_gone('#32770')
+
+    # No Gleaner.exe beside Kirimo: the command returns at once and the menu works again.
+    kirimo.choose('テキストから新語抽出')
+    kirimo.open_tray_menu()
+    session.click(5, 5)
+    session.wait_gone('#32768')
+
 
 def case_dpi144(session):
     """Sizes given at 96 DPI scale by 1.5; the stored geometry does not."""

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/comma_list.h"
+#include "common/dictionary_line.h"
 #include "common/test_folder.h"
 #include "tools/dicgen/dictionary_writer.h"
 #include "tools/dicgen/euc_jp.h"
@@ -94,7 +95,7 @@ TEST(MapRow, StemsMustEndAsTheirTypeSays) {
   EXPECT_EQ(MapRow(VerbRow("一段", "見す", "ミス")).Outcome, TRowOutcome::EndingMismatch);
   TRowMapping kept = MapRow(VerbRow("五段・ワ行ウ音便", "乞う", "コウ"));
   ASSERT_EQ(kept.Words.size(), 1u);
-  EXPECT_EQ(FormatDictionaryLine(kept.Words[0]), "ｺ,乞,020");
+  EXPECT_EQ(FormatDictionaryLine(kept.Words[0].Reading, kept.Words[0].Notation, kept.Words[0].Type), "ｺ,乞,020");
   EXPECT_EQ(MapRow(VerbRow("五段・ワ行ウ音便", "思う", "オモウ")).Outcome, TRowOutcome::Unused);
   TIpadicRow unmappable = VerbRow("一段", "見る", "ミル");
   unmappable.BaseFormInCp932 = false;
@@ -120,14 +121,6 @@ TEST(HalfWidthKatakanaReading, KatakanaOnly) {
   EXPECT_EQ(HalfWidthKatakanaReading("ジョン・ドウ"), "");
   EXPECT_EQ(HalfWidthKatakanaReading("ヒン斥"), "");
   EXPECT_EQ(HalfWidthKatakanaReading(""), "");
-}
-
-TEST(FormatDictionaryLine, ReadsBackAsThreeFields) {
-  for (std::string notation : {"書", "a b", "x,y", "say \"hi\"", "ソ表"}) {
-    std::string line = FormatDictionaryLine({"ｱ", notation, 5, TDicTarget::Base});
-    EXPECT_EQ(SplitCommaList(line), (TStringList{"ｱ", notation, "005"})) << line;
-  }
-  EXPECT_EQ(FormatDictionaryLine({"ｱ", "a b", 22, TDicTarget::Base}), "ｱ,\"a b\",022");
 }
 
 TEST(IpadicSource, LinesAndBytes) {

@@ -1,42 +1,15 @@
 #include "tools/dicgen/dictionary_writer.h"
 
+#include "common/dictionary_line.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
 #include <unordered_set>
 
-namespace {
-
-// Trail bytes of double-byte characters are 0x40 or above, so a byte test suffices.
-bool NeedsQuotes(std::string_view field) {
-  return std::any_of(field.begin(), field.end(), [](char c) {
-    auto byte = static_cast<unsigned char>(c);
-    return byte <= 0x20 || c == ',' || c == '"' || byte == 0x7F;
-  });
-}
-
-std::string Quoted(std::string_view field) {
-  std::string result = "\"";
-  for (char c : field) {
-    if (c == '"') result += '"';
-    result += c;
-  }
-  result += '"';
-  return result;
-}
-
-}  // namespace
-
-std::string FormatDictionaryLine(const TDicWord& word) {
-  char type[8];
-  std::snprintf(type, sizeof type, "%03d", word.Type);
-  std::string notation = NeedsQuotes(word.Notation) ? Quoted(word.Notation) : word.Notation;
-  return word.Reading + "," + notation + "," + type;
-}
-
 void TDictionaryFileBuilder::Add(const TDicWord& word, int cost) {
-  Entries.push_back({cost, word.Type, FormatDictionaryLine(word)});
+  Entries.push_back({cost, word.Type, FormatDictionaryLine(word.Reading, word.Notation, word.Type)});
 }
 
 std::vector<std::string> TDictionaryFileBuilder::Lines() {

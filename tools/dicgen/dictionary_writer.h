@@ -11,10 +11,6 @@
 
 #include "tools/dicgen/word_mapping.h"
 
-// reading,notation,type with a three-digit type; the notation is quoted when
-// the dictionary's comma-list rule would otherwise split or trim it.
-std::string FormatDictionaryLine(const TDicWord& word);
-
 class TDictionaryFileBuilder {
  public:
   void Add(const TDicWord& word, int cost);

@@ -10,10 +10,10 @@
 
 #include "common/cp932.h"
 #include "kirimo/engine/dictionary_manager.h"
-#include "kirimo/engine/revolver_build.h"
+#include "kirimo/engine/set/revolver_build.h"
 #include "kirimo/modes/clock.h"
-#include "kirimo/shell/app_ini.h"
-#include "kirimo/shell/recording_output.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/base/recording_output.h"
 #include "kirimo/shell/search_form_controller.h"
 #include "kirimo/shell/search_form_controller_view_plain.h"
 #include "tools/kirimo-script/script_printer.h"

@@ -4,9 +4,9 @@
 #include <cctype>
 
 #include "common/cp932.h"
-#include "kirimo/shell/app_ini.h"
-#include "kirimo/shell/cartridge.h"
-#include "kirimo/shell/recording_output.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/base/cartridge.h"
+#include "kirimo/shell/base/recording_output.h"
 #include "kirimo/shell/search_form_controller.h"
 #include "kirimo/shell/search_form_controller_view_plain.h"
 

@@ -3,7 +3,7 @@
 #include "common/win32/dpi.h"
 #include "common/win32/fonts.h"
 #include "common/win32/wide_text.h"
-#include "kirimo/shell/app_ini.h"
+#include "kirimo/shell/base/app_ini.h"
 #include "kirimo/shell/win32/advertiser.h"
 #include "kirimo/shell/win32/font_choice.h"
 

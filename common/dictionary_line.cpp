@@ -1,0 +1,144 @@
+#include "common/dictionary_line.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "common/text_checks.h"
+
+namespace {
+
+bool IsBlank(unsigned char c) { return c <= 0x20; }
+
+// A quoted field from just after its opening quote; an unterminated quote takes the rest.
+std::string_view QuotedField(std::string_view line, std::size_t& pos, std::string& unquoted) {
+  const std::size_t start = pos;
+  while (pos < line.size()) {
+    if (line[pos] != '"') {
+      ++pos;
+      continue;
+    }
+    if (pos + 1 < line.size() && line[pos + 1] == '"') break;  // needs unquoting
+    return line.substr(start, pos++ - start);
+  }
+  if (pos >= line.size()) return line.substr(start);
+  unquoted.assign(line.substr(start, pos - start));
+  while (pos < line.size()) {
+    if (line[pos] == '"') {
+      if (pos + 1 < line.size() && line[pos + 1] == '"') {
+        unquoted += '"';
+        pos += 2;
+        continue;
+      }
+      ++pos;
+      break;
+    }
+    unquoted += line[pos++];
+  }
+  return unquoted;
+}
+
+// Trail bytes of double-byte characters are 0x40 or above, so a byte test suffices.
+bool NeedsQuotes(std::string_view field) {
+  return std::any_of(field.begin(), field.end(), [](char c) {
+    auto byte = static_cast<unsigned char>(c);
+    return byte <= 0x20 || c == ',' || c == '"' || byte == 0x7F;
+  });
+}
+
+std::string WrittenField(std::string_view field) {
+  if (field.empty()) return "_";
+  if (!NeedsQuotes(field)) return std::string(field);
+  std::string result = "\"";
+  for (char c : field) {
+    if (c == '"') result += '"';
+    result += c;
+  }
+  result += '"';
+  return result;
+}
+
+}  // namespace
+
+std::string FormatDictionaryLine(std::string_view reading, std::string_view notation, int type) {
+  char typeText[16];
+  std::snprintf(typeText, sizeof typeText, "%03d", type);
+  return WrittenField(reading) + "," + WrittenField(notation) + "," + typeText;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+  return text;
+}
+
+void SplitLineFields(std::string_view line, TLineFields& fields) {
+  fields.Count = 0;
+  std::size_t pos = 0;
+  const std::size_t end = line.size();
+  auto skipBlanks = [&] {
+    while (pos < end && IsBlank(static_cast<unsigned char>(line[pos]))) ++pos;
+  };
+  auto add = [&](std::string_view field) {
+    fields.Fields[fields.Count++] = field;
+    return fields.Count < TLineFields::MaxFields;
+  };
+  skipBlanks();
+  if (pos == end) return;
+  while (true) {
+    std::string_view field;
+    if (line[pos] == '"') {
+      ++pos;
+      field = QuotedField(line, pos, fields.Unquoted[fields.Count]);
+    } else {
+      // A trail byte is never below 0x40: it is neither a comma nor a blank.
+      std::size_t start = pos;
+      while (pos < end && line[pos] != ',' && !IsBlank(static_cast<unsigned char>(line[pos])))
+        ++pos;
+      field = line.substr(start, pos - start);
+    }
+    if (!add(field)) return;
+    skipBlanks();
+    if (pos == end) return;
+    if (line[pos] == ',') {
+      ++pos;
+      skipBlanks();
+      if (pos == end) {  // a trailing comma leaves one empty field after it
+        add({});
+        return;
+      }
+    }
+  }
+}
+
+bool EntryOfFields(const TLineFields& fields, TEntryFields& entry) {
+  const auto& f = fields.Fields;
+  switch (fields.Count) {
+    case 1:
+      entry = {f[0], f[0], "001"};
+      return true;
+    case 2:
+      entry = IsInteger(f[1]) ? TEntryFields{f[0], f[0], f[1]} : TEntryFields{f[0], f[1], "001"};
+      return true;
+    case 3:
+      entry = {f[0], f[1], f[2]};
+      return true;
+    case 4:
+      entry = {f[1], f[2], f[3]};
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::int16_t WordTypeOf(std::string_view text) {
+  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  double value = 0;
+  const char* end = text.data() + text.size();
+  auto [last, error] = std::from_chars(text.data(), end, value, std::chars_format::general);
+  if (error != std::errc() || last != end) return 0;
+  value = std::round(value);
+  if (!(value >= -32768.0 && value <= 32767.0)) return 0;  // also NaN and infinities
+  return static_cast<std::int16_t>(value);
+}

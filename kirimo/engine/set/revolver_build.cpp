@@ -1,0 +1,45 @@
+#include "kirimo/engine/set/revolver_build.h"
+
+#include "kirimo/engine/cartridge_ext.h"
+#include "kirimo/engine/dictionary_manager.h"
+#include "kirimo/modes/cartridge_nm.h"
+#include "kirimo/modes/cartridge_vk.h"
+#include "kirimo/modes/dictionary_vk.h"
+#include "kirimo/shell/base/app_ini.h"
+
+namespace {
+
+std::unique_ptr<TCartridge> CreateJapanese(const TAppIni& settings, const TDicSettings& section,
+                                           TDictionaryEXT* dictionary, TDictionaryEXT* user,
+                                           TOutputOperations& output) {
+  auto cartridge = std::make_unique<TCartridgeEXT>(settings, output);
+  cartridge->SetDictionary(dictionary);
+  cartridge->SetUserDictionary(user);
+  cartridge->LoadHistory(section.HistoryFile, section.HistoryCount);
+  cartridge->SetSymbolList(section.SymbolName);
+  cartridge->SetStartUpLayout(section.StartUpKey);
+  return cartridge;
+}
+
+}  // namespace
+
+std::unique_ptr<TRevolver> CreateRevolver(const TAppIni& settings,
+                                          const TDictionaryManager* manager,
+                                          TOutputOperations& output, const TClock& clock) {
+  auto revolver = std::make_unique<TRevolver>();
+  for (int i = 0; manager != nullptr && i < TDictionaryManager::MainCount; ++i) {
+    TDictionaryEXT* dictionary = manager->Main(i);
+    if (dictionary == nullptr) continue;
+    const TDicSettings& section = i == 0 ? settings.BaseDic : settings.ExtDics[i - 1];
+    revolver->Add(CreateJapanese(settings, section, dictionary, manager->User(i), output), true);
+  }
+  if (!settings.NmDicName.empty()) {
+    revolver->Add(std::make_unique<TCartridgeNM>(settings, output, clock), false);
+  }
+  if (manager != nullptr && manager->VirtualKeyDictionary() != nullptr) {
+    auto cartridge = std::make_unique<TCartridgeVK>(settings, output);
+    cartridge->SetDictionary(manager->VirtualKeyDictionary());
+    revolver->Add(std::move(cartridge), false);
+  }
+  return revolver;
+}

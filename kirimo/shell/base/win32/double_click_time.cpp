@@ -1,0 +1,5 @@
+#include "kirimo/shell/base/double_click_time.h"
+
+#include <windows.h>
+
+int SystemDoubleClickTime() { return static_cast<int>(GetDoubleClickTime()); }
