@@ -396,10 +396,18 @@ def notepad_text(session):
     return None if edit is None else session.inspect('text', edit['handle']).rstrip('\r\n')
 
 
-def case_demo(session):
-    """What `make run` shows without a display."""
+def start_notepad(session):
+    """Wine's Notepad as the target, beside the keypad rather than over it."""
     session.processes.append(session.wine('notepad'))
     notepad = session.wait_window('Notepad')
+    session.inspect('move', notepad.handle, 320, 0)
+    return session.wait_for('Notepad beside the keypad',
+                            lambda: next((w for w in session.windows() if w.cls == 'Notepad' and w.rect[0] == 320), None), 10)
+
+
+def case_demo(session):
+    """What `make run` shows without a display."""
+    notepad = start_notepad(session)
     kirimo = Kirimo(session)
     session.wait_window('TMainForm', timeout=30)
     print('splash:', session.screenshot('splash'))
@@ -416,6 +424,7 @@ def case_demo(session):
     session.click_child(about, 'OK')
     session.wait_gone('TAboutBox')
     print(f'Notepad holds: {notepad_text(session)!r}')
+    print('(the keypad window is still a stand-in without keys, so nothing is typed yet)')
     print(f'exit after {kirimo.exit():.1f} s')
 
 
