@@ -1,7 +1,7 @@
 # The two commands: `make test` and `make run`.
 PRESETS_TESTED := native asan tsan win32
 
-.PHONY: test run setup dist bench $(addprefix test-,$(PRESETS_TESTED))
+.PHONY: test run setup dist bench bench-gleaner $(addprefix test-,$(PRESETS_TESTED))
 
 test: setup $(addprefix test-,$(PRESETS_TESTED))
 
@@ -30,3 +30,7 @@ bench: setup
 	cmake --preset native-release >/dev/null
 	cmake --build --preset native-release
 	scripts/bench
+
+# Gleaner's extraction benchmark on the generated base dictionary (after make run).
+bench-gleaner: setup
+	scripts/bench-gleaner

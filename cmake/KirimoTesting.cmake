@@ -16,3 +16,31 @@ endif()
 
 # Test data shipped in the source tree; Wine sees the same path through its Z: drive.
 set(KIRIMO_TEST_DATA_DIR ${PROJECT_SOURCE_DIR}/tests/data)
+
+# kirimo_scenario_tests(<driver> <test prefix> <folder> [INI <file>] [OPTIONS <text>])
+# One test per <folder>/*.script: the driver program replays it on a fresh copy
+# of <folder>/fixture (settings file INI, Kirimo.ini by default, and further
+# driver OPTIONS) and its output must equal the .expected file beside it.
+function(kirimo_scenario_tests driver prefix folder)
+  cmake_parse_arguments(S "" "INI;OPTIONS" "" ${ARGN})
+  if(NOT BUILD_TESTING)
+    return()
+  endif()
+  if(NOT S_INI)
+    set(S_INI Kirimo.ini)
+  endif()
+  file(GLOB scenarios CONFIGURE_DEPENDS ${folder}/*.script)
+  foreach(scenario ${scenarios})
+    get_filename_component(name ${scenario} NAME_WE)
+    add_test(NAME ${prefix}_${name}
+             COMMAND ${CMAKE_COMMAND}
+                     -DPROGRAM=$<TARGET_FILE:${driver}>
+                     "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"
+                     -DSCRIPT=${scenario}
+                     -DFIXTURE=${folder}/fixture
+                     -DINI=${S_INI}
+                     "-DOPTIONS=${S_OPTIONS}"
+                     -DWORK=${CMAKE_CURRENT_BINARY_DIR}/scenarios/${name}
+                     -P ${PROJECT_SOURCE_DIR}/tests/scenarios/run_scenario.cmake)
+  endforeach()
+endfunction()

@@ -97,7 +97,7 @@ TCartridgeEXT::~TCartridgeEXT() {
   // The worker may still be inside an operation: it stops at its next word.
   StopWorker();
   std::lock_guard lock(StateMutex);
-  SaveHistory();
+  SaveHistoryLocked();
   // Levels continue the phrases of the cached lists: free them first.
   PhraseLists.clear();
   RetiredStocks.clear();
@@ -114,16 +114,18 @@ void TCartridgeEXT::BuildKeyLayouts() {
 }
 
 void TCartridgeEXT::SetActive(bool active) {
+  TAfterUnlock after;
   // Under the lock, so no worker update is half-way when the controls go.
   std::lock_guard lock(StateMutex);
-  if (SymbolList) SymbolList->ReleaseModifiers();
+  if (TSymbolListFile* list = SymbolList.get()) after.Add([list] { list->ReleaseModifiers(); });
   TCartridge::SetActive(active);
 }
 
 void TCartridgeEXT::AttachListBox(TCandidateListModel& listBox) {
+  TAfterUnlock after;
   std::lock_guard lock(StateMutex);
-  TCartridge::AttachListBox(listBox);
-  HideSymbolList();
+  AttachAndShow(listBox, *CandidateLists.back());
+  HideSymbolList(after);
 }
 
 void TCartridgeEXT::AttachNamePanel(TNamePanelView& panel) {
@@ -151,9 +153,11 @@ void TCartridgeEXT::SetUserDictionary(TDictionaryEXT* dictionary) {
 }
 
 void TCartridgeEXT::SetSymbolList(const std::string& name) {
+  // The list before this one lets go of its keys as it goes, after the lock.
+  std::unique_ptr<TSymbolListFile> previous;
   std::lock_guard lock(StateMutex);
-  HideSymbolList();
-  SymbolList.reset();
+  SymbolListShown = false;
+  previous = std::move(SymbolList);
   SymbolItems = nullptr;
   if (name.empty()) return;
   SymbolList =

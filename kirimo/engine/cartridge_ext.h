@@ -22,6 +22,7 @@
 #include "kirimo/engine/phrase_list.h"
 #include "kirimo/engine/phrase_list_stock.h"
 #include "kirimo/modes/clock.h"
+#include "kirimo/shell/base/after_unlock.h"
 #include "kirimo/shell/base/cartridge.h"
 
 class TBucketView;
@@ -105,19 +106,29 @@ class TCartridgeEXT : public TCartridge {
   void ShowAgain();
   // Pushes one level built on the top list (InputKey and InputSyllable).
   void PushKeyLevel(const std::string& letter, bool syllable);
-  void EnterPhraseMode(const TCandidateListModel::TItem& chosenItem);
   void ClearStock();
+
+  // What the public operations of the same names do, with StateMutex held;
+  // output waits in after.
+  void EnterPhraseMode(const TCandidateListModel::TItem& chosenItem);
+  void ForwardLocked(TAfterUnlock& after);
+  void CommitLocked(const std::string& text, TAfterUnlock& after);
+  void RecordHistoryLocked(const std::string& text);
+  bool SaveHistoryLocked();
 
   // Navigation (StateMutex held).
   void PopLevel();
-  void ClearLevels();
-  void HideSymbolList();
-  void ToggleSymbolList();
+  void ClearLevels(TAfterUnlock& after);
+  // Lets go of the symbol list's held keys once the locks are let go.
+  void HideSymbolList(TAfterUnlock& after);
+  void ToggleSymbolList(TAfterUnlock& after);
   void BuildVariants(const std::string& selected);
   void ShowVariants();
-  void DeliverText(const std::string& text);
-  // A symbol-list click; true when the list dealt with the item itself.
-  bool ClickSymbol(int index);
+  // Types text into the target, and a Left arrow after a bracket pair.
+  void DeliverText(const std::string& text, TAfterUnlock& after);
+  // A symbol-list click; true when the list deals with the item itself (or
+  // the click is stale and nothing is to be done).
+  bool ClickSymbol(int index, TAfterUnlock& after);
 
   // Draws on the list box only while active (StateMutex held).
   void Show(const TStringList& list, int topIndex, int selected);

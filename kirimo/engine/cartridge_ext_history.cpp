@@ -37,6 +37,10 @@ void TCartridgeEXT::LoadHistory(const std::string& file, int count) {
 
 void TCartridgeEXT::RecordHistory(const std::string& text) {
   std::lock_guard lock(StateMutex);
+  RecordHistoryLocked(text);
+}
+
+void TCartridgeEXT::RecordHistoryLocked(const std::string& text) {
   auto found = std::find(History.begin(), History.end(), text);
   if (found == History.begin()) return;
   if (found == History.end()) {
@@ -50,6 +54,10 @@ void TCartridgeEXT::RecordHistory(const std::string& text) {
 
 bool TCartridgeEXT::SaveHistory() {
   std::lock_guard lock(StateMutex);
+  return SaveHistoryLocked();
+}
+
+bool TCartridgeEXT::SaveHistoryLocked() {
   try {
     return !HistoryFile.empty() && WriteLinesReplacing(HistoryFile, History);
   } catch (...) {
@@ -60,46 +68,48 @@ bool TCartridgeEXT::SaveHistory() {
 void TCartridgeEXT::SaveState() {
   std::lock_guard lock(StateMutex);
   // A failed write keeps the mark, so the next idle save tries again.
-  if (HistoryModified && SaveHistory()) HistoryModified = false;
+  if (HistoryModified && SaveHistoryLocked()) HistoryModified = false;
 }
 
-void TCartridgeEXT::DeliverText(const std::string& text) {
-  Output.SendText(text);
-  if (IsBracketPair(text)) Output.SendKeyDown(LeftArrowKey);
+void TCartridgeEXT::DeliverText(const std::string& text, TAfterUnlock& after) {
+  after.Add([this, text] {
+    Output.SendText(text);
+    if (IsBracketPair(text)) Output.SendKeyDown(LeftArrowKey);
+  });
 }
 
 void TCartridgeEXT::Commit(const std::string& text) {
+  TAfterUnlock after;
   std::lock_guard lock(StateMutex);
-  DeliverText(text);
-  RecordHistory(text);
+  CommitLocked(text, after);
+}
+
+void TCartridgeEXT::CommitLocked(const std::string& text, TAfterUnlock& after) {
+  DeliverText(text, after);
+  RecordHistoryLocked(text);
   TCartridge::Clear();
-  ClearLevels();
+  ClearLevels(after);
 }
 
 void TCartridgeEXT::SelectCandidate(int index) {
+  TAfterUnlock after;
   std::lock_guard lock(StateMutex);
-  if (!SymbolListShown) {
-    if (auto selected = Selection()) Commit(selected->Text);
-    return;
-  }
-  if (ClickSymbol(index)) return;
-  std::optional<TCandidateListModel::TItem> selected = Selection();
-  if (!selected) return;
-  const std::string& text = selected->Text;
-  DeliverText(text);
-  RecordHistory(text);
-  TCartridge::Clear();
-  ClearLevels();
+  if (SymbolListShown && ClickSymbol(index, after)) return;
+  if (auto selected = Selection()) CommitLocked(selected->Text, after);
 }
 
-bool TCartridgeEXT::ClickSymbol(int index) {
+bool TCartridgeEXT::ClickSymbol(int index, TAfterUnlock& after) {
   if (!ShowsItemOf(index, *SymbolItems)) return true;  // a stale click does nothing
-  bool handled = false;
-  WithListBox([&](TCandidateListModel& view) { handled = SymbolList->HandleClick(view, index); });
-  return handled;
+  if (!SymbolList->TakesClick((*SymbolItems)[index])) return false;
+  TCandidateListModel* model = nullptr;
+  WithListBox([&model](TCandidateListModel& view) { model = &view; });
+  // The model belongs to the keypad window, which outlives every cartridge.
+  if (model) after.Add([list = SymbolList.get(), model, index] { list->HandleClick(*model, index); });
+  return true;
 }
 
 void TCartridgeEXT::SendSelected() {
+  TAfterUnlock after;
   std::lock_guard lock(StateMutex);
-  if (auto selected = Selection()) Commit(selected->Text);
+  if (auto selected = Selection()) CommitLocked(selected->Text, after);
 }

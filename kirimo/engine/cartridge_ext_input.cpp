@@ -29,16 +29,18 @@ bool TakesExtraKey(int type) { return (type >= 4 && type <= 7) || (type >= 9 && 
 }  // namespace
 
 void TCartridgeEXT::InputKey(std::string_view caption) {
+  TAfterUnlock after;
   std::lock_guard lock(StateMutex);
-  if (SymbolListShown) HideSymbolList();
+  if (SymbolListShown) HideSymbolList(after);
   std::string letter = KeyLetterOfCaption(caption);
   if (Ignores(letter)) return;
   PushKeyLevel(letter, false);
 }
 
 void TCartridgeEXT::InputSyllable(std::string_view text) {
+  TAfterUnlock after;
   std::lock_guard lock(StateMutex);
-  if (SymbolListShown) HideSymbolList();
+  if (SymbolListShown) HideSymbolList(after);
   std::string letter = NormalizeKana(ToHalfWidth(ToKatakana(text)));
   if (Ignores(letter)) return;
   PushKeyLevel(letter, true);
@@ -101,11 +103,11 @@ void TCartridgeEXT::PushKeyLevel(const std::string& letter, bool syllable) {
 }
 
 void TCartridgeEXT::InputVowel(std::string_view text) {
-  std::lock_guard lock(StateMutex);
   if (IsKeyCommand(text)) {
     if (Active) SendKeyCommand(text);
     return;
   }
+  std::lock_guard lock(StateMutex);
   if (!KeysEntered()) {
     ShowAgain();
     return;
@@ -118,6 +120,7 @@ void TCartridgeEXT::InputVowel(std::string_view text) {
 }
 
 void TCartridgeEXT::Accumulate() {
+  TAfterUnlock after;
   std::lock_guard lock(StateMutex);
   std::optional<TCandidateListModel::TItem> selected = Selection();
   if (!selected) return;
@@ -126,12 +129,12 @@ void TCartridgeEXT::Accumulate() {
   } else if (SymbolListShown) {
     const std::string& label = selected->Text;
     if (!SymbolList->IsKeyLabel(label)) {
-      Forward();
+      ForwardLocked(after);
     } else if (!SymbolList->IsModifierLabel(label) || !SymbolList->IsModifierHeld(label)) {
       Deselect();
     }
   } else if (PhraseMode || GridOn()) {
-    Forward();
+    ForwardLocked(after);
   } else if (KeysEntered()) {
     EnterPhraseMode(*selected);
   } else {

@@ -2,14 +2,15 @@
 #include "kirimo/engine/cartridge_ext.h"
 #include "kirimo/modes/symbol_list_file.h"
 
-void TCartridgeEXT::HideSymbolList() {
+void TCartridgeEXT::HideSymbolList(TAfterUnlock& after) {
   SymbolListShown = false;
-  if (SymbolList) SymbolList->ReleaseModifiers();
+  // The list is set once, before any operation runs, so it outlives the call.
+  if (TSymbolListFile* list = SymbolList.get()) after.Add([list] { list->ReleaseModifiers(); });
 }
 
-void TCartridgeEXT::ToggleSymbolList() {
+void TCartridgeEXT::ToggleSymbolList(TAfterUnlock& after) {
   if (SymbolListShown) {
-    HideSymbolList();
+    HideSymbolList(after);
     Show(History, 0, -1);
   } else if (SymbolList) {
     SymbolListShown = true;
@@ -32,6 +33,7 @@ void TCartridgeEXT::PopLevel() {
 }
 
 void TCartridgeEXT::Back() {
+  TAfterUnlock after;
   std::lock_guard lock(StateMutex);
   const TStringList* chosen = nullptr;
   if (VariantsShown) {
@@ -47,7 +49,7 @@ void TCartridgeEXT::Back() {
   } else if (KeysEntered()) {
     PopLevel();
   } else {
-    ToggleSymbolList();
+    ToggleSymbolList(after);
     Depth = 0;
     chosen = SymbolListShown ? SymbolItems : &History;
   }
@@ -60,7 +62,7 @@ void TCartridgeEXT::Back() {
   }
 }
 
-void TCartridgeEXT::ClearLevels() {
+void TCartridgeEXT::ClearLevels(TAfterUnlock& after) {
   while (KeysEntered()) {
     KeyLetters.pop_back();
     CandidateLists.pop_back();
@@ -73,12 +75,13 @@ void TCartridgeEXT::ClearLevels() {
   Variants.clear();
   VariantsShown = false;
   VariantsAutoShown = false;
-  HideSymbolList();
+  HideSymbolList(after);
   Show(History, 0, -1);
 }
 
 void TCartridgeEXT::Clear() {
+  TAfterUnlock after;
   std::lock_guard lock(StateMutex);
   TCartridge::Clear();
-  ClearLevels();
+  ClearLevels(after);
 }

@@ -85,7 +85,12 @@ void TCartridgeEXT::ShowVariants() {
 }
 
 void TCartridgeEXT::Forward() {
+  TAfterUnlock after;
   std::lock_guard lock(StateMutex);
+  ForwardLocked(after);
+}
+
+void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
   if (VariantsShown) return;
   std::optional<TCandidateListModel::TItem> selection = Selection();
   std::string selected = selection ? selection->Text : std::string();
@@ -115,6 +120,6 @@ void TCartridgeEXT::Forward() {
     if (half != full) Variants.push_back(half);
     ShowVariants();
   } else if (Active) {
-    ToggleSymbolList();
+    ToggleSymbolList(after);
   }
 }

@@ -48,7 +48,7 @@ TCartridgeNM::TCartridgeNM(const TAppIni& settings, TOutputOperations& output, c
     : TCartridge("NM", settings, output) {
   BuildKeyLayouts();
   LoadPages(TProfileFile(settings.IniPath), clock);
-  std::lock_guard<std::recursive_mutex> lock(StateMutex);
+  std::lock_guard<std::mutex> lock(StateMutex);
   KeyLetters.assign(1, "");
 }
 
@@ -79,12 +79,12 @@ void TCartridgeNM::LoadPages(const TProfileFile& profile, const TClock& clock) {
 }
 
 void TCartridgeNM::AddPage(TStringList items) {
-  std::lock_guard<std::recursive_mutex> lock(StateMutex);
+  std::lock_guard<std::mutex> lock(StateMutex);
   CandidateLists.push_back(std::make_shared<const TStringList>(std::move(items)));
 }
 
 int TCartridgeNM::PageCount() const {
-  std::lock_guard<std::recursive_mutex> lock(StateMutex);
+  std::lock_guard<std::mutex> lock(StateMutex);
   return static_cast<int>(CandidateLists.size());
 }
 
@@ -103,7 +103,7 @@ TStringList TCartridgeNM::GetCandidateList() const {
 }
 
 TStringList TCartridgeNM::PageItems() const {
-  std::lock_guard<std::recursive_mutex> lock(StateMutex);
+  std::lock_guard<std::mutex> lock(StateMutex);
   if (Page < 0 || Page >= static_cast<int>(CandidateLists.size())) return {};
   return *CandidateLists[Page];
 }

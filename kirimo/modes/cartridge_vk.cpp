@@ -62,7 +62,7 @@ const TDictionaryVK* TCartridgeVK::Keys() const {
 void TCartridgeVK::SetDictionary(TDictionary* dictionary) {
   TCartridge::SetDictionary(dictionary);
   const TDictionaryVK* keys = Keys();
-  std::lock_guard<std::recursive_mutex> lock(StateMutex);
+  std::lock_guard<std::mutex> lock(StateMutex);
   // A second dictionary starts over rather than stacking on the first.
   CandidateLists.assign(
       1, std::make_shared<const TStringList>(keys ? keys->GetLabels() : TStringList{}));
@@ -124,7 +124,7 @@ void TCartridgeVK::Narrow(TFilter&& filter, std::string keyLetter) {
   std::shared_ptr<const TStringList> top;
   std::size_t pos = 0;
   {
-    std::lock_guard<std::recursive_mutex> lock(StateMutex);
+    std::lock_guard<std::mutex> lock(StateMutex);
     if (CandidateLists.empty()) return;
     top = CandidateLists.back();
     pos = KeyLetters.size();
@@ -138,7 +138,7 @@ void TCartridgeVK::Narrow(TFilter&& filter, std::string keyLetter) {
 
 void TCartridgeVK::PushNarrowed(TStringList labels, std::string keyLetter) {
   {
-    std::lock_guard<std::recursive_mutex> lock(StateMutex);
+    std::lock_guard<std::mutex> lock(StateMutex);
     KeyLetters.push_back(std::move(keyLetter));
     CandidateLists.push_back(std::make_shared<const TStringList>(std::move(labels)));
   }
@@ -203,7 +203,7 @@ void TCartridgeVK::SelectCandidate(int index) {
     if (code != 0) Output.PressKey(code);
     bool narrowed = false;
     {
-      std::lock_guard<std::recursive_mutex> lock(StateMutex);
+      std::lock_guard<std::mutex> lock(StateMutex);
       narrowed = KeyLetters.size() > 1;
     }
     if (narrowed) {
@@ -231,15 +231,16 @@ void TCartridgeVK::Accumulate() {
 }
 
 void TCartridgeVK::Back() {
+  bool atRoot = false;
   {
-    std::lock_guard<std::recursive_mutex> lock(StateMutex);
-    if (CandidateLists.size() < 2) {
-      ReleaseModifiers();
-    } else {
+    std::lock_guard<std::mutex> lock(StateMutex);
+    atRoot = CandidateLists.size() < 2;
+    if (!atRoot) {
       CandidateLists.pop_back();
       KeyLetters.pop_back();
     }
   }
+  if (atRoot) ReleaseModifiers();
   ShowNewest();
 }
 
@@ -248,7 +249,7 @@ void TCartridgeVK::Clear() {
     ReleaseModifiers();
     TStringList first;
     {
-      std::lock_guard<std::recursive_mutex> lock(StateMutex);
+      std::lock_guard<std::mutex> lock(StateMutex);
       if (CandidateLists.size() > 1) CandidateLists.resize(1);
       if (KeyLetters.size() > 1) KeyLetters.resize(1);
       if (!CandidateLists.empty()) first = *CandidateLists.front();

@@ -97,7 +97,8 @@ bool TSymbolListFile::TryKey(void (TOutputOperations::*operation)(int), int virt
 void TSymbolListFile::ReleaseModifiers() {
   for (int key : ModifierKeys) {
     // A modifier that could not be let go stays marked as held.
-    if (IsHeld(key) && TryKey(&TOutputOperations::ReleaseKey, key)) Held &= ~ModifierBit(key);
+    if (IsHeld(key) && TryKey(&TOutputOperations::ReleaseKey, key))
+      Held &= static_cast<std::uint8_t>(~ModifierBit(key));
   }
 }
 
@@ -110,12 +111,18 @@ TSymbolListFile::TSelectionChange TSymbolListFile::ClickKey(std::uint8_t virtual
   std::uint8_t bit = ModifierBit(virtualKey);
   TSelectionChange selection = TSelectionChange::DeselectItem;
   if (IsHeld(virtualKey)) {
-    if (TryKey(&TOutputOperations::ReleaseKey, virtualKey)) Held &= ~bit;
+    if (TryKey(&TOutputOperations::ReleaseKey, virtualKey)) Held &= static_cast<std::uint8_t>(~bit);
   } else if (TryKey(&TOutputOperations::HoldKey, virtualKey)) {
     Held |= bit;
     selection = TSelectionChange::KeepItem;
   }
   return Held == 0 ? TSelectionChange::ClearAll : selection;
+}
+
+bool TSymbolListFile::TakesClick(std::string_view label) const {
+  std::string name = KeyNameOf(label);
+  if (!name.empty()) return VirtualKeyCode(name) != 0;
+  return FindDateTime(label) != nullptr;
 }
 
 bool TSymbolListFile::HandleClick(TCandidateListModel& listBox, int index) {

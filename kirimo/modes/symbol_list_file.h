@@ -3,6 +3,7 @@
 // date/time items ("DATE_TIME1=今日,yyyy/mm/dd"), named keys to press
 // ("VK_RETURN=改行"; Shift, Ctrl and Alt stay down until picked again) and
 // plain symbols ("SYMBOL=★ ☆ ♪").
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -42,6 +43,12 @@ class TSymbolListFile {
   bool IsModifierHeld(std::string_view label) const;
   std::uint8_t HeldModifiers() const { return Held; }
 
+  // Whether HandleClick carries out a click on label itself: a key with a
+  // known code, or a date/time item.
+  bool TakesClick(std::string_view label) const;
+
+  // Held modifiers are kept in one atomic byte, so the UI thread and a
+  // cartridge's worker may both let go of them.
   void ReleaseModifiers();
   // A click on item index of the list box showing Items(). True when it was a
   // key or date/time item and has been carried out; false when the caller must
@@ -66,5 +73,5 @@ class TSymbolListFile {
   std::vector<TEntry> DateTimeEntries;
   std::vector<TEntry> KeyEntries;
   TStringList ItemTexts;
-  std::uint8_t Held = 0;
+  std::atomic<std::uint8_t> Held = 0;
 };

@@ -9,6 +9,7 @@
 #include "kirimo/shell/base/recording_output.h"
 #include "kirimo/shell/search_form_controller.h"
 #include "kirimo/shell/search_form_controller_view_plain.h"
+#include "tools/script_line.h"
 
 namespace {
 
@@ -52,13 +53,9 @@ TScriptSession::TScriptSession(TAppIni& settings, TSearchFormController& control
 }
 
 bool TScriptSession::Run(std::string_view line) {
-  std::string_view text = Trim(line);
-  if (text.empty() || text.front() == '#') return false;
-  std::size_t space = text.find_first_of(" \t");
-  std::string_view name = text.substr(0, space);
-  std::string argument =
-      space == std::string_view::npos ? std::string() : Utf8ToCp932(Trim(text.substr(space)));
-  Gesture(name, argument);
+  std::optional<TScriptLine> command = ParseScriptLine(line);
+  if (!command) return false;
+  Gesture(command->Name, command->Argument);
   Controller.WaitUntilIdle();
   return true;
 }

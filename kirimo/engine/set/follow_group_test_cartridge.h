@@ -33,7 +33,7 @@ class TRecordingCartridge : public TCartridge {
   void InputVowel(std::string_view text) override { Record("vowel " + std::string(text)); }
   void Back() override {
     {
-      std::lock_guard<std::recursive_mutex> lock(StateMutex);
+      std::lock_guard<std::mutex> lock(StateMutex);
       if (KeyLetters.size() > 1) KeyLetters.pop_back();
     }
     Record("back");
@@ -44,7 +44,7 @@ class TRecordingCartridge : public TCartridge {
   bool UsesVowelKeys() const override { return KindName != "VK"; }
 
   void SetKeyLetters(TStringList letters) {
-    std::lock_guard<std::recursive_mutex> lock(StateMutex);
+    std::lock_guard<std::mutex> lock(StateMutex);
     KeyLetters = std::move(letters);
   }
   // What was asked so far, leaving the record empty.
@@ -68,7 +68,7 @@ class TRecordingCartridge : public TCartridge {
  private:
   void Step(const std::string& name, std::string_view text) {
     {
-      std::lock_guard<std::recursive_mutex> lock(StateMutex);
+      std::lock_guard<std::mutex> lock(StateMutex);
       KeyLetters.emplace_back(text);
     }
     Record(name + " " + std::string(text));

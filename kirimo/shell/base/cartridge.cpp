@@ -23,36 +23,44 @@ bool TCartridge::IsActive() const { return Active; }
 void TCartridge::SetActive(bool active) {
   Active = active;
   if (active) return;
-  std::lock_guard<std::recursive_mutex> lock(ViewMutex);
+  std::lock_guard<std::mutex> lock(ViewMutex);
   StatusBar = nullptr;
   ListBox = nullptr;
   NamePanel = nullptr;
 }
 
 TStringList TCartridge::GetCandidateList() const {
-  std::lock_guard<std::recursive_mutex> lock(StateMutex);
+  std::lock_guard<std::mutex> lock(StateMutex);
   if (CandidateLists.empty() || !CandidateLists.back()) return {};
   return *CandidateLists.back();
 }
 
 void TCartridge::AttachListBox(TCandidateListModel& listBox) {
-  TStringList items = GetCandidateList();
-  std::lock_guard<std::recursive_mutex> lock(ViewMutex);
-  ListBox = &listBox;
+  AttachAndShow(listBox, GetCandidateList());
+}
+
+void TCartridge::AttachAndShow(TCandidateListModel& listBox, const TStringList& items) {
+  {
+    std::lock_guard<std::mutex> lock(ViewMutex);
+    ListBox = &listBox;
+  }
   WithListBox([&items](TCandidateListModel& list) { list.SetItems(items); });
 }
 
 void TCartridge::AttachNamePanel(TNamePanelView& namePanel) {
-  std::lock_guard<std::recursive_mutex> lock(ViewMutex);
-  NamePanel = &namePanel;
+  {
+    std::lock_guard<std::mutex> lock(ViewMutex);
+    NamePanel = &namePanel;
+  }
   WithNamePanel([this](TNamePanelView& panel) { panel.SetCaption(KindName); });
 }
 
 void TCartridge::AttachStatusBar(TStatusBarView& statusBar) {
-  std::string keyString = GetKeyString();
-  std::lock_guard<std::recursive_mutex> lock(ViewMutex);
-  StatusBar = &statusBar;
-  ShowStatus(keyString);
+  {
+    std::lock_guard<std::mutex> lock(ViewMutex);
+    StatusBar = &statusBar;
+  }
+  ShowStatus(GetKeyString());
 }
 
 std::optional<TCandidateListModel::TItem> TCartridge::SelectionIn(const TStringList& list) {
@@ -155,7 +163,7 @@ void TCartridge::SendKeyCommand(std::string_view text) {
 }
 
 int TCartridge::StepCount() const {
-  std::lock_guard<std::recursive_mutex> lock(StateMutex);
+  std::lock_guard<std::mutex> lock(StateMutex);
   return static_cast<int>(std::find(KeyLetters.begin(), KeyLetters.end(), "/") -
                           KeyLetters.begin());
 }

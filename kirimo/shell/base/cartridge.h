@@ -5,12 +5,15 @@
 //
 // Two threads meet here: the UI thread (every call of the controller and
 // PostOperation) and the cartridge's worker (the operations posted to it).
-// The key string has its own lock; the key letter and candidate list stacks
-// are guarded by StateMutex, which derived cartridges take for their own
-// stacks too; the attached controls are used only through WithListBox,
-// WithStatusBar and WithNamePanel, so a detach never races a worker update.
-// Lock order: StateMutex before the view lock; the key string lock is taken
-// alone.
+// The key string has its own lock (KeyMutex); the key letter and candidate
+// list stacks are guarded by StateMutex, which derived cartridges take for
+// their own stacks too; the attached controls are used only through
+// WithListBox, WithStatusBar and WithNamePanel, which take ViewMutex, so a
+// detach never races a worker update. All three are plain mutexes: public
+// operations lock, and the private helpers they call say that they expect
+// the lock held. Lock order: StateMutex before ViewMutex; KeyMutex is taken
+// alone. No output to the target runs under StateMutex or ViewMutex: it waits
+// in a TAfterUnlock until they are let go.
 //
 // Lifecycle: the derived constructor fills its state and calls
 // BuildKeyLayouts; the worker starts with the first post. A derived class
@@ -116,8 +119,8 @@ class TCartridge {
 
   // Run use on the attached control, if any, under the view lock; what it
   // throws is swallowed. False when nothing is attached. use takes no other
-  // lock (StateMutex before the call, never inside it): gather what to show
-  // first, e.g. with GetCandidateList.
+  // lock and sends no output (StateMutex before the call, never inside it):
+  // gather what to show first, e.g. with GetCandidateList.
   template <typename TUse>
   bool WithListBox(TUse&& use) {
     return WithView(ListBox, use);
@@ -131,6 +134,8 @@ class TCartridge {
     return WithView(NamePanel, use);
   }
   void ShowStatus(std::string_view text);
+  // Attaches the list box and shows items in it; takes only the view lock.
+  void AttachAndShow(TCandidateListModel& listBox, const TStringList& items);
 
   // The selected item of the attached list when it belongs to list, the list
   // the caller acts on: in range there and the same text. None when nothing
@@ -152,7 +157,7 @@ class TCartridge {
 
   // Guards KeyLetters, CandidateLists and what derived cartridges share
   // between the worker and the UI thread.
-  mutable std::recursive_mutex StateMutex;
+  mutable std::mutex StateMutex;
   // One entry per input step; "/" marks the entry into phrase mode.
   TStringList KeyLetters;
   // One list per input step, the newest shown. Shared, so a derived
@@ -172,7 +177,7 @@ class TCartridge {
 
   template <typename TView, typename TUse>
   bool WithView(TView* const& field, TUse& use) {
-    std::lock_guard<std::recursive_mutex> lock(ViewMutex);
+    std::lock_guard<std::mutex> lock(ViewMutex);
     TView* view = field;
     if (view == nullptr) return false;
     try {
@@ -187,7 +192,7 @@ class TCartridge {
   std::string KeyString;
   std::string PrevKeyString;
 
-  std::recursive_mutex ViewMutex;
+  std::mutex ViewMutex;
   TStatusBarView* StatusBar = nullptr;
   TCandidateListModel* ListBox = nullptr;
   TNamePanelView* NamePanel = nullptr;

@@ -58,11 +58,11 @@ class TTestCartridge : public TCartridge {
     return Recorded;
   }
   void SetKeyLetters(TStringList letters) {
-    std::lock_guard<std::recursive_mutex> lock(StateMutex);
+    std::lock_guard<std::mutex> lock(StateMutex);
     KeyLetters = std::move(letters);
   }
   void PushCandidates(TStringList items) {
-    std::lock_guard<std::recursive_mutex> lock(StateMutex);
+    std::lock_guard<std::mutex> lock(StateMutex);
     CandidateLists.push_back(std::make_shared<const TStringList>(std::move(items)));
   }
   void MarkDeadEnd() { DeadEnd = true; }

@@ -1,0 +1,56 @@
+#include "gleaner/word_dic.h"
+
+#include <stdexcept>
+
+#include "common/dictionary_file.h"
+#include "common/dictionary_line.h"
+
+TWordDic::TWordDic(std::string fileName) : FileNameText(std::move(fileName)) {
+  CreateFileIfMissing(FileNameText);
+  Text = ReadWholeFile(FileNameText);
+  Count = ForEachLine(Text, [](int, std::string_view) {});
+  Saved = Count;
+}
+
+void TWordDic::PrepareRows() {
+  if (Rows) return;
+  auto rows = std::make_unique<TWordRows>();
+  ForEachLine(Text, [&](int, std::string_view line) { rows->Append(line); });
+  Rows = std::move(rows);
+  // Every later question is answered from the rows.
+  std::string().swap(Text);
+}
+
+const TWordRows& TWordDic::GetRows() const {
+  if (!Rows) throw std::logic_error("dictionary rows not prepared: " + FileNameText);
+  return *Rows;
+}
+
+int TWordDic::Add(std::string_view line) {
+  if (!Rows) throw std::logic_error("dictionary rows not prepared: " + FileNameText);
+  Rows->Append(line);
+  Unsaved.emplace_back(line);
+  return Count++;
+}
+
+void TWordDic::Save() {
+  if (Count == Saved) return;
+  std::string added;
+  for (const std::string& line : Unsaved) {
+    if (!added.empty()) added += "\r\n";
+    added += line;
+  }
+  // Read again just before writing: the file may have grown since it was loaded.
+  const std::string current = ReadWholeFile(FileNameText);
+  AppendLine(FileNameText, current, added);
+  Unsaved.clear();
+  Saved = Count;
+}
+
+int TWordDic::FindEntry(std::string_view notation, std::string_view reading) const {
+  return GetRows().FindEntry(notation, reading);
+}
+
+int TWordDic::FindNotation(std::string_view notation) const {
+  return GetRows().FindNotation(notation);
+}

@@ -1,0 +1,92 @@
+// gleaner-script [--ini PATH] [--readings PATH] [SCRIPT]
+// Drives Gleaner's controller as its window does, from event lines (a file,
+// or standard input), and prints the window's lists after each line.
+// --ini names Gleaner's pointer file (default dist/Gleaner.ini); --readings a
+// table that answers as an input method would (without it, the system's).
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "common/cp932.h"
+#include "gleaner/gleaner_app_ini.h"
+#include "gleaner/gleaner_controller.h"
+#include "tools/gleaner-script/gleaner_session.h"
+#include "tools/gleaner-script/table_reading_source.h"
+
+namespace {
+
+constexpr const char* Usage = "usage: gleaner-script [--ini PATH] [--readings PATH] [SCRIPT]";
+
+struct TOptions {
+  std::string IniPath = "dist/Gleaner.ini";
+  std::string ReadingsPath;  // empty: the system's reading source
+  std::string ScriptPath;    // empty: standard input
+};
+
+int Fail(const std::string& message) {
+  std::cerr << "gleaner-script: " << message << "\n";
+  return 2;
+}
+
+bool ParseOptions(int argc, char** argv, TOptions& options) {
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--ini" && i + 1 < argc) {
+      options.IniPath = argv[++i];
+    } else if (arg == "--readings" && i + 1 < argc) {
+      options.ReadingsPath = argv[++i];
+    } else if (!arg.starts_with("--") && options.ScriptPath.empty()) {
+      options.ScriptPath = arg;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+int RunScript(std::istream& script, const std::filesystem::path& scriptFolder,
+              const TOptions& options) {
+  std::filesystem::path ini = std::filesystem::absolute(options.IniPath);
+  // The pointer file is the program's path with ".ini".
+  TGleanerAppIni settings(Utf8ToCp932(ini.replace_extension(".exe").string()));
+  if (settings.BaseProblem() != TBaseDicProblem::None)
+    return Fail(Cp932ToUtf8(settings.BaseProblemMessage()));
+  std::unique_ptr<TReadingSource> source =
+      options.ReadingsPath.empty() ? CreateSystemReadingSource()
+                                   : std::make_unique<TTableReadingSource>(options.ReadingsPath);
+  TImeReadingQuery readings(*source);
+  TGleanerController controller(settings, readings);
+  TGleanerSession session(controller, scriptFolder);
+  std::string line;
+  for (int number = 1; std::getline(script, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    try {
+      if (!session.Run(line)) continue;
+      std::cout << "> " << line << "\n";
+      session.Print(std::cout);
+    } catch (const std::exception& error) {
+      std::cout.flush();
+      return Fail("line " + std::to_string(number) + ": " + error.what());
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  TOptions options;
+  if (!ParseOptions(argc, argv, options)) return Fail(Usage);
+  try {
+    if (options.ScriptPath.empty())
+      return RunScript(std::cin, std::filesystem::current_path(), options);
+    std::ifstream script(options.ScriptPath, std::ios::binary);
+    if (!script) return Fail("cannot read script: " + options.ScriptPath);
+    return RunScript(script, std::filesystem::absolute(options.ScriptPath).parent_path(), options);
+  } catch (const std::exception& failure) {
+    return Fail(failure.what());
+  }
+}
