@@ -5,6 +5,7 @@
 namespace {
 
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Compares the first prefix.size() bytes of text with prefix.
 bool MatchesPrefix(std::string_view text, std::string_view prefix) {
@@ -31,15 +32,24 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return MatchesPrefix(text, prefix);
 }
 
-std::string ToUpperAscii(std::string_view text) {
-  std::string upper;
-  upper.reserve(text.size());
+namespace {
+
+template <typename TFold>
+std::string FoldAscii(std::string_view text, TFold fold) {
+  std::string folded;
+  folded.reserve(text.size());
   ForEachChar(text, [&](std::string_view character) {
     if (character.size() == 1) {
-      upper += UpperAscii(character[0]);
+      folded += fold(character[0]);
     } else {
-      upper += character;
+      folded += character;
     }
   });
-  return upper;
+  return folded;
 }
+
+}  // namespace
+
+std::string ToUpperAscii(std::string_view text) { return FoldAscii(text, UpperAscii); }
+
+std::string ToLowerAscii(std::string_view text) { return FoldAscii(text, LowerAscii); }

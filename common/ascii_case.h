@@ -8,3 +8,4 @@
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 std::string ToUpperAscii(std::string_view text);
+std::string ToLowerAscii(std::string_view text);

@@ -1,8 +1,9 @@
 #include "common/comma_list.h"
 
+#include "common/blank_text.h"
+
 namespace {
 
-bool IsBlank(unsigned char c) { return c <= 0x20; }
 
 }  // namespace
 
@@ -11,7 +12,7 @@ TStringList SplitCommaList(std::string_view text) {
   std::size_t pos = 0;
   const std::size_t end = text.size();
   auto skipBlanks = [&] {
-    while (pos < end && IsBlank(static_cast<unsigned char>(text[pos]))) ++pos;
+    while (pos < end && IsBlankByte(text[pos])) ++pos;
   };
   skipBlanks();
   if (pos == end) return fields;
@@ -35,7 +36,7 @@ TStringList SplitCommaList(std::string_view text) {
       // A trail byte of a double-byte character is never below 0x40, so it
       // can be neither a comma nor a blank.
       std::size_t start = pos;
-      while (pos < end && text[pos] != ',' && !IsBlank(static_cast<unsigned char>(text[pos]))) ++pos;
+      while (pos < end && text[pos] != ',' && !IsBlankByte(text[pos])) ++pos;
       field.assign(text.substr(start, pos - start));
     }
     fields.push_back(std::move(field));

@@ -9,8 +9,6 @@
 
 namespace {
 
-bool IsBlank(unsigned char c) { return c <= 0x20; }
-
 // A quoted field from just after its opening quote; an unterminated quote takes the rest.
 std::string_view QuotedField(std::string_view line, std::size_t& pos, std::string& unquoted) {
   const std::size_t start = pos;
@@ -67,18 +65,12 @@ std::string FormatDictionaryLine(std::string_view reading, std::string_view nota
   return WrittenField(reading) + "," + WrittenField(notation) + "," + typeText;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
-  return text;
-}
-
 void SplitLineFields(std::string_view line, TLineFields& fields) {
   fields.Count = 0;
   std::size_t pos = 0;
   const std::size_t end = line.size();
   auto skipBlanks = [&] {
-    while (pos < end && IsBlank(static_cast<unsigned char>(line[pos]))) ++pos;
+    while (pos < end && IsBlankByte(line[pos])) ++pos;
   };
   auto add = [&](std::string_view field) {
     fields.Fields[fields.Count++] = field;
@@ -94,7 +86,7 @@ void SplitLineFields(std::string_view line, TLineFields& fields) {
     } else {
       // A trail byte is never below 0x40: it is neither a comma nor a blank.
       std::size_t start = pos;
-      while (pos < end && line[pos] != ',' && !IsBlank(static_cast<unsigned char>(line[pos])))
+      while (pos < end && line[pos] != ',' && !IsBlankByte(line[pos]))
         ++pos;
       field = line.substr(start, pos - start);
     }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/blank_text.h"
+
 // Calls visit(index, line) for each line of text, 0-based. A line ends at CR LF,
 // CR or LF; a last line without an end is a line too. Answers the number of lines.
 template <typename Visit>
@@ -22,8 +24,6 @@ int ForEachLine(std::string_view text, Visit&& visit) {
   return index;
 }
 
-// text without the blanks and control characters around it.
-std::string_view TrimBlanks(std::string_view text);
 
 // The fields of one line, split like a comma list (common/comma_list.h). Fields are
 // views into the line, or into Unquoted for a quoted field with a doubled quote.

@@ -1,5 +1,7 @@
 #include "common/key_encoding.h"
 
+#include "common/blank_text.h"
+
 #include <array>
 
 #include "common/cp932.h"
@@ -77,11 +79,10 @@ constexpr TByteTable MakePatternTable() {
 constexpr TByteTable kKeyTable = MakeKeyTable();
 constexpr TByteTable kPatternTable = MakePatternTable();
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 
 bool IsAllBlank(std::string_view text) {
   for (char c : text)
-    if (!IsBlankOrControl(c)) return false;
+    if (!IsBlankByte(c)) return false;
   return true;
 }
 

@@ -28,7 +28,7 @@ void TCartridgeEXT::AddBucketWords(const TBucketView& bucket, TPhraseList& list)
   for (const TWord& word : bucket) {
     if (AbortRequested) return;
     list.Add(list.Pool().New(word, word.WordType() > 1 ? 8 : 0));
-    if (word.WordType() == 22) list.Add(list.Pool().New(word, 0));
+    if (word.WordType() == AdjectivalNounWordType) list.Add(list.Pool().New(word, 0));
   }
 }
 

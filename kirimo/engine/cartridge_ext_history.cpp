@@ -1,6 +1,7 @@
 // Choosing a candidate: output, the history list and its file.
 #include <algorithm>
 
+#include "common/blank_text.h"
 #include "common/line_file.h"
 #include "kirimo/engine/cartridge_ext.h"
 #include "kirimo/engine/base/dictionary.h"
@@ -9,12 +10,9 @@
 
 namespace {
 
-constexpr int LeftArrowKey = 37;
-
-bool IsBlankText(const TStringList& lines) {
-  return std::all_of(lines.begin(), lines.end(), [](const std::string& line) {
-    return line.find_first_not_of(" \t\r\n") == std::string::npos;
-  });
+bool AllBlank(const TStringList& lines) {
+  return std::all_of(lines.begin(), lines.end(),
+                     [](const std::string& line) { return IsBlankText(line); });
 }
 
 }  // namespace
@@ -32,7 +30,7 @@ void TCartridgeEXT::LoadHistory(const std::string& file, int count) {
     // An unreadable history starts empty.
   }
   // A dictionary without history shows its name.
-  if (IsBlankText(History) && Dictionary) History.insert(History.begin(), Dictionary->GetName());
+  if (AllBlank(History) && Dictionary) History.insert(History.begin(), Dictionary->GetName());
 }
 
 void TCartridgeEXT::RecordHistory(const std::string& text) {
@@ -72,10 +70,7 @@ void TCartridgeEXT::SaveState() {
 }
 
 void TCartridgeEXT::DeliverText(const std::string& text, TAfterUnlock& after) {
-  after.Add([this, text] {
-    Output.SendText(text);
-    if (IsBracketPair(text)) Output.SendKeyDown(LeftArrowKey);
-  });
+  after.Add([this, text] { SendTextWithCaret(Output, text); });
 }
 
 void TCartridgeEXT::Commit(const std::string& text) {

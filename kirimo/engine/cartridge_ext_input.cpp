@@ -1,6 +1,7 @@
 // Row keys, grid syllables, vowels and phrase mode.
 #include <memory>
 
+#include "common/blank_text.h"
 #include "common/kana_conversion.h"
 #include "common/key_encoding.h"
 #include "kirimo/engine/cartridge_ext.h"
@@ -19,12 +20,10 @@ bool SyllableMatches(const TPhrase& phrase, std::string_view letter, int depth) 
   return phrase.MatchSyllableAt(letter, depth) == MatchYes;
 }
 
-bool IsBlank(std::string_view text) {
-  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
-}
-
 // Verb types whose stem alone is one key short of the shortest form.
-bool TakesExtraKey(int type) { return (type >= 4 && type <= 7) || (type >= 9 && type <= 21); }
+bool TakesExtraKey(int type) {
+  return (type >= 4 && type <= 7) || (type >= 9 && type <= AdjectiveWordType);
+}
 
 }  // namespace
 
@@ -47,7 +46,7 @@ void TCartridgeEXT::InputSyllable(std::string_view text) {
 }
 
 bool TCartridgeEXT::Ignores(std::string_view letter) {
-  if (!VariantsShown && !DeadEnd && TopList().Count() > 0 && !IsBlank(letter)) return false;
+  if (!VariantsShown && !DeadEnd && TopList().Count() > 0 && !IsBlankText(letter)) return false;
   ShowAgain();
   return true;
 }
@@ -180,7 +179,7 @@ void TCartridgeEXT::EnterPhraseMode(const TCandidateListModel::TItem& chosenItem
   bool onlyPlainWords = true;
   for (std::size_t i = 0; i < next->Count() && onlyPlainWords; ++i) {
     const TWord* word = next->GetItem(i)->LastWord();
-    onlyPlainWords = word == nullptr || word->WordType() == 0;
+    onlyPlainWords = word == nullptr || word->WordType() == OtherWordType;
   }
   KeyLetters.push_back("/");
   PhraseLists.push_back(std::move(next));

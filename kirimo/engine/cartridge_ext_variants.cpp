@@ -12,19 +12,6 @@
 
 namespace {
 
-// Only single-byte letters fold; a trail byte that looks like a letter stays.
-std::string ToLowerAscii(std::string_view text) {
-  std::string result;
-  ForEachChar(text, [&result](std::string_view c) {
-    if (c.size() == 1 && c[0] >= 'A' && c[0] <= 'Z') {
-      result += static_cast<char>(c[0] - 'A' + 'a');
-    } else {
-      result += c;
-    }
-  });
-  return result;
-}
-
 std::string FullLower(std::string_view text) {
   return ToFullWidth(ToLowerAscii(ToHalfWidth(text)));
 }

@@ -1,5 +1,7 @@
 #include "kirimo/language/word.h"
 
+#include "common/blank_text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -17,7 +19,6 @@ std::string_view FieldText(std::string_view field) {
 
 bool IsVoicingMark(char c) { return c == '\xDE' || c == '\xDF'; }
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 
 // Digits, an optional fraction and an optional exponent, after an optional sign.
 bool IsDecimalNumber(std::string_view text) {
@@ -45,8 +46,7 @@ bool IsDecimalNumber(std::string_view text) {
 }  // namespace
 
 std::int16_t ParseWordType(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  text = TrimBlanks(text);
   if (!IsDecimalNumber(text)) return 0;
   // from_chars takes no leading "+".
   if (text.front() == '+') text.remove_prefix(1);

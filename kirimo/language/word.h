@@ -5,6 +5,14 @@
 #include <string>
 #include <string_view>
 
+// The word types the engine tells apart by code (the three-digit codes of the
+// type table; 001 is the noun, 002 to 020 the verbs).
+enum TWordTypeCode : int {
+  OtherWordType = 0,         // その他
+  AdjectiveWordType = 21,    // 形容詞
+  AdjectivalNounWordType = 22,  // 形容動詞
+};
+
 class TWord {
  public:
   // From a dictionary line: "_" stands for an empty field and the reading is

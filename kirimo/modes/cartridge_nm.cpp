@@ -6,7 +6,7 @@
 #include "common/comma_list.h"
 #include "common/kana_conversion.h"
 #include "common/profile_file.h"
-#include "common/dictionary_line.h"
+#include "common/blank_text.h"
 #include "kirimo/modes/sub_button_labels.h"
 #include "kirimo/shell/base/app_ini.h"
 #include "kirimo/shell/base/output_operations.h"
@@ -14,7 +14,6 @@
 namespace {
 
 constexpr std::string_view PagesSection = "NM_DIC";
-constexpr int LeftKey = 37;
 
 constexpr std::array<std::string_view, 8> LetterGroups = {"ABC", "DEF",  "GHI", "JKL",
                                                           "MNO", "PQRS", "TUV", "WXYZ"};
@@ -135,8 +134,7 @@ void TCartridgeNM::SelectCandidate(int index) {
   });
   if (!selected || handled) return;
   try {
-    Output.SendText(text);
-    if (IsBracketPair(text)) Output.SendKeyDown(LeftKey);
+    SendTextWithCaret(Output, text);
   } catch (...) {
     // A target that refuses the text must not stop the keypad.
   }

@@ -1,5 +1,7 @@
 #include "kirimo/modes/cartridge_vk.h"
 
+#include "common/blank_text.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -20,9 +22,6 @@ bool IsNarrowingCaption(std::string_view caption) {
   return false;
 }
 
-bool IsBlank(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char ch) { return ch == ' '; });
-}
 
 TStringList SortedByLengthThenText(const TStringList& labels) {
   std::vector<std::size_t> order(labels.size());
@@ -146,7 +145,7 @@ void TCartridgeVK::PushNarrowed(TStringList labels, std::string keyLetter) {
 }
 
 void TCartridgeVK::InputKey(std::string_view caption) {
-  if (IsBlank(caption)) return;
+  if (IsBlankText(caption)) return;
   Narrow(
       [caption](const TStringList& top, std::size_t pos) {
         TStringList kept;
@@ -160,7 +159,7 @@ void TCartridgeVK::InputKey(std::string_view caption) {
 }
 
 void TCartridgeVK::InputSyllable(std::string_view text) {
-  if (IsBlank(text)) return;
+  if (IsBlankText(text)) return;
   Narrow([ch = text.front()](const TStringList& top,
                              std::size_t pos) { return FilterByChar(top, ch, pos); },
          std::string(text));

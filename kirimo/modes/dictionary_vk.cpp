@@ -6,6 +6,7 @@
 #include "common/ascii_case.h"
 #include "common/virtual_key.h"
 #include "common/dictionary_file.h"
+#include "common/blank_text.h"
 #include "common/dictionary_line.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "kirimo/modes/symbol_list_file.h"
 
+#include "common/blank_text.h"
+
 #include "common/ascii_case.h"
 #include "common/comma_list.h"
 #include "common/virtual_key.h"
@@ -8,11 +10,6 @@
 
 namespace {
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
-  return text;
-}
 
 }  // namespace
 
@@ -128,7 +125,7 @@ bool TSymbolListFile::TakesClick(std::string_view label) const {
 bool TSymbolListFile::HandleClick(TCandidateListModel& listBox, int index) {
   if (listBox.SelectedIndex() < 0) return false;
   std::string text = listBox.ItemText(index);
-  std::string_view label = Trim(text);
+  std::string_view label = TrimBlanks(text);
   TSelectionChange selection;
   std::string name = KeyNameOf(label);
   if (!name.empty()) {

@@ -1,5 +1,7 @@
 #include "kirimo/shell/search_form_controller.h"
 
+#include "common/blank_text.h"
+
 #include <algorithm>
 
 #include "kirimo/engine/set/revolver.h"
@@ -8,12 +10,6 @@
 
 namespace {
 
-// Captions are passed on untrimmed; one that is only blanks does nothing.
-bool IsBlank(std::string_view text) {
-  // No CP932 trail byte is 0x20 or below, so testing bytes is safe.
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) <= ' '; });
-}
 
 }  // namespace
 
@@ -90,7 +86,7 @@ void TSearchFormController::SelectCandidate(int index) {
 }
 
 void TSearchFormController::KeyInput(std::string_view text) {
-  if (Current == nullptr || IsBlank(text)) return;
+  if (Current == nullptr || IsBlankText(text)) return;
   if (!IsJapanese()) {
     Current->InputKey(text);
     return;
@@ -116,7 +112,7 @@ void TSearchFormController::StepInput(char tag, TOperationKind kind, std::string
 }
 
 void TSearchFormController::VowelInput(std::string_view text) {
-  if (Current == nullptr || IsBlank(text)) return;
+  if (Current == nullptr || IsBlankText(text)) return;
   if (!IsJapanese()) {
     Current->InputVowel(text);
     return;
@@ -125,7 +121,7 @@ void TSearchFormController::VowelInput(std::string_view text) {
 }
 
 void TSearchFormController::SyllableInput(std::string_view text) {
-  if (Current == nullptr || IsBlank(text)) return;
+  if (Current == nullptr || IsBlankText(text)) return;
   if (!IsJapanese()) {
     Current->InputSyllable(text);
     return;

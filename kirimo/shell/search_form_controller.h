@@ -12,6 +12,7 @@
 
 #include "common/string_list.h"
 #include "kirimo/shell/base/operation.h"
+#include "kirimo/shell/keypad_commands.h"
 #include "kirimo/shell/search_form_controller_history.h"
 
 class TCartridge;
@@ -19,7 +20,7 @@ class TFollowGroup;
 class TRevolver;
 class TSearchFormView;
 
-class TSearchFormController {
+class TSearchFormController : public TKeypadCommands {
  public:
   // Makes a new cartridge set: at creation and for RebuildCartridges.
   using TRevolverFactory = std::function<std::unique_ptr<TRevolver>()>;
@@ -29,30 +30,30 @@ class TSearchFormController {
 
   // A factory that fails leaves the keypad without modes, not broken.
   TSearchFormController(TSearchFormView& form, TRevolverFactory makeRevolver);
-  ~TSearchFormController();
+  ~TSearchFormController() override;
   TSearchFormController(const TSearchFormController&) = delete;
   TSearchFormController& operator=(const TSearchFormController&) = delete;
 
-  void ClearKeys();
-  void SwitchCartridge();
-  void SelectCandidate(int index);
-  void KeyInput(std::string_view text);
-  void VowelInput(std::string_view text);
-  void SyllableInput(std::string_view text);
-  void BackStep();
-  void ForwardStep();
-  TStringList CurrentKeyLabels() const;
-  std::optional<TStringList> VowelLabelsFor(std::string_view text) const;
-  std::string CurrentGridLetters() const;
-  void NextLayout();
-  void AcceptCandidate();
-  void ReloadUserDictionaries();
-  void RebuildCartridges();
+  void ClearKeys() override;
+  void SwitchCartridge() override;
+  void SelectCandidate(int index) override;
+  void KeyInput(std::string_view text) override;
+  void VowelInput(std::string_view text) override;
+  void SyllableInput(std::string_view text) override;
+  void BackStep() override;
+  void ForwardStep() override;
+  TStringList CurrentKeyLabels() const override;
+  std::optional<TStringList> VowelLabelsFor(std::string_view text) const override;
+  std::string CurrentGridLetters() const override;
+  void NextLayout() override;
+  void AcceptCandidate() override;
+  void ReloadUserDictionaries() override;
+  void RebuildCartridges() override;
   void SaveAll();
-  void IdleTick();
-  void StopIdle();
-  void ResetIdle();
-  void ResetHistory() { History.Reset(); }
+  void IdleTick() override;
+  void StopIdle() override;
+  void ResetIdle() override;
+  void ResetHistory() override { History.Reset(); }
 
   // Null when no input mode is configured.
   TCartridge* GetCurrent() const { return Current; }

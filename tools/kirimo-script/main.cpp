@@ -1,6 +1,6 @@
 // kirimo-script [--ini PATH] [--json | --quiet] [SCRIPT]
-// Drives the real keypad controller and cartridges from gesture lines (a file,
-// or standard input) and prints the keypad after each gesture.
+// Drives the keypad model, the real controller and the cartridges from gesture
+// lines (a file, or standard input) and prints the keypad after each gesture.
 #include <filesystem>
 #include <fstream>
 #include <iostream>

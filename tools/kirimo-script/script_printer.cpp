@@ -68,6 +68,10 @@ void PrintText(std::ostream& out, const std::string& gesture, const TKeypadState
         << (static_cast<int>(i) == state.TopIndex ? "^ " : "  ") << Utf8(state.Items[i]) << "\n";
   }
   for (const std::string& call : state.Output) out << "out " << OutputLine(call) << "\n";
+  // Only what departs from a keypad at rest, so most steps print none of it.
+  if (!state.Pressed.empty()) out << "pressed " << Utf8(state.Pressed) << "\n";
+  for (const std::string& event : state.Events) out << "window " << event << "\n";
+  if (state.FormEnabled) out << "window enabled, keys off\n";
 }
 
 void PrintJson(std::ostream& out, const std::string& gesture, const TKeypadState& state) {
@@ -85,7 +89,10 @@ void PrintJson(std::ostream& out, const std::string& gesture, const TKeypadState
       << ",\"vowels\":" << (state.VowelRowVisible ? JsonList(state.Vowels, true) : "null") << ","
       << (state.GridMode ? "\"grid\":" : "\"buttons\":") << JsonList(state.Buttons, true)
       << ",\"items\":" << JsonList(state.Items, true) << ",\"selected\":" << selected
-      << ",\"top\":" << state.TopIndex << ",\"output\":" << JsonList(output, false) << "}\n";
+      << ",\"top\":" << state.TopIndex << ",\"output\":" << JsonList(output, false)
+      << ",\"pressed\":" << JsonString(Utf8(state.Pressed))
+      << ",\"events\":" << JsonList(state.Events, false)
+      << ",\"enabled\":" << (state.FormEnabled ? "true" : "false") << "}\n";
 }
 
 }  // namespace

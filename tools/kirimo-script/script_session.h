@@ -1,26 +1,24 @@
 #pragma once
-// One keypad driven by gesture lines: each line is turned into the controller
-// calls the keypad window makes for that gesture, and the captions the window
-// would show are kept the way the window refreshes them.
-#include <array>
-#include <optional>
-#include <vector>
-#include <stdexcept>
+// One keypad driven by gesture lines. Each line becomes the mouse messages the
+// keypad window reads and the timer ticks it gets, fed to the same keypad
+// model and gesture recogniser the window sits on; time is virtual and passes
+// only when a line says so.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/string_list.h"
+#include "kirimo/shell/keypad_control.h"
+#include "kirimo/shell/keypad_gestures.h"
+#include "kirimo/shell/keypad_manual_timers.h"
+#include "kirimo/shell/keypad_model.h"
+#include "kirimo/shell/keypad_observer.h"
+#include "tools/kirimo-script/script_controls.h"
 
 class TAppIni;
 class TRecordingOutput;
 class TSearchFormController;
 class TPlainSearchFormView;
-
-// A line that names no gesture, or a gesture the keypad cannot take now.
-class TScriptError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 // What the keypad shows after a gesture, in CP932.
 struct TKeypadState {
@@ -34,10 +32,13 @@ struct TKeypadState {
   TStringList Items;
   std::vector<bool> Selected;
   int TopIndex = 0;
-  TStringList Output;  // since the previous gesture
+  TStringList Output;        // since the previous gesture
+  std::string Pressed;       // the button held down, empty for none
+  TStringList Events;        // what the window was asked to do, such as "hide"
+  bool FormEnabled = false;  // the window usable and its keys not
 };
 
-class TScriptSession {
+class TScriptSession : private TKeypadObserver {
  public:
   TScriptSession(TAppIni& settings, TSearchFormController& controller, TPlainSearchFormView& form,
                  TRecordingOutput& output);
@@ -48,25 +49,32 @@ class TScriptSession {
   TKeypadState State() const;
 
  private:
-  void Gesture(std::string_view name, const std::string& argument);
-  void ClickKey(const std::string& caption);
-  void ClickVowel(const std::string& caption);
-  void ClickGrid(const std::string& caption);
-  void ClickLayout();
-  void PressItem(const std::string& argument, bool hold);
-  void SetGridMode(const std::string& argument);
-  int ItemIndex(const std::string& argument) const;
+  void Repaint(unsigned) override {}
+  void SetBusyCursor(bool) override {}
+  void ShowStatusNow(std::string_view text) override;
+  void HideKeypad() override { Events.push_back("hide"); }
+  void OpenSponsorPage() override { Events.push_back("sponsor page"); }
 
-  void RefreshKeyLabels();
-  void RefreshVowelLabels(std::string_view caption);
-  void RefreshGridLetters();
-  void RefreshAll();
+  void Gesture(std::string_view name, const std::string& argument);
+  TKeypadControl Control(std::string_view name) const;
+  TKeypadControl LayoutButton() const;
+  // The mouse goes there first unless it is there already.
+  void MoveTo(TKeypadControl control);
+  void Press(TKeypadControl control);
+  void Release();
+  void Click(TKeypadControl control);
+  // Press, let time pass, release.
+  void Hold(TKeypadControl control, int milliseconds);
+  void Wait(int milliseconds);
+  void SetGridMode(const std::string& argument);
 
   TAppIni& Settings;
   TSearchFormController& Controller;
   TPlainSearchFormView& Form;
   TRecordingOutput& Output;
-  std::array<std::string, 12> KeyCaptions;
-  std::array<std::string, 5> VowelCaptions;
-  std::array<std::string, 50> GridCells;
+  TStringList Events;
+  TManualKeypadTimers Timers;
+  TKeypadModel Model;
+  TKeypadGestures Gestures;
+  TKeypadControl Cursor;
 };

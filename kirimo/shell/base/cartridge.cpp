@@ -151,8 +151,6 @@ void TCartridge::SetDictionary(TDictionary* dictionary) { Dictionary = dictionar
 
 void TCartridge::StopIdleWork() { IdleRunning = false; }
 
-bool TCartridge::IsBracketPair(std::string_view text) { return ::IsBracketPair(text); }
-
 bool TCartridge::IsKeyCommand(std::string_view text) const {
   return !Settings.KeyCommandName(text).empty();
 }

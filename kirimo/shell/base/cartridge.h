@@ -112,8 +112,6 @@ class TCartridge {
   // Saves what must survive, such as the input history. Runs only through SaveWhenIdle.
   virtual void SaveState();
 
-  static bool IsBracketPair(std::string_view text);
-
   void SetKeyString(std::string keyString);
   bool QueueEmpty() const;
 

@@ -16,3 +16,9 @@ class TOutputOperations {
 
 // The codes the key operations send; anything else sends nothing.
 constexpr bool IsVirtualKeyCode(int code) { return code >= 0 && code < 256; }
+
+constexpr int LeftArrowKey = 37;  // VK_LEFT
+
+// Types text; after a bracket pair such as "「」" one Left arrow puts the
+// caret between the brackets, where the next text belongs.
+void SendTextWithCaret(TOutputOperations& output, std::string_view text);

@@ -1,0 +1,28 @@
+#include "kirimo/shell/keypad_control.h"
+
+bool IsPanel(TKeypadControl control) {
+  switch (control.Part) {
+    case TKeypadPart::None:
+    case TKeypadPart::TitleBar:
+    case TKeypadPart::ListBox:
+    case TKeypadPart::StatusBar:
+      return false;
+    default:
+      return true;
+  }
+}
+
+bool HasClickHandler(TKeypadControl control) {
+  switch (control.Part) {
+    case TKeypadPart::KeyPanel:
+    case TKeypadPart::GridPanel:
+    case TKeypadPart::Sponsor:
+      return false;
+    default:
+      return IsPanel(control);
+  }
+}
+
+bool IsScrollButton(TKeypadControl control) {
+  return control.Part == TKeypadPart::ListUp || control.Part == TKeypadPart::ListDown;
+}

@@ -1,0 +1,152 @@
+#include "kirimo/shell/keypad_gestures.h"
+
+#include "kirimo/shell/keypad_commands.h"
+#include "kirimo/shell/keypad_model.h"
+#include "kirimo/shell/keypad_observer.h"
+
+TKeypadGestures::TKeypadGestures(TKeypadModel& model, TKeypadTimerHost& timers,
+                                 TKeypadTimings timings)
+    : Model(model), Timers(timers), Timings(timings) {}
+
+template <typename TStep>
+void TKeypadGestures::Guarded(TStep&& step) {
+  try {
+    step();
+  } catch (...) {
+    // A failing controller call must not stop the keypad.
+  }
+}
+
+void TKeypadGestures::MouseMove(TKeypadControl control) {
+  if (Model.FormEnabled()) return;
+  Guarded([&] { Hover(control); });
+  Stop(TKeypadTimer::DoubleClick);
+}
+
+void TKeypadGestures::MouseDown(TKeypadControl control) {
+  if (Model.FormEnabled()) return;
+  Guarded([&] {
+    Model.Controller().StopIdle();
+    Press(control);
+    if (IsRunning(TKeypadTimer::DoubleClick)) {
+      Stop(TKeypadTimer::DoubleClick);
+      DoubleClick(control);
+    }
+  });
+}
+
+void TKeypadGestures::MouseUp(TKeypadControl control) {
+  if (Model.FormEnabled()) return;
+  Guarded([&] {
+    TBusyCursor busy(Model.Window());
+    Release(control);
+  });
+  Start(TKeypadTimer::DoubleClick, Timings.DoubleClickTime);
+  RestartIdle();
+}
+
+void TKeypadGestures::TimerTick(TKeypadTimer timer) {
+  // A tick already queued when its timer stopped is stale.
+  if (!IsRunning(timer)) return;
+  Guarded([&] {
+    switch (timer) {
+      case TKeypadTimer::DoubleClick:
+        Stop(timer);
+        break;
+      case TKeypadTimer::ListScroll:
+        RepeatTick();
+        break;
+      case TKeypadTimer::Accumulate:
+        Stop(timer);
+        Model.AcceptSelection();
+        break;
+      case TKeypadTimer::Idle:
+        Stop(timer);
+        Model.Controller().IdleTick();
+        break;
+    }
+  });
+}
+
+void TKeypadGestures::RestartIdle() { Start(TKeypadTimer::Idle, IdleTime); }
+
+TKeypadControl TKeypadGestures::PressedButton() const {
+  return HasClickHandler(PressedPanel) ? PressedPanel : TKeypadControl{};
+}
+
+void TKeypadGestures::Hover(TKeypadControl control) {
+  // Sliding off a button cancels its click.
+  if (IsPanel(control) && IsPanel(PressedPanel) && !(PressedPanel == control)) {
+    LetGo();
+    Model.Window().Repaint(RepaintBevels);
+  }
+}
+
+void TKeypadGestures::Press(TKeypadControl control) {
+  if (control.Part == TKeypadPart::Sponsor) return;
+  if (IsPanel(control)) {
+    // A release lost outside the window left the last button held.
+    if (IsPanel(PressedPanel)) LetGo();
+    PressedPanel = control;
+    if (HasClickHandler(control)) Model.Window().Repaint(RepaintBevels);
+    if (IsScrollButton(control)) {
+      RepeatArmed = false;
+      Start(TKeypadTimer::ListScroll, Timings.ScrollTime);
+    }
+  } else if (control.Part == TKeypadPart::TitleBar) {
+    // Usable, so the user can drag the window.
+    Model.SetKeypadEnabled(true);
+  } else if (control.Part == TKeypadPart::ListBox && control.Index >= 0) {
+    Model.PressItem(control.Index);
+    Start(TKeypadTimer::Accumulate, Timings.AcumulateTime);
+  }
+}
+
+void TKeypadGestures::Release(TKeypadControl control) {
+  if (IsPanel(control)) {
+    if (!IsPanel(PressedPanel)) return;
+    TKeypadControl button = PressedPanel;
+    LetGo();
+    if (!HasClickHandler(button)) return;
+    Model.Window().Repaint(RepaintBevels);
+    Model.Click(button);
+  } else if (control.Part == TKeypadPart::ListBox) {
+    // Not running: the long press has fired and this release does nothing.
+    if (!IsRunning(TKeypadTimer::Accumulate)) return;
+    Stop(TKeypadTimer::Accumulate);
+    if (control.Index >= 0) Model.SelectItem(control.Index);
+  }
+}
+
+void TKeypadGestures::DoubleClick(TKeypadControl control) {
+  if (control.Part == TKeypadPart::Sponsor) Model.Window().OpenSponsorPage();
+}
+
+void TKeypadGestures::RepeatTick() {
+  // The first tick only arms the repeat, so a short click scrolls one line.
+  if (!RepeatArmed) {
+    RepeatArmed = true;
+  } else if (PressedPanel.Part == TKeypadPart::ListUp) {
+    Model.ScrollUp();
+  } else if (PressedPanel.Part == TKeypadPart::ListDown) {
+    Model.ScrollDown();
+  }
+}
+
+void TKeypadGestures::LetGo() {
+  if (IsScrollButton(PressedPanel)) {
+    Stop(TKeypadTimer::ListScroll);
+    RepeatArmed = false;
+  }
+  PressedPanel = {};
+}
+
+void TKeypadGestures::Start(TKeypadTimer timer, int milliseconds) {
+  Running[static_cast<int>(timer)] = true;
+  Timers.StartTimer(timer, milliseconds);
+}
+
+void TKeypadGestures::Stop(TKeypadTimer timer) {
+  Running[static_cast<int>(timer)] = false;
+  Timers.StopTimer(timer);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// What the keypad model asks of its window. The window repaints from the
+// model (captions, the pressed button, which panel shows) when told.
+#include <string_view>
+
+// Parts to repaint, or'ed together.
+enum TKeypadRepaint : unsigned {
+  RepaintKeys = 1,      // key captions
+  RepaintVowels = 2,    // vowel captions
+  RepaintGrid = 4,      // grid captions
+  RepaintBevels = 8,    // a button went down or came up
+  RepaintLayout = 16,   // keys or grid shown: button layout and visibility
+  RepaintEnabled = 32,  // the window or its keys became usable (FormEnabled)
+};
+
+class TKeypadObserver {
+ public:
+  virtual ~TKeypadObserver() = default;
+  virtual void Repaint(unsigned parts) = 0;
+  // The hourglass while a release or a reload runs.
+  virtual void SetBusyCursor(bool busy) = 0;
+  // The status bar's text, painted at once (before a long reload).
+  virtual void ShowStatusNow(std::string_view text) = 0;
+  virtual void HideKeypad() = 0;
+  // A double-click on the sponsor strip; nothing while no sponsor shows.
+  virtual void OpenSponsorPage() = 0;
+};
+
+// The hourglass for as long as it lives.
+class TBusyCursor {
+ public:
+  explicit TBusyCursor(TKeypadObserver& window) : Window(window) { Window.SetBusyCursor(true); }
+  ~TBusyCursor() { Window.SetBusyCursor(false); }
+  TBusyCursor(const TBusyCursor&) = delete;
+  TBusyCursor& operator=(const TBusyCursor&) = delete;
+
+ private:
+  TKeypadObserver& Window;
+};
