@@ -14,6 +14,7 @@
 //   foreground-samples HANDLE MS how many times, sampled every 10 ms over MS,
 //                                HANDLE was the foreground window
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -122,7 +123,10 @@ int main(int argc, char** argv) {
   } else if (command == "text" && argc == 3) {
     std::printf("%s\n", Utf8(MessageText(HandleArg(argv[2]))).c_str());
   } else if (command == "set-text" && argc == 4) {
-    std::wstring text = Wide(argv[3]);
+    // The text as given: the narrow argv holds only what the ANSI code page can.
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::wstring text = wide != nullptr && count == 4 ? wide[3] : Wide(argv[3]);
     SendMessageW(HandleArg(argv[2]), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   } else if (command == "post" && argc == 6) {
     return PostMessageW(HandleArg(argv[2]), static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),

@@ -49,6 +49,9 @@ class TMainForm : public TWindowBase {
   void ChooseFont();
   void ChooseScrollSpeed();
   void ShowAbout();
+  // main_form_dictionary_dialogs.cpp
+  void RegisterWords();
+  void EditExtensionDictionaries();
   void Exit();
 
   TAppIni& Settings;

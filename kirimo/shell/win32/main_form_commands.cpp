@@ -14,11 +14,6 @@ constexpr UINT MenuIdBase = 100;
 
 UINT MenuId(TTrayCommand command) { return MenuIdBase + static_cast<UINT>(command); }
 
-// Dialogs of their own are not part of this program yet: their items stay greyed.
-bool Available(TTrayCommand command) {
-  return command != TTrayCommand::ExtDic && command != TTrayCommand::AddJPWord;
-}
-
 TUniqueMenu BuildTrayMenu(const TAppIni& settings) {
   TUniqueMenu menu(CreatePopupMenu());
   for (const TTrayMenuItem& item : TrayMenuItems) {
@@ -27,7 +22,6 @@ TUniqueMenu BuildTrayMenu(const TAppIni& settings) {
       continue;
     }
     UINT flags = MF_STRING;
-    if (!Available(item.Command)) flags |= MF_GRAYED;
     if ((item.Command == TTrayCommand::Use50Key && settings.Use50Key) ||
         (item.Command == TTrayCommand::CM && settings.CMVisible))
       flags |= MF_CHECKED;
@@ -55,7 +49,7 @@ void TMainForm::OnMenuCommand(UINT id) {
 }
 
 void TMainForm::RunCommand(TTrayCommand command) {
-  if (!Keypad || Exiting || !Available(command)) return;
+  if (!Keypad || Exiting) return;
   try {
     switch (command) {
       case TTrayCommand::Exit:
@@ -94,6 +88,8 @@ void TMainForm::RunModalCommand(TTrayCommand command) {
       case TTrayCommand::Font: ChooseFont(); break;
       case TTrayCommand::Speed: ChooseScrollSpeed(); break;
       case TTrayCommand::Gleaner: RunGleaner(); break;
+      case TTrayCommand::AddJPWord: RegisterWords(); break;
+      case TTrayCommand::ExtDic: EditExtensionDictionaries(); break;
       default: break;
     }
   } catch (...) {
