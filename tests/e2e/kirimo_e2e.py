@@ -25,7 +25,8 @@ WM_COMMAND = 0x0111
 WM_LBUTTONDOWN, WM_LBUTTONUP = 0x0201, 0x0202
 WM_RBUTTONDOWN, WM_RBUTTONUP = 0x0204, 0x0205
 TRAY_CALLBACK = 0x0400 + 1
-IDOK, IDCANCEL = 1, 2
+IDOK, IDCANCEL, IDYES = 1, 2, 6
+CB_SETCURSEL = 0x014E
 
 
 class Failure(Exception):
@@ -176,6 +177,31 @@ class Session:
             if name.strip().lower() == key.lower():
                 return value.strip()
         return None
+
+    def ini_section_value(self, section, key):
+        current = None
+        for line in (self.folder / 'Kirimo.ini').read_bytes().decode('cp932').splitlines():
+            if line.startswith('['):
+                current = line.strip()[1:-1]
+                continue
+            name, _, value = line.partition('=')
+            if current == section and name.strip().lower() == key.lower():
+                return value.strip()
+        return None
+
+    def child(self, window, ident):
+        found = next((c for c in self.children(window) if c['id'] == ident), None)
+        check(found is not None, f'no control {ident} in {window}')
+        return found
+
+    def answer_box(self, expected, button, name):
+        """Waits for a message box, checks its text, saves a picture and answers it."""
+        box = self.wait_window('#32770', timeout=15)
+        text = self.inspect('text', box.handle).rstrip('\r\n').replace('\r', '')
+        self.screenshot(name)
+        check(text == expected, f'message {text!r}, expected {expected!r}')
+        self.post(box, WM_COMMAND, button, 0)
+        self.wait_gone('#32770')
 
     def close(self):
         for process in self.processes:
@@ -353,6 +379,109 @@ def case_dialogs(session):
     kirimo.open_tray_menu()
     session.click_empty()
     session.wait_gone('#32768')
+
+
+# Controls of the word registration dialog.
+EDIT_WORD, COMBO_READ, COMBO_TYPE, LIST_PATTERN = 202, 203, 204, 205
+
+
+def case_word_registration(session):
+    kirimo = Kirimo(session)
+    kirimo.wait_keypad()
+    kirimo.choose('単語登録')
+    form = session.wait_window('TAddJPWordForm')
+    check(form.title == '単語登録', f'title {form.title!r}')
+    texts = [c['text'] for c in session.children(form)]
+    for expected in ('辞書', '語幹', '読み', '品詞', '活用', 'クリア', '辞書に登録', '基本'):
+        check(expected in texts, f'{expected} missing from the dialog: {texts}')
+    # The word first: a change of the word takes the input method's reading.
+    session.inspect('set-text', session.child(form, EDIT_WORD)['handle'], '霧網')
+    session.inspect('set-text', session.child(form, COMBO_READ)['handle'], 'きりもう')
+    session.inspect('post', session.child(form, COMBO_TYPE)['handle'], CB_SETCURSEL, 1, 0)
+    session.screenshot('filled')
+    session.click_child(form, '辞書に登録')
+    session.answer_box('登録されました。', IDOK, 'registered')
+    reading = session.child(form, COMBO_READ)['text']
+    check(reading == 'ｷﾘﾓｳ', f'the reading field shows {reading!r}')
+    user = (session.folder / 'dic' / 'Base.usr').read_bytes().decode('cp932').splitlines()
+    check('ｷﾘﾓｳ,霧網,001' in user, f'Base.usr holds {user}')
+    session.click_child(form, '辞書に登録')
+    session.answer_box('既に登録されています。', IDOK, 'duplicate')
+    user = (session.folder / 'dic' / 'Base.usr').read_bytes().decode('cp932').splitlines()
+    check(user.count('ｷﾘﾓｳ,霧網,001') == 1, f'Base.usr holds {user}')
+    # The readings list: where no input method reads the word, the dictionaries do.
+    session.click_child(form, 'クリア')
+    session.inspect('set-text', session.child(form, EDIT_WORD)['handle'], '辞書')
+    combo = session.child(form, COMBO_READ)
+    left, top, right, bottom = combo['rect']
+    session.click(left + 10, (top + bottom) // 2)
+    session.wait_for('a proposed reading', lambda: session.child(form, COMBO_READ)['text'] == 'ｼﾞｼｮ', 10)
+    session.screenshot('proposed')
+    session.post(form, WM_CLOSE)
+    session.wait_gone('TAddJPWordForm')
+    print('(typing the word on the keypad needs the keypad window, not in this program yet)')
+
+
+# Controls of group g of the extension dictionary dialog.
+def ext_name(g): return 301 + g * 10
+def ext_file(g): return 302 + g * 10
+
+
+def case_ext_dic(session):
+    kirimo = Kirimo(session)
+    kirimo.wait_keypad()
+    kirimo.choose('拡張辞書の設定')
+    form = session.wait_window('TExtDicForm')
+    check(form.title == '拡張辞書の設定', f'title {form.title!r}')
+    texts = [c['text'] for c in session.children(form)]
+    for expected in ('拡張辞書 １', '拡張辞書 ２', '拡張辞書 ３', '辞書名', 'ファイル', 'キータイプ', '固有名詞', 'OK', 'キャンセル'):
+        check(expected in texts, f'{expected} missing from the dialog: {texts}')
+    session.screenshot('shown')
+    # Group 2 has a name and no file.
+    session.inspect('set-text', session.child(form, ext_name(1))['handle'], 'Ext2')
+    session.inspect('set-text', session.child(form, ext_file(1))['handle'], '')
+    session.click_child(form, 'OK')
+    session.answer_box('データエラー！', IDOK, 'data-error')
+    session.inspect('set-text', session.child(form, ext_name(1))['handle'], ' 自作 ')
+    session.inspect('set-text', session.child(form, ext_file(1))['handle'], 'dic\\Mine.dic')
+    session.inspect('set-text', session.child(form, ext_name(2))['handle'], '')
+    session.inspect('set-text', session.child(form, ext_file(2))['handle'], '')
+    session.screenshot('filled')
+    session.click_child(form, 'OK')
+    session.answer_box('"dic\\Mine.dic"が存在しません。\\n新規に作成しますか？', IDYES, 'create')
+    session.wait_gone('TExtDicForm')
+    check((session.folder / 'dic' / 'Mine.dic').stat().st_size == 0, 'dic\\Mine.dic was not made empty')
+    session.wait_for('EXT2_DIC in Kirimo.ini', lambda: session.ini_section_value('EXT2_DIC', 'DicName') == '自作', 10)
+    check(session.ini_section_value('EXT2_DIC', 'DicFile') == 'dic\\Mine.dic', 'EXT2_DIC DicFile')
+    check(session.ini_section_value('EXT3_DIC', 'DicName') == '', 'EXT3_DIC DicName')
+
+    # The new dictionary can take words at once.
+    kirimo.choose('単語登録')
+    words = session.wait_window('TAddJPWordForm')
+    texts = [c['text'] for c in session.children(words)]
+    check('自作' in texts, f'the new dictionary is not offered: {texts}')
+    session.post(words, WM_CLOSE)
+    session.wait_gone('TAddJPWordForm')
+
+    # Cancel changes nothing; an emptied group goes.
+    kirimo.choose('拡張辞書の設定')
+    form = session.wait_window('TExtDicForm')
+    name = session.child(form, ext_name(1))
+    check(name['text'] == '自作', f'group 2 shows {name["text"]!r}')
+    session.inspect('set-text', name['handle'], '')
+    session.click_child(form, 'キャンセル')
+    session.wait_gone('TExtDicForm')
+    check(session.ini_section_value('EXT2_DIC', 'DicName') == '自作', 'Cancel changed the settings')
+    kirimo.choose('拡張辞書の設定')
+    form = session.wait_window('TExtDicForm')
+    session.inspect('set-text', session.child(form, ext_name(1))['handle'], '')
+    session.inspect('set-text', session.child(form, ext_file(1))['handle'], '')
+    session.click_child(form, 'OK')
+    session.wait_gone('TExtDicForm')
+    session.wait_for('EXT2_DIC emptied', lambda: session.ini_section_value('EXT2_DIC', 'DicFile') == '', 10)
+    check(session.ini_section_value('EXT2_DIC', 'DicName') == '', 'EXT2_DIC DicName stayed')
+    check(session.ini_section_value('EXT1_DIC', 'DicName') == '固有名詞', 'EXT1_DIC changed')
+    print('(the cartridge names on 辞書切替 need the keypad window, not in this program yet)')
 
 
 def case_dpi144(session):
