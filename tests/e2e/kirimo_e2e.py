@@ -382,7 +382,7 @@ def case_dialogs(session):
 
 
 # Controls of the word registration dialog.
-EDIT_WORD, COMBO_READ, COMBO_TYPE, LIST_PATTERN = 202, 203, 204, 205
+COMBO_DIC, EDIT_WORD, COMBO_READ, COMBO_TYPE = 201, 202, 203, 204
 
 
 def case_word_registration(session):
@@ -458,8 +458,9 @@ def case_ext_dic(session):
     # The new dictionary can take words at once.
     kirimo.choose('単語登録')
     words = session.wait_window('TAddJPWordForm')
-    texts = [c['text'] for c in session.children(words)]
-    check('自作' in texts, f'the new dictionary is not offered: {texts}')
+    dictionaries = session.child(words, COMBO_DIC)
+    session.inspect('post', dictionaries['handle'], CB_SETCURSEL, 2, 0)
+    session.wait_for('自作 as the third dictionary', lambda: session.child(words, COMBO_DIC)['text'] == '自作', 10)
     session.post(words, WM_CLOSE)
     session.wait_gone('TAddJPWordForm')
 
