@@ -256,6 +256,16 @@ class Kirimo:
             before += size
         raise Failure(f'no menu item {caption}')
 
+    def open_dialog(self, item, cls, title, texts=()):
+        """Chooses a menu item and checks the dialog it opens: its title and the texts of its controls."""
+        self.choose(item)
+        dialog = self.session.wait_window(cls)
+        check(dialog.title == title, f'{cls} title {dialog.title!r}')
+        shown = [c['text'] for c in self.session.children(dialog)]
+        for expected in texts:
+            check(expected in shown, f'{expected} missing from {cls}: {shown}')
+        return dialog
+
     def exit(self, timeout=5):
         self.choose('終了')
         start = time.time()  # from the click
@@ -332,12 +342,7 @@ def case_tray_menu(session):
 def case_dialogs(session):
     kirimo = Kirimo(session)
     kirimo.wait_keypad()
-    kirimo.choose('バージョン情報')
-    about = session.wait_window('TAboutBox')
-    check(about.title == 'バージョン情報', f'about title {about.title!r}')
-    texts = [c['text'] for c in session.children(about)]
-    for expected in ('Ｋｉｒｉｍｏ', 'Version 1.0', 'OK'):
-        check(expected in texts, f'{expected} missing from the about box: {texts}')
+    about = kirimo.open_dialog('バージョン情報', 'TAboutBox', 'バージョン情報', ('Ｋｉｒｉｍｏ', 'Version 1.0', 'OK'))
     session.screenshot('about')
     # The menu does not open over an open dialog.
     main = kirimo.main_window()
@@ -388,12 +393,8 @@ COMBO_DIC, EDIT_WORD, COMBO_READ, COMBO_TYPE = 201, 202, 203, 204
 def case_word_registration(session):
     kirimo = Kirimo(session)
     kirimo.wait_keypad()
-    kirimo.choose('単語登録')
-    form = session.wait_window('TAddJPWordForm')
-    check(form.title == '単語登録', f'title {form.title!r}')
-    texts = [c['text'] for c in session.children(form)]
-    for expected in ('辞書', '語幹', '読み', '品詞', '活用', 'クリア', '辞書に登録', '基本'):
-        check(expected in texts, f'{expected} missing from the dialog: {texts}')
+    form = kirimo.open_dialog('単語登録', 'TAddJPWordForm', '単語登録',
+                              ('辞書', '語幹', '読み', '品詞', '活用', 'クリア', '辞書に登録', '基本'))
     # The word first: a change of the word takes the input method's reading.
     session.inspect('set-text', session.child(form, EDIT_WORD)['handle'], '霧網')
     session.inspect('set-text', session.child(form, COMBO_READ)['handle'], 'きりもう')
@@ -430,12 +431,9 @@ def ext_file(g): return 302 + g * 10
 def case_ext_dic(session):
     kirimo = Kirimo(session)
     kirimo.wait_keypad()
-    kirimo.choose('拡張辞書の設定')
-    form = session.wait_window('TExtDicForm')
-    check(form.title == '拡張辞書の設定', f'title {form.title!r}')
-    texts = [c['text'] for c in session.children(form)]
-    for expected in ('拡張辞書 １', '拡張辞書 ２', '拡張辞書 ３', '辞書名', 'ファイル', 'キータイプ', '固有名詞', 'OK', 'キャンセル'):
-        check(expected in texts, f'{expected} missing from the dialog: {texts}')
+    form = kirimo.open_dialog('拡張辞書の設定', 'TExtDicForm', '拡張辞書の設定',
+                              ('拡張辞書 １', '拡張辞書 ２', '拡張辞書 ３', '辞書名', 'ファイル', 'キータイプ', '固有名詞',
+                               'OK', 'キャンセル'))
     session.screenshot('shown')
     # Group 2 has a name and no file.
     session.inspect('set-text', session.child(form, ext_name(1))['handle'], 'Ext2')
