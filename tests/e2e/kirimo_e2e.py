@@ -399,7 +399,12 @@ def case_word_registration(session):
     session.inspect('set-text', session.child(form, EDIT_WORD)['handle'], '霧網')
     session.inspect('set-text', session.child(form, COMBO_READ)['handle'], 'きりもう')
     session.inspect('post', session.child(form, COMBO_TYPE)['handle'], CB_SETCURSEL, 1, 0)
+    # Leaving the word field shows the forms of the chosen class.
+    for control in (EDIT_WORD, COMBO_READ):
+        left, top, right, bottom = session.child(form, control)['rect']
+        session.click(left + 10, (top + bottom) // 2)
     session.screenshot('filled')
+    check(session.child(form, COMBO_READ)['text'] == 'きりもう', 'the typed reading was replaced')
     session.click_child(form, '辞書に登録')
     session.answer_box('登録されました。', IDOK, 'registered')
     reading = session.child(form, COMBO_READ)['text']
