@@ -19,8 +19,8 @@ TEST_SOURCES = [
 ]
 TEST_PACKAGES = ["debian-faq-ja", "developers-reference-ja", "debian-policy-ja", "maint-guide-ja"]
 # Counted for the frequency list.
-TRAINING_SOURCES = ["/usr/share/debian-reference"]
-TRAINING_PACKAGES = ["debian-reference-ja"]
+TRAINING_SOURCES = ["/usr/share/debian-reference", "/usr/share/man/ja"]
+TRAINING_PACKAGES = ["debian-reference-ja", "manpages-ja"]
 
 JAPANESE = re.compile(r"[\u3041-\u309f\u30a0-\u30ff\u4e00-\u9fff\u3005]")
 
@@ -70,12 +70,26 @@ def _rst_text(raw):
     return "\n".join(kept)
 
 
+def _roff_text(raw):
+    kept = []
+    for line in raw.splitlines():
+        if line.startswith((".", "'")):
+            kept.append("" if line[1:3] in ("PP", "SH", "SS", "TP", "IP", "LP", "P", "br", "sp") else None)
+            continue
+        line = re.sub(r"\\f(\[[^]]*\]|\(..|.)", "", line)
+        line = re.sub(r"\\\(..|\\\[[^]]*\]|\\[-&e|^]", "", line)
+        kept.append(line)
+    return "\n".join(k for k in kept if k is not None)
+
+
 def _read(path):
     data = path.read_bytes()
     if path.suffix == ".gz":
         data = gzip.decompress(data)
     text = data.decode("utf-8", errors="replace")
     name = path.name.removesuffix(".gz")
+    if "/man/" in str(path):
+        return _roff_text(text)
     if name.endswith((".html", ".htm")):
         return _html_text(text)
     if name.endswith(".rst.txt"):
@@ -88,6 +102,8 @@ def _files(source):
     if path.is_file():
         return [path]
     suffixes = (".html", ".htm", ".rst.txt", ".txt", ".txt.gz")
+    if "/man/" in str(path):
+        return sorted(p for p in path.rglob("*.gz") if p.is_file())
     return sorted(p for p in path.rglob("*") if p.is_file() and p.name.endswith(suffixes)
                   and (".ja." in p.name or "ja" in p.parent.parts[-1] or "/ja/" in str(p)))
 

@@ -19,6 +19,7 @@ def _parse(lines):
         reading = f[7] if len(f) > 7 and f[7] != "*" else None
         base = f[6] if len(f) > 6 and f[6] != "*" else surface
         current.append({"surface": surface, "pos": f[0], "sub": f[1] if len(f) > 1 else "*",
+                        "ctype": f[4] if len(f) > 4 else "*",
                         "base": base, "reading": reading})
     return result
 
