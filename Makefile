@@ -1,7 +1,7 @@
 # The two commands: `make test` and `make run`.
 PRESETS_TESTED := native asan tsan win32
 
-.PHONY: test run setup dist bench bench-gleaner bench-readings $(addprefix test-,$(PRESETS_TESTED))
+.PHONY: test run setup dist bench bench-gleaner bench-readings bench-clicks word-frequency $(addprefix test-,$(PRESETS_TESTED))
 
 test: setup $(addprefix test-,$(PRESETS_TESTED))
 
@@ -37,3 +37,11 @@ bench-readings: setup
 	cmake --preset native-release >/dev/null
 	cmake --build --preset native-release --target kirimo_bench_readings
 	scripts/bench-readings
+
+# Not part of `make test`: installs mecab and documentation packages, takes minutes.
+bench-clicks: setup
+	scripts/bench-clicks
+
+# Regenerates data/word-frequency.tsv (mecab, from documentation the click benchmark never measures).
+word-frequency: setup
+	scripts/bench-clicks --frequency-only

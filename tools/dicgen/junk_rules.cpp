@@ -34,7 +34,6 @@ bool IsLatin(char32_t c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || IsFullWidthUpper(c) ||
          IsFullWidthLower(c);
 }
-bool IsLetter(char32_t c) { return IsLatin(c) || IsGreekOrCyrillic(c) || c >= 0x3041; }
 
 // Key letters of a half-width reading: voicing marks ride on their kana.
 std::size_t KeyCount(std::string_view reading) {
@@ -64,10 +63,7 @@ bool SplitKanaKanji(const std::vector<char32_t>& points, std::u32string& kana,
 TJunk JunkOf(const TDicWord& word) {
   std::vector<char32_t> points = CodePoints(Cp932ToUtf8(word.Notation));
   bool greek = std::any_of(points.begin(), points.end(), IsGreekOrCyrillic);
-  bool otherLetters = std::any_of(points.begin(), points.end(), [](char32_t c) {
-    return IsLetter(c) && !IsGreekOrCyrillic(c);
-  });
-  if (greek && otherLetters) return TJunk::MixedScript;
+  if (greek && std::any_of(points.begin(), points.end(), IsLatin)) return TJunk::MixedScript;
   bool latin = !points.empty() && std::all_of(points.begin(), points.end(), IsLatin);
   if (latin && std::any_of(points.begin(), points.end(), [](char32_t c) {
         return IsFullWidthLower(c) || (c >= 'a' && c <= 'z');

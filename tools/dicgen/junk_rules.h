@@ -10,7 +10,7 @@
 
 enum class TJunk {
   None,
-  MixedScript,     // Greek or Cyrillic letters beside other letters (Νｅｗ)
+  MixedScript,     // Greek or Cyrillic letters beside Latin ones (Νｅｗ; α線 is a word)
   LatinByReading,  // Latin words but acronyms of up to four letters (ｔｈｅ, client, LESSON), or one key
   HalfKana,        // せっ計 beside 設計
 };
