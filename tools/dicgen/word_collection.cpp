@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tools/dicgen/dictionary_writer.h"
+#include "common/dictionary_line.h"
 #include "tools/dicgen/junk_rules.h"
 
 namespace {
@@ -57,8 +57,9 @@ std::vector<TCollectedWord> TWordCollection::Cleaned(std::map<std::string, int>&
       ++dropped[RuleName(junk)];
       continue;
     }
-    std::string line = FormatDictionaryLine(Words[i].Word);
-    if (Words[i].Word.Target == TDicTarget::Proper) line.insert(0, "P");
+    const TDicWord& word = Words[i].Word;
+    std::string line = FormatDictionaryLine(word.Reading, word.Notation, word.Type);
+    if (word.Target == TDicTarget::Proper) line.insert(0, "P");
     auto [place, added] = placeOfLine.emplace(line, kept.size());
     if (added) {
       kept.push_back(Words[i]);
