@@ -5,7 +5,8 @@ the candidate list. A chunk costs, at best: 1 click when it is among the 20
 newest history entries; row keys (optionally each narrowed by its vowel
 button, or only the last) and a pick, with one scroll click for each 20 rows
 above it in the list (the list box shows 20); or a row-key
-prefix of its first word, a long press into phrase mode, more keys and a pick.
+prefix of its first word's base form (narrowed the same ways) until that word
+shows, a long press into phrase mode, more keys and a pick.
 Kana-only words can also be spelled one kana at a time. Punctuation comes from
 the symbol list, Latin letters, digits and ASCII symbols from the alphanumeric
 cartridge. Words nothing produces are untypeable and charged as spelled with
@@ -81,9 +82,10 @@ class Oracle:
                 head = tokens[i]
                 base = head.get("base_reading")
                 if base and kana.is_kana(base):
-                    run = runs_for(base, "plain")
-                    if run:
-                        runs.append(run)
+                    for mode in ("plain", "each", "last"):
+                        run = runs_for(base, mode)
+                        if run:
+                            runs.append(run)
                 for c in head["surface"]:
                     for mode in ("plain", "each"):
                         run = runs_for(katakana_reading({"reading": None, "surface": c}) or "", mode) if kana.is_kana(c) else None
@@ -118,7 +120,7 @@ class Oracle:
         return None
 
     def _hold(self, tokens, i):
-        """(clicks, gestures, target) to show the first word of a chunk and long-press it."""
+        """(clicks, gestures) to show the first word of a chunk and long-press it."""
         head = tokens[i]
         base = head.get("base_reading")
         if not base or not kana.is_kana(base) or not JAPANESE.match(head["surface"]):
@@ -126,12 +128,16 @@ class Oracle:
         targets = [head["base"], head["surface"]]
         if head["base"].endswith(("い", "る")) and len(head["base"]) > 1:
             targets.append(head["base"][:-1])
-        run = runs_for(base, "plain")
-        found = self._first_visible(run, targets) if run else None
-        if not found:
-            return None
-        n, index, target = found
-        return n + index // engine.ROWS, run[:n] + ("hold " + target,)
+        best = None
+        for mode in ("plain", "each", "last"):
+            run = runs_for(base, mode)
+            found = self._first_visible(run, targets) if run else None
+            if found:
+                n, index, target = found
+                clicks = n + index // engine.ROWS
+                if best is None or clicks < best[0]:
+                    best = (clicks, run[:n] + ("hold " + target,))
+        return best
 
     def _phrase_runs(self, tokens, i):
         hold = self._hold(tokens, i)
