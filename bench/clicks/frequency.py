@@ -8,6 +8,7 @@ inflected words) keeps homographs apart: the particle の is no noun の.
 usage: frequency.py OUTPUT
 """
 import collections
+import re
 import sys
 
 import corpus
@@ -23,6 +24,8 @@ def main():
         for t in tokens:
             inflected = t["pos"] in ("動詞", "形容詞")
             reading = t["base_reading"] if inflected else t["reading"]
+            if reading is None and t["pos"] == "名詞" and re.fullmatch("[ァ-ヴー]+", t["surface"]):
+                reading = t["surface"]  # a loanword IPADIC lacks reads as it is written
             if reading and t["pos"] != "記号":
                 word_class = t["pos"] + (":" + t["ctype"] if inflected else "")
                 counts[(t["base"] if inflected else t["surface"], reading, word_class)] += 1

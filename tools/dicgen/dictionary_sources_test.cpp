@@ -50,6 +50,10 @@ TEST(WordFrequency, ListedWordsFirstMostFrequentFirstClassesApart) {
   EXPECT_LT(RankOf(1, 30000), RankAfterListed());
   EXPECT_LT(RankAfterListed(), RankOf(0, -30000));
   EXPECT_LT(RankOf(0, 100), RankOf(0, 200));
+  // A source that fills gaps: listed as usual, unlisted after every unlisted word.
+  EXPECT_EQ(SupplementRankOf(7, 100), RankOf(7, 100));
+  EXPECT_LT(RankOf(0, 30000), SupplementRankOf(0, -30000));
+  EXPECT_LT(SupplementRankOf(0, -5), SupplementRankOf(0, 5));
 }
 
 TEST(JunkRules, NotationsNobodyTypesByReading) {
@@ -148,12 +152,14 @@ TEST(GenerateDictionaries, AllSourcesOrderedByFrequency) {
   EXPECT_EQ(lines[0], "ｶ,書,009");
   EXPECT_EQ(lines[1], "ｸﾗｲｱﾝﾄ,クライアント,001");
   EXPECT_EQ(lines[2], "ｶﾞｯｺｳ,学校,001");
-  // Then every kana (IPADIC's prefix お among them), then the rest by cost:
-  // UniDic's nouns among IPADIC's words.
+  // Then every kana (IPADIC's prefix お among them), then IPADIC's words by
+  // cost, then UniDic's by cost.
   EXPECT_EQ(PlaceOf(lines, "ｵ,お,000"), 3);
   EXPECT_EQ(PlaceOf(lines, "ｧ,ぁ,000"), 4);
   EXPECT_EQ(PlaceOf(lines, "ｰ,ー,000"), 172);
   EXPECT_LT(PlaceOf(lines, "ｰ,ー,000"), PlaceOf(lines, "ｺﾉ,この,000"));
+  EXPECT_EQ(PlaceOf(lines, "ﾔｯﾃｸ,やって来,003"), 172 + 32);  // IPADIC's costliest
+  EXPECT_EQ(PlaceOf(lines, "ｾｯｹｲ,設計,001"), 172 + 33);
   EXPECT_LT(PlaceOf(lines, "ｾｯｹｲ,設計,004"), PlaceOf(lines, "ｼﾞｮﾌﾞ,ジョブ,001"));
   EXPECT_NE(PlaceOf(lines, "ｼﾞﾕｳ,自由,022"), -1);
   // Junk and the proper noun are left out; 学校 comes once, from IPADIC.

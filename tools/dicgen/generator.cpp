@@ -87,11 +87,15 @@ TGenerationReport GenerateDictionaries(const TGenerationSources& sources,
       sources.Frequency.empty() ? TWordFrequency() : TWordFrequency::Load(sources.Frequency);
   report.FrequencyEntries = static_cast<int>(frequency.Size());
   TWordCollection collection;
-  auto rankOf = [&](const std::string& notation, const std::string& reading,
-                    const std::string& wordClass, int cost) {
+  auto countOf = [&](const std::string& notation, const std::string& reading,
+                     const std::string& wordClass) {
     int count = frequency.CountOf(notation, reading, wordClass);
     if (count > 0) ++report.ListedLines;
-    return RankOf(count, cost);
+    return count;
+  };
+  auto rankOf = [&](const std::string& notation, const std::string& reading,
+                    const std::string& wordClass, int cost) {
+    return RankOf(countOf(notation, reading, wordClass), cost);
   };
 
   TSourceCounts counts = ReadIpadicFolder(sources.Ipadic, [&](const TIpadicRow& row) {
@@ -134,7 +138,11 @@ TGenerationReport GenerateDictionaries(const TGenerationSources& sources,
           ++report.UnidicKnown;
           continue;
         }
-        unidic.Add(word, rankOf(row.Surface, row.Kana, row.PartOfSpeech, row.Cost), kSourceUnidic);
+        // Unlisted, UniDic's nouns follow IPADIC's words: they fill gaps, and
+        // UniDic's costs do not compare with IPADIC's.
+        unidic.Add(word,
+                   SupplementRankOf(countOf(row.Surface, row.Kana, row.PartOfSpeech), row.Cost),
+                   kSourceUnidic);
       }
     });
     collection.Append(unidic);

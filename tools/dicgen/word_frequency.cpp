@@ -11,8 +11,9 @@
 
 namespace {
 
-// Below every source cost (IPADIC and UniDic costs lie within a 16-bit range).
+// Below and above every source cost (IPADIC and UniDic costs lie within a 16-bit range).
 constexpr int kListedBase = -(1 << 24);
+constexpr int kSupplementBase = 1 << 20;
 
 std::string KeyOf(std::string_view notation, std::string_view reading,
                   std::string_view wordClass) {
@@ -78,3 +79,7 @@ int RankOf(int count, int cost) {
 }
 
 int RankAfterListed() { return kListedBase; }
+
+int SupplementRankOf(int count, int cost) {
+  return count > 0 ? RankOf(count, cost) : kSupplementBase + cost;
+}

@@ -31,3 +31,7 @@ int RankOf(int count, int cost);
 
 // A rank after every listed word and before every unlisted one.
 int RankAfterListed();
+
+// The rank of a word of a source that only fills gaps: unlisted, it comes
+// after every unlisted word that RankOf ranks.
+int SupplementRankOf(int count, int cost);
