@@ -1,5 +1,6 @@
 #include "tools/dicgen/unidic_source.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <stdexcept>
@@ -12,37 +13,48 @@ constexpr std::size_t kMinFields = 25;
 constexpr std::size_t kKanaField = 24;
 
 // Splits a CSV line: a field in double quotes may hold commas, "" is one quote.
-std::vector<std::string> SplitCsv(std::string_view line) {
-  std::vector<std::string> fields(1);
-  bool quoted = false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    char c = line[i];
-    if (quoted) {
-      if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-        fields.back() += '"';
-        ++i;
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        fields.back() += c;
+// Unquoted fields stay views into the line; quoted ones are kept in storage.
+std::vector<std::string_view> SplitCsv(std::string_view line, std::vector<std::string>& storage) {
+  std::vector<std::string_view> fields;
+  storage.clear();
+  // Never reallocated, so views into it stay valid: no more fields than quote pairs.
+  storage.reserve(static_cast<std::size_t>(std::count(line.begin(), line.end(), '"')) / 2 + 1);
+  std::size_t pos = 0;
+  while (true) {
+    if (pos < line.size() && line[pos] == '"') {
+      std::string field;
+      for (++pos; pos < line.size(); ++pos) {
+        if (line[pos] == '"' && pos + 1 < line.size() && line[pos + 1] == '"') {
+          field += '"';
+          ++pos;
+        } else if (line[pos] == '"') {
+          ++pos;
+          break;
+        } else {
+          field += line[pos];
+        }
       }
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == ',') {
-      fields.emplace_back();
-    } else {
-      fields.back() += c;
+      storage.push_back(std::move(field));
+      fields.push_back(storage.back());
+      std::size_t comma = line.find(',', pos);
+      if (comma == std::string_view::npos) return fields;
+      pos = comma + 1;
+      continue;
     }
+    std::size_t comma = line.find(',', pos);
+    fields.push_back(line.substr(pos, comma - pos));
+    if (comma == std::string_view::npos) return fields;
+    pos = comma + 1;
   }
-  return fields;
 }
 
 }  // namespace
 
 bool ParseUnidicLine(std::string_view line, TUnidicRow& row) {
-  std::vector<std::string> fields = SplitCsv(line);
+  std::vector<std::string> quoted;
+  std::vector<std::string_view> fields = SplitCsv(line, quoted);
   if (fields.size() < kMinFields) return false;
-  const std::string& cost = fields[3];
+  std::string_view cost = fields[3];
   auto [end, error] = std::from_chars(cost.data(), cost.data() + cost.size(), row.Cost);
   if (error != std::errc() || end != cost.data() + cost.size()) return false;
   row.Surface = Utf8ToCp932(fields[0]);
