@@ -37,7 +37,7 @@ std::ptrdiff_t PlaceOf(const std::vector<std::string>& lines, const std::string&
 
 TEST(WordFrequency, ListedWordsFirstMostFrequentFirstClassesApart) {
   TWordFrequency list = TWordFrequency::Load(KIRIMO_TEST_DATA_DIR "/word-frequency-sample.tsv");
-  EXPECT_EQ(list.Size(), 5u);  // the comment, the zero, the word count and the short line left out
+  EXPECT_EQ(list.Size(), 10u);  // the comment, the zero, the word count and the short line left out
   EXPECT_EQ(list.CountOf("式", "シキ", "名詞"), 35);  // listed twice: both count
   EXPECT_EQ(list.CountOf("はい", "ハイ", "名詞"), 50);
   EXPECT_EQ(list.CountOf("はい", "ハイ", "感動詞"), 0);  // the noun is no interjection
@@ -148,30 +148,33 @@ TEST(GenerateDictionaries, AllSourcesOrderedByFrequency) {
   std::vector<std::string> lines = LinesOf(folder.Read("base.dic"));
 
   // The frequency list first, most frequent first; はい is listed only as a noun.
-  ASSERT_GE(lines.size(), 3u);
+  ASSERT_GE(lines.size(), 6u);
   EXPECT_EQ(lines[0], "ｶ,書,009");
   EXPECT_EQ(lines[1], "ｸﾗｲｱﾝﾄ,クライアント,001");
   EXPECT_EQ(lines[2], "ｶﾞｯｺｳ,学校,001");
+  EXPECT_EQ(lines[3], "ｾｯｹｲ,設計,001");
+  EXPECT_EQ(lines[4], "ｾｯｹｲ,設計,004");
+  EXPECT_EQ(lines[5], "ｼﾞﾕｳ,自由,022");
   // Then every kana (IPADIC's prefix お among them), then IPADIC's words by
-  // cost, then UniDic's by cost.
-  EXPECT_EQ(PlaceOf(lines, "ｵ,お,000"), 3);
-  EXPECT_EQ(PlaceOf(lines, "ｧ,ぁ,000"), 4);
-  EXPECT_EQ(PlaceOf(lines, "ｰ,ー,000"), 172);
+  // cost, then UniDic's unlisted loanwords; its unlisted compounds not at all.
+  EXPECT_EQ(PlaceOf(lines, "ｵ,お,000"), 6);
+  EXPECT_EQ(PlaceOf(lines, "ｧ,ぁ,000"), 7);
+  EXPECT_EQ(PlaceOf(lines, "ｰ,ー,000"), 175);
   EXPECT_LT(PlaceOf(lines, "ｰ,ー,000"), PlaceOf(lines, "ｺﾉ,この,000"));
-  EXPECT_EQ(PlaceOf(lines, "ﾔｯﾃｸ,やって来,003"), 172 + 32);  // IPADIC's costliest
-  EXPECT_EQ(PlaceOf(lines, "ｾｯｹｲ,設計,001"), 172 + 33);
-  EXPECT_LT(PlaceOf(lines, "ｾｯｹｲ,設計,004"), PlaceOf(lines, "ｼﾞｮﾌﾞ,ジョブ,001"));
-  EXPECT_NE(PlaceOf(lines, "ｼﾞﾕｳ,自由,022"), -1);
+  EXPECT_EQ(PlaceOf(lines, "ﾔｯﾃｸ,やって来,003"), 175 + 32);  // IPADIC's costliest
+  EXPECT_EQ(PlaceOf(lines, "ｼﾞｮﾌﾞ,ジョブ,001"), 175 + 33);
+  EXPECT_EQ(PlaceOf(lines, "ｸﾞﾛｳ,愚老,001"), -1);
   // Junk and the proper noun are left out; 学校 comes once, from IPADIC.
   EXPECT_EQ(PlaceOf(lines, "ｾｯｹｲ,せっ計,001"), -1);
   EXPECT_EQ(PlaceOf(lines, "ｸﾗｲｱﾝﾄ,client,001"), -1);
   EXPECT_EQ(PlaceOf(lines, "ﾄｳｷｮｳ,東京,001"), -1);
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "ｶﾞｯｺｳ,学校,001"), 1);
 
-  EXPECT_EQ(report.UnidicRows, 12);
+  EXPECT_EQ(report.UnidicRows, 13);
+  EXPECT_EQ(report.UnidicRare, 1);
   EXPECT_EQ(report.UnidicMalformed, 1);
   EXPECT_EQ(report.UnidicKnown, 1);  // 学校
-  EXPECT_EQ(report.FrequencyEntries, 5);
+  EXPECT_EQ(report.FrequencyEntries, 10);
   EXPECT_EQ(report.DroppedAsJunk.at("kana for kanji"), 2);  // せっ計 as 001 and 004
   EXPECT_EQ(report.DroppedAsJunk.at("Latin by reading"), 1);
   EXPECT_EQ(report.DroppedAsJunk.at("mixed script"), 1);

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "common/kana_conversion.h"
+
 #include "tools/dicgen/dictionary_writer.h"
 #include "tools/dicgen/extra_words.h"
 #include "tools/dicgen/ipadic_source.h"
@@ -49,6 +51,12 @@ TFileReport Finish(TDictionaryFileBuilder& builder, const std::filesystem::path&
   result.LinesPerType = builder.LinesPerType();
   duplicates += builder.Duplicates();
   return result;
+}
+
+// A notation of full-width katakana (ー included) only: a loanword.
+bool IsKatakanaWord(const std::string& notation) {
+  return !notation.empty() && ToKatakana(notation) == notation && ToHalfWidth(notation) != notation &&
+         !HalfWidthKatakanaReading(notation).empty();
 }
 
 // The class the word frequency list counts an IPADIC row under.
@@ -138,10 +146,16 @@ TGenerationReport GenerateDictionaries(const TGenerationSources& sources,
           ++report.UnidicKnown;
           continue;
         }
+        // Loanwords, and compounds the frequency list knows: rare compounds
+        // would only lengthen the lists.
+        int count = frequency.CountOf(row.Surface, row.Kana, row.PartOfSpeech);
+        if (count == 0 && !IsKatakanaWord(word.Notation)) {
+          ++report.UnidicRare;
+          continue;
+        }
         // Unlisted, UniDic's nouns follow IPADIC's words: they fill gaps, and
         // UniDic's costs do not compare with IPADIC's.
-        unidic.Add(word,
-                   SupplementRankOf(countOf(row.Surface, row.Kana, row.PartOfSpeech), row.Cost),
+        unidic.Add(word, SupplementRankOf(countOf(row.Surface, row.Kana, row.PartOfSpeech), row.Cost),
                    kSourceUnidic);
       }
     });
@@ -187,6 +201,7 @@ std::string FormatReport(const TGenerationReport& report) {
     AppendLine(text, "UniDic rows", report.UnidicRows);
     AppendLine(text, "UniDic malformed rows", report.UnidicMalformed);
     AppendLine(text, "UniDic nouns IPADIC has", report.UnidicKnown);
+    AppendLine(text, "UniDic rare compounds left", report.UnidicRare);
   }
   AppendLine(text, "frequency list entries", report.FrequencyEntries);
   AppendLine(text, "lines placed by frequency", report.ListedLines);

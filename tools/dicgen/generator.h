@@ -15,7 +15,7 @@ struct TFileReport {
 // Where the words come from; only IPADIC is required.
 struct TGenerationSources {
   std::filesystem::path Ipadic;
-  std::filesystem::path UnidicLexicon;  // UniDic's lex.csv: its common nouns IPADIC lacks
+  std::filesystem::path UnidicLexicon;  // UniDic's lex.csv: its loanwords and listed nouns IPADIC lacks
   std::filesystem::path Frequency;      // word frequency list that orders the files
   bool KanaSyllables = false;           // every kana as a one-character word
 };
@@ -33,6 +33,7 @@ struct TGenerationReport {
   int UnidicRows = 0;
   int UnidicMalformed = 0;
   int UnidicKnown = 0;  // nouns IPADIC already has with that reading
+  int UnidicRare = 0;   // compounds neither katakana nor in the frequency list
   int FrequencyEntries = 0;
   int ListedLines = 0;  // lines placed by the frequency list
   std::map<std::string, int> DroppedAsJunk;       // by rule
