@@ -14,7 +14,8 @@ $(addprefix test-,$(PRESETS_TESTED)): test-%: setup
 	scripts/with-display ctest --preset $*
 
 # The dictionary generator is native; the programs are the win32 build.
-dist: setup
+dist:
+	@bash scripts/setup dist
 	cmake --preset native >/dev/null
 	cmake --build --preset native --target dicgen
 	cmake --preset win32 >/dev/null
