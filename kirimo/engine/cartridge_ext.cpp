@@ -97,7 +97,8 @@ TCartridgeEXT::~TCartridgeEXT() {
   // The worker may still be inside an operation: it stops at its next word.
   StopWorker();
   std::lock_guard lock(StateMutex);
-  SaveHistoryLocked();
+  // Only a changed history is written: an unchanged file stays as it was.
+  if (HistoryModified) SaveHistoryLocked();
   // Levels continue the phrases of the cached lists: free them first.
   PhraseLists.clear();
   RetiredStocks.clear();
