@@ -203,6 +203,11 @@ int TCartridgeEXT::StackDepth() const {
   return static_cast<int>(PhraseLists.size()) - 1;
 }
 
+std::size_t TCartridgeEXT::TopPhraseCount() const {
+  std::lock_guard lock(StateMutex);
+  return PhraseLists.back()->Count();
+}
+
 void TCartridgeEXT::Show(const TStringList& list, int topIndex, int selected) {
   if (!Active) return;
   WithListBox([&](TCandidateListModel& view) {

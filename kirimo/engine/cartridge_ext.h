@@ -87,6 +87,7 @@ class TCartridgeEXT : public TCartridge {
   int RowPosition() const;
   int SyllablePosition() const;
   int StackDepth() const;
+  std::size_t TopPhraseCount() const;
 
  protected:
   void SaveState() override;
