@@ -22,9 +22,9 @@
 #include "kirimo/engine/dictionary_ext.h"
 #include "kirimo/modes/cartridge_vk.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/shell/app_ini.h"
-#include "kirimo/shell/control_views_plain.h"
-#include "kirimo/shell/recording_output.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/base/control_views_plain.h"
+#include "kirimo/shell/base/recording_output.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ void WriteManyNames(const std::filesystem::path& path, long labels) {
   }
 }
 
-void SelectText(TPlainCandidateList& list, const std::string& text) {
+void SelectText(TCandidateListModel& list, const std::string& text) {
   int index = list.IndexOf(text);
   if (index >= 0) {
     list.SetSelected(index, true);
@@ -96,7 +96,7 @@ void SelectText(TPlainCandidateList& list, const std::string& text) {
 void JapaneseGestures(const std::filesystem::path& folder, long words, TWorst& worst) {
   TAppIni settings((folder / "Kirimo.exe").string());
   TRecordingOutput output;
-  TPlainCandidateList list;
+  TCandidateListModel list;
   auto start = TClock::now();
   TDictionaryEXT main("基本", (folder / "same_reading.dic").string());
   TDictionaryEXT user("BaseUsr", (folder / "same_reading.usr").string());
@@ -131,7 +131,7 @@ void JapaneseGestures(const std::filesystem::path& folder, long words, TWorst& w
 void VirtualKeyGestures(const std::filesystem::path& folder, TWorst& worst) {
   TAppIni settings((folder / "Kirimo.exe").string());
   TRecordingOutput output;
-  TPlainCandidateList list;
+  TCandidateListModel list;
   TDictionaryVK keys("VK", (folder / "many_names.dic").string());
   TCartridgeVK cartridge(settings, output);
   auto start = TClock::now();

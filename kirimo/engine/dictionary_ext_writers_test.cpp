@@ -14,8 +14,8 @@
 #include "common/file_lock.h"
 #include "common/test_folder.h"
 #include "kirimo/engine/dictionary_ext.h"
-#include "kirimo/engine/dictionary_file.h"
-#include "kirimo/engine/dictionary_line.h"
+#include "common/dictionary_file.h"
+#include "common/dictionary_line.h"
 
 namespace {
 

@@ -239,7 +239,7 @@ TEST(CartridgeVKMany, NarrowingManyLabelsIsQuick) {
   }
   TAppIni settings("/nonexistent/Kirimo.exe", 500);
   TRecordingOutput output;
-  TPlainCandidateList list;
+  TCandidateListModel list;
   TDictionaryVK keys("VK", folder.PathOf("many.txt"));
   TCartridgeVK cartridge(settings, output);
   cartridge.SetDictionary(&keys);

@@ -2,7 +2,7 @@
 
 #include "kirimo/engine/cartridge_ext.h"
 #include "kirimo/engine/dictionary_manager.h"
-#include "kirimo/engine/history_file_check.h"
+#include "kirimo/engine/set/history_file_check.h"
 #include "kirimo/modes/cartridge_nm.h"
 #include "kirimo/modes/cartridge_vk.h"
 #include "kirimo/modes/dictionary_vk.h"

@@ -1,10 +1,10 @@
-#include "kirimo/engine/history_file_check.h"
+#include "kirimo/engine/set/history_file_check.h"
 
 #include "common/same_file.h"
 #include "kirimo/engine/dictionary_ext.h"
 #include "kirimo/engine/dictionary_manager.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/shell/app_ini.h"
+#include "kirimo/shell/base/app_ini.h"
 
 bool NamesProgramFile(std::string_view path, const TAppIni& settings,
                       const TDictionaryManager* manager) {

@@ -1,6 +1,6 @@
 // A history file is written whole at exit: a settings file that names another
 // file of the program as history must not let that file be overwritten.
-#include "kirimo/engine/history_file_check.h"
+#include "kirimo/engine/set/history_file_check.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,11 @@
 #include "common/test_folder.h"
 #include "kirimo/engine/cartridge_ext.h"
 #include "kirimo/engine/dictionary_manager.h"
-#include "kirimo/engine/revolver_build.h"
+#include "kirimo/engine/set/revolver_build.h"
 #include "kirimo/modes/clock.h"
-#include "kirimo/shell/app_ini.h"
-#include "kirimo/shell/control_views_plain.h"
-#include "kirimo/shell/recording_output.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/base/control_views_plain.h"
+#include "kirimo/shell/base/recording_output.h"
 
 namespace {
 
