@@ -5,6 +5,7 @@
 #include <mutex>
 #include <system_error>
 
+#include "common/dictionary_line.h"
 #include "common/file_path.h"
 
 namespace {
@@ -24,16 +25,7 @@ std::mutex ReplacingMutex;
 
 TStringList SplitLines(std::string_view content) {
   TStringList lines;
-  std::size_t start = 0;
-  while (start < content.size()) {
-    std::size_t end = content.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = content.size();
-    lines.emplace_back(content.substr(start, end - start));
-    start = end + 1;
-    if (end < content.size() && content[end] == '\r' && start < content.size() &&
-        content[start] == '\n')
-      ++start;
-  }
+  ForEachLine(content, [&lines](int, std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 
