@@ -1,7 +1,7 @@
 # The two commands: `make test` and `make run`.
 PRESETS_TESTED := native asan tsan win32
 
-.PHONY: test run setup dist bench bench-gleaner bench-readings bench-clicks word-frequency $(addprefix test-,$(PRESETS_TESTED))
+.PHONY: test run setup dist bench bench-gleaner bench-readings bench-clicks bench-hostile word-frequency $(addprefix test-,$(PRESETS_TESTED))
 
 test: setup $(addprefix test-,$(PRESETS_TESTED))
 
@@ -49,3 +49,7 @@ bench-clicks: setup
 # Regenerates data/word-frequency.tsv (mecab, from documentation the click benchmark never measures).
 word-frequency: setup
 	scripts/bench-clicks --frequency-only
+
+# Gestures on hostile files (a dictionary of one reading, 100,000 virtual keys).
+bench-hostile: setup
+	scripts/bench-hostile
