@@ -14,14 +14,17 @@ $(addprefix test-,$(PRESETS_TESTED)): test-%: setup
 	scripts/with-display ctest --preset $*
 
 # The dictionary generator is native; the programs are the win32 build.
+# dist/ is the folder a user unpacks; Kirimo-<version>-win32.zip holds it.
 dist: setup
 	cmake --preset native >/dev/null
 	cmake --build --preset native --target dicgen
 	cmake --preset win32 >/dev/null
-	cmake --build --preset win32
-	scripts/make-dist
+	cmake --build --preset win32 --target programs kirimo-inspect
+	scripts/make-dist --zip
 
+# On the current display, or a demonstration on a private one without a display.
 run: dist
+	scripts/run-kirimo
 
 bench: setup
 	cmake --preset native-release >/dev/null

@@ -23,6 +23,14 @@ void KeyEvent(int code, DWORD flags) {
   if (IsVirtualKeyCode(code)) keybd_event(static_cast<BYTE>(code), 0, flags, 0);
 }
 
+// The failure of a message to another process: refused by a program with
+// higher rights, or no answer (hung, or gone meanwhile).
+TDeliveryProblem ProblemOf(HWND target, DWORD error) {
+  if (error == ERROR_ACCESS_DENIED) return TDeliveryProblem::Refused;
+  if (!IsWindow(target)) return TDeliveryProblem::NoTarget;
+  return TDeliveryProblem::NotResponding;
+}
+
 }  // namespace
 
 HWND TWin32Output::FocusedWindow() const {
@@ -36,12 +44,29 @@ HWND TWin32Output::FocusedWindow() const {
   return info.hwndFocus;
 }
 
+void TWin32Output::Problem(TDeliveryProblem problem) const {
+  if (!Report) return;
+  try {
+    Report(problem);
+  } catch (...) {
+  }
+}
+
+// The first character that cannot be delivered ends the text: the rest would
+// only wait for the same hung target again.
 void TWin32Output::SendText(std::string_view text) {
   try {
+    if (text.empty()) return;
     HWND focus = FocusedWindow();
-    if (focus == nullptr) return;
+    if (focus == nullptr) return Problem(TDeliveryProblem::NoTarget);
     for (std::uint16_t value : ImeCharValues(text)) {
-      for (char16_t unit : Utf16Of(value)) SendMessageW(focus, WM_IME_CHAR, unit, 0);
+      for (char16_t unit : Utf16Of(value)) {
+        DWORD_PTR answer = 0;
+        SetLastError(ERROR_SUCCESS);
+        if (SendMessageTimeoutW(focus, WM_IME_CHAR, unit, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL,
+                                SendTimeoutMilliseconds, &answer) == 0)
+          return Problem(ProblemOf(focus, GetLastError()));
+      }
     }
   } catch (...) {
   }
@@ -51,8 +76,10 @@ void TWin32Output::SendText(std::string_view text) {
 // as posted WM_CHARs (the default handling of WM_IME_CHAR), and a sent key
 // would overtake them (a Left after "「」" would land before they are typed).
 void TWin32Output::SendKeyDown(int code) {
+  if (!IsVirtualKeyCode(code)) return;
   HWND focus = FocusedWindow();
-  if (focus != nullptr && IsVirtualKeyCode(code)) PostMessageW(focus, WM_KEYDOWN, code, 0);
+  if (focus == nullptr) return Problem(TDeliveryProblem::NoTarget);
+  if (!PostMessageW(focus, WM_KEYDOWN, code, 0)) Problem(ProblemOf(focus, GetLastError()));
 }
 
 void TWin32Output::PressKey(int code) {

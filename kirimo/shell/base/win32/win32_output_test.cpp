@@ -5,6 +5,7 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "kirimo/shell/base/double_click_time.h"
 #include "kirimo/shell/base/win32/win32_window_system.h"
@@ -138,6 +139,39 @@ TEST_F(Win32Output, WorkerThreadsReachTheTargetsFocus) {
   EXPECT_EQ(Text(), u"「」");
   EXPECT_EQ(Caret(), 1u);
   tracker.Stop();
+}
+
+// The test thread owns the target and stops handling messages: the worker
+// must give up after one bounded wait and say why.
+TEST_F(Win32Output, AHungTargetCostsOneBoundedWaitAndIsReported) {
+  TTestWindows windows(Top);
+  TTargetTracker tracker(windows);
+  ASSERT_TRUE(tracker.Step(true));
+  std::vector<TDeliveryProblem> problems;
+  TWin32Output output(&tracker, [&](TDeliveryProblem problem) { problems.push_back(problem); });
+
+  DWORD elapsed = 0;
+  std::thread worker([&] {
+    DWORD start = GetTickCount();
+    output.SendText("かなかな");
+    elapsed = GetTickCount() - start;
+  });
+  worker.join();  // no messages handled meanwhile
+  EXPECT_GE(elapsed, TWin32Output::SendTimeoutMilliseconds - 100);
+  EXPECT_LT(elapsed, 2 * TWin32Output::SendTimeoutMilliseconds);
+  EXPECT_EQ(problems, std::vector<TDeliveryProblem>{TDeliveryProblem::NotResponding});
+  PumpMessages();
+  tracker.Stop();
+}
+
+TEST_F(Win32Output, NoTargetIsReportedInsteadOfLostSilently) {
+  std::vector<TDeliveryProblem> problems;
+  TWin32Output output(nullptr, [&](TDeliveryProblem problem) { problems.push_back(problem); });
+  SetFocus(nullptr);
+  output.SendText("か");
+  output.SendKeyDown(37);
+  output.SendText("");
+  EXPECT_EQ(problems, (std::vector<TDeliveryProblem>{TDeliveryProblem::NoTarget, TDeliveryProblem::NoTarget}));
 }
 
 TEST(DoubleClickTime, ComesFromTheSystem) {

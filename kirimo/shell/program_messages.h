@@ -1,0 +1,12 @@
+#pragma once
+// The fixed messages of the program's start and of an unexpected error.
+#include <string>
+#include <string_view>
+
+// Why the program cannot start, or empty when it can. iniName and programName
+// are the file names shown ("Kirimo.ini", "Kirimo.exe").
+std::string StartupProblem(bool iniExists, bool dicFolderExists, std::string_view iniName,
+                           std::string_view programName);
+
+// The message box text for an exception that reached the message loop.
+std::string UnexpectedErrorText(std::string_view errorMessage);

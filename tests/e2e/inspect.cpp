@@ -1,0 +1,146 @@
+// kirimo-inspect: what end-to-end tests need to see of the windows under
+// Wine, printed as UTF-8 lines with tab-separated fields.
+//
+//   windows                      every top-level window: handle, process id,
+//                                class, title, left,top,right,bottom,
+//                                enabled, visible, foreground (1/0)
+//   children HANDLE              the child windows: handle, class, id, text, rect
+//   text HANDLE                  the window's own text (message boxes: the text
+//                                of their static control)
+//   set-text HANDLE TEXT         WM_SETTEXT (an edit box of a dialog)
+//   post HANDLE MSG WPARAM LPARAM
+//   activate HANDLE              bring to the foreground
+//   move HANDLE X Y              move without sizing
+//   foreground-samples HANDLE MS how many times, sampled every 10 ms over MS,
+//                                HANDLE was the foreground window
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A top-level window's caption without a message, so a busy program does not
+// hold the listing up.
+std::wstring CaptionOf(HWND window) {
+  wchar_t text[512] = {};
+  InternalGetWindowText(window, text, 512);
+  return text;
+}
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+  // One line per window: line breaks inside a text become "\n".
+  std::string escaped;
+  for (char c : out) {
+    if (c == '\r') continue;
+    if (c == '\n') escaped += "\\n";
+    else if (c == '\t') escaped += ' ';
+    else escaped += c;
+  }
+  return escaped;
+}
+
+std::wstring Wide(const char* utf8) {
+  int size = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+  std::wstring out(static_cast<std::size_t>(size), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, out.data(), size);
+  out.resize(out.size() - 1);
+  return out;
+}
+
+// WM_GETTEXT works across processes; GetWindowText does not for other programs' controls.
+std::wstring TextOf(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 2000, &copied);
+  text.resize(copied);
+  return text;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+std::string RectOf(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  char text[64];
+  std::snprintf(text, sizeof(text), "%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
+  return text;
+}
+
+HWND HandleArg(const char* text) { return reinterpret_cast<HWND>(std::strtoull(text, nullptr, 0)); }
+
+BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  std::printf("%llu\t%lu\t%s\t%s\t%s\t%d\t%d\t%d\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)),
+              process, Utf8(ClassOf(window)).c_str(), Utf8(CaptionOf(window)).c_str(), RectOf(window).c_str(),
+              IsWindowEnabled(window) ? 1 : 0, IsWindowVisible(window) ? 1 : 0,
+              GetForegroundWindow() == window ? 1 : 0);
+  return TRUE;
+}
+
+BOOL CALLBACK PrintChild(HWND window, LPARAM) {
+  std::printf("%llu\t%s\t%d\t%s\t%s\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)),
+              Utf8(ClassOf(window)).c_str(), GetDlgCtrlID(window), Utf8(TextOf(window)).c_str(),
+              RectOf(window).c_str());
+  return TRUE;
+}
+
+// A message box keeps its text in the static control 0xFFFF.
+std::wstring MessageText(HWND window) {
+  HWND text = GetDlgItem(window, 0xFFFF);
+  return text != nullptr ? TextOf(text) : TextOf(window);
+}
+
+int Usage() {
+  std::fprintf(stderr, "usage: kirimo-inspect windows|children H|text H|set-text H T|post H M W L|activate H|move H X Y|foreground-samples H MS\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  std::string command = argv[1];
+  if (command == "windows") {
+    EnumWindows(PrintTopLevel, 0);
+  } else if (command == "children" && argc == 3) {
+    EnumChildWindows(HandleArg(argv[2]), PrintChild, 0);
+  } else if (command == "text" && argc == 3) {
+    std::printf("%s\n", Utf8(MessageText(HandleArg(argv[2]))).c_str());
+  } else if (command == "set-text" && argc == 4) {
+    std::wstring text = Wide(argv[3]);
+    SendMessageW(HandleArg(argv[2]), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  } else if (command == "post" && argc == 6) {
+    return PostMessageW(HandleArg(argv[2]), static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
+                        std::strtoul(argv[4], nullptr, 0), std::strtol(argv[5], nullptr, 0)) ? 0 : 1;
+  } else if (command == "activate" && argc == 3) {
+    return SetForegroundWindow(HandleArg(argv[2])) ? 0 : 1;
+  } else if (command == "move" && argc == 5) {
+    return SetWindowPos(HandleArg(argv[2]), nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+  } else if (command == "foreground-samples" && argc == 4) {
+    HWND window = HandleArg(argv[2]);
+    int hits = 0;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < std::strtoul(argv[3], nullptr, 0); Sleep(10))
+      if (GetForegroundWindow() == window) ++hits;
+    std::printf("%d\n", hits);
+  } else {
+    return Usage();
+  }
+  std::fflush(stdout);
+  return 0;
+}
