@@ -405,6 +405,48 @@ def start_notepad(session):
                             lambda: next((w for w in session.windows() if w.cls == 'Notepad' and w.rect[0] == 320), None), 10)
 
 
+class Keypad:
+    """The keypad as it describes itself: every control's centre and caption."""
+
+    def __init__(self, session):
+        self.session = session
+        self.window = session.find('TSearchForm')
+        check(self.window is not None, 'no keypad')
+        self.controls = []
+        self.values = {}
+        for line in session.inspect('keypad', self.window.handle).splitlines():
+            name, index, x, y, caption = (line.split('\t') + [''])[:5]
+            if x == y == '0' and index == '0':
+                self.values[name] = caption
+            else:
+                self.controls.append((name, int(index), int(x), int(y), caption))
+
+    def find(self, name, caption=None, index=None):
+        for control in self.controls:
+            if control[0] == name and (caption is None or control[4] == caption) and \
+                    (index is None or control[1] == index):
+                return control
+        raise Failure(f'no {name} {caption or index} on the keypad: {self.controls}')
+
+    def rows(self):
+        return [c[4] for c in self.controls if c[0] == 'row']
+
+
+def keypad_click(session, name, caption=None, index=None, hold=0.0):
+    """Clicks a keypad control found by its name and caption or index."""
+    _, _, x, y, _ = Keypad(session).find(name, caption, index)
+    subprocess.run(['xdotool', 'mousemove', str(x), str(y)], check=True)
+    time.sleep(0.1)
+    subprocess.run(['xdotool', 'mousedown', '1'], check=True)
+    time.sleep(hold if hold else 0.05)
+    subprocess.run(['xdotool', 'mouseup', '1'], check=True)
+    time.sleep(0.2)
+
+
+def wait_rows(session, what, probe, timeout=20):
+    return session.wait_for(what, lambda: probe(Keypad(session).rows()), timeout)
+
+
 def case_demo(session):
     """What `make run` shows without a display."""
     notepad = start_notepad(session)
