@@ -13,6 +13,8 @@
 //   move HANDLE X Y              move without sizing
 //   foreground-samples HANDLE MS how many times, sampled every 10 ms over MS,
 //                                HANDLE was the foreground window
+//   keypad HANDLE                the keypad's controls as it describes them
+//                                (it paints them itself): name, index, x, y, caption
 #include <windows.h>
 #include <shellapi.h>
 
@@ -106,8 +108,32 @@ std::wstring MessageText(HWND window) {
   return text != nullptr ? TextOf(text) : TextOf(window);
 }
 
+LRESULT CALLBACK ReceiveText(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COPYDATA) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    std::fwrite(data->lpData, 1, data->cbData, stdout);
+    return 1;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The keypad answers its registered message with a WM_COPYDATA to our window.
+int DescribeKeypad(HWND keypad) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = ReceiveText;
+  windowClass.lpszClassName = L"KirimoInspectReceiver";
+  RegisterClassW(&windowClass);
+  HWND receiver = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                  nullptr, nullptr, nullptr);
+  DWORD_PTR answer = 0;
+  bool sent = SendMessageTimeoutW(keypad, RegisterWindowMessageW(L"Kirimo.DescribeKeypad"),
+                                  reinterpret_cast<WPARAM>(receiver), 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0;
+  DestroyWindow(receiver);
+  return sent && answer == 1 ? 0 : 1;
+}
+
 int Usage() {
-  std::fprintf(stderr, "usage: kirimo-inspect windows|children H|text H|set-text H T|post H M W L|activate H|move H X Y|foreground-samples H MS\n");
+  std::fprintf(stderr, "usage: kirimo-inspect windows|children H|text H|set-text H T|post H M W L|activate H|move H X Y|foreground-samples H MS|keypad H\n");
   return 2;
 }
 
@@ -142,6 +168,8 @@ int main(int argc, char** argv) {
     for (DWORD start = GetTickCount(); GetTickCount() - start < std::strtoul(argv[3], nullptr, 0); Sleep(10))
       if (GetForegroundWindow() == window) ++hits;
     std::printf("%d\n", hits);
+  } else if (command == "keypad" && argc == 3) {
+    return DescribeKeypad(HandleArg(argv[2]));
   } else {
     return Usage();
   }

@@ -25,6 +25,7 @@ WM_COMMAND = 0x0111
 WM_LBUTTONDOWN, WM_LBUTTONUP = 0x0201, 0x0202
 WM_RBUTTONDOWN, WM_RBUTTONUP = 0x0204, 0x0205
 TRAY_CALLBACK = 0x0400 + 1
+WM_APP_HANG = 0x8000 + 1
 IDOK, IDCANCEL, IDYES = 1, 2, 6
 CB_SETCURSEL = 0x014E
 
@@ -526,7 +527,10 @@ def notepad_text(session):
     if notepad is None:
         return None
     edit = next((c for c in session.children(notepad) if c['class'].lower() == 'edit'), None)
-    return None if edit is None else session.inspect('text', edit['handle']).rstrip('\r\n')
+    if edit is None:
+        return None
+    # The helper writes a line break inside the text as \n.
+    return session.inspect('text', edit['handle']).rstrip('\r\n').replace('\r', '').replace('\\n', '\n')
 
 
 def start_notepad(session):
@@ -538,6 +542,255 @@ def start_notepad(session):
                             lambda: next((w for w in session.windows() if w.cls == 'Notepad' and w.rect[0] == 320), None), 10)
 
 
+class Keypad:
+    """The keypad as it describes itself: every control's centre and caption."""
+
+    def __init__(self, session):
+        self.session = session
+        self.window = session.find('TSearchForm')
+        check(self.window is not None, 'no keypad')
+        self.controls = []
+        self.values = {}
+        for line in session.inspect('keypad', self.window.handle).splitlines():
+            name, index, x, y, caption = (line.split('\t') + [''])[:5]
+            if x == y == '0' and index == '0':
+                self.values[name] = caption
+            else:
+                self.controls.append((name, int(index), int(x), int(y), caption))
+
+    def find(self, name, caption=None, index=None):
+        for control in self.controls:
+            if control[0] == name and (caption is None or control[4] == caption) and \
+                    (index is None or control[1] == index):
+                return control
+        raise Failure(f'no {name} {caption or index} on the keypad: {self.controls}')
+
+    def rows(self):
+        return [c[4] for c in self.controls if c[0] == 'row']
+
+
+def keypad_click(session, name, caption=None, index=None, hold=0.0):
+    """Clicks a keypad control found by its name and caption or index."""
+    _, _, x, y, _ = Keypad(session).find(name, caption, index)
+    subprocess.run(['xdotool', 'mousemove', str(x), str(y)], check=True)
+    time.sleep(0.1)
+    subprocess.run(['xdotool', 'mousedown', '1'], check=True)
+    time.sleep(hold if hold else 0.05)
+    subprocess.run(['xdotool', 'mouseup', '1'], check=True)
+    time.sleep(0.2)
+
+
+def wait_rows(session, what, probe, timeout=20):
+    return session.wait_for(what, lambda: probe(Keypad(session).rows()), timeout)
+
+
+def choose_row(session, text, hold=0.0):
+    """Clicks the candidate text, scrolling down with "▼" until it shows."""
+    for _ in range(30):
+        keypad = Keypad(session)
+        if text in keypad.rows():
+            return keypad_click(session, 'row', text, hold=hold)
+        keypad_click(session, 'down')
+    raise Failure(f'no candidate {text}: {Keypad(session).rows()}')
+
+
+class Typist:
+    """Clicks on the keypad while Notepad is the active window, checking after each
+    click that the keypad did not take the activation."""
+
+    def __init__(self, session):
+        self.session = session
+
+    def click(self, name, caption=None, index=None, hold=0.0):
+        keypad_click(self.session, name, caption, index, hold)
+        self.check_foreground()
+
+    def choose(self, text, hold=0.0):
+        choose_row(self.session, text, hold)
+        self.check_foreground()
+
+    def check_foreground(self):
+        windows = self.session.windows()
+        keypad = next(w for w in windows if w.cls == 'TSearchForm')
+        notepad = next(w for w in windows if w.cls == 'Notepad')
+        check(not keypad.foreground and not keypad.enabled, 'the keypad took the activation')
+        check(notepad.foreground, 'Notepad lost the activation')
+
+    def spell(self, *steps):
+        """Steps: a key caption, or a (key, vowel) pair."""
+        for step in steps:
+            key, vowel = step if isinstance(step, tuple) else (step, None)
+            self.click('key', key)
+            if vowel:
+                self.click('vowel', vowel)
+
+    def wait_candidate(self, text):
+        wait_rows(self.session, f'the candidate {text}', lambda rows: text in rows)
+
+
+def start_typing(session):
+    """Notepad active beside a running keypad."""
+    notepad = start_notepad(session)
+    kirimo = Kirimo(session)
+    kirimo.wait_keypad()
+    session.inspect('activate', notepad.handle)
+    session.wait_for('Notepad active', lambda: session.find('Notepad').foreground, 10)
+    return kirimo, Typist(session)
+
+
+def wait_text(session, expected, timeout=15):
+    try:
+        session.wait_for(f'Notepad to hold {expected!r}', lambda: notepad_text(session) == expected, timeout)
+    except Failure:
+        raise Failure(f'Notepad holds {notepad_text(session)!r}, not {expected!r}')
+
+
+SENTENCE = '今日は雨が降る'
+
+
+def type_sentence(session, typist):
+    """今日は雨が降る with keys, vowels, a long press into phrase mode and selections."""
+    typist.spell(('か', 'き'), ('や', 'よ'), ('あ', 'う'))
+    typist.wait_candidate('今日')
+    typist.choose('今日', hold=1.5)  # held: accepted as the start of a phrase
+    wait_rows(session, 'phrase mode', lambda rows: '今日は' in rows)
+    check(Keypad(session).values['status'] == '文節モード', 'not in phrase mode')
+    session.screenshot('phrase')
+    check(notepad_text(session) == '', 'the long press sent text')
+    typist.choose('今日は')
+    wait_text(session, '今日は')
+    typist.spell(('あ', 'あ'), ('ま', 'め'))
+    typist.wait_candidate('雨')
+    typist.choose('雨')
+    typist.spell(('か', 'か'))
+    typist.wait_candidate('が')
+    typist.choose('が')
+    typist.spell(('は', 'ふ'), ('ら', 'る'))
+    typist.wait_candidate('降る')
+    typist.choose('降る')
+
+
+def case_typing(session):
+    """今日は雨が降る with keys, vowels, a long press into phrase mode and selections."""
+    kirimo, typist = start_typing(session)
+    session.screenshot('keys')
+    type_sentence(session, typist)
+    wait_text(session, SENTENCE)
+    kirimo.exit()
+    history = [p for p in session.folder.rglob('*') if p.is_file() and '降る'.encode('cp932') in p.read_bytes()
+               and p.suffix.lower() != '.dic']
+    check(history, 'no history file holds the committed text')
+
+
+def wait_status(session, expected, timeout=10):
+    session.wait_for(f'the status {expected!r}', lambda: Keypad(session).values.get('status') == expected, timeout)
+
+
+def switch_to(typist, name):
+    """辞書切替 until the named mode is plugged in."""
+    for _ in range(6):
+        if Keypad(typist.session).values['name'] == name:
+            return
+        typist.click('dic')
+    raise Failure(f'辞書切替 never reached {name}')
+
+
+def case_commands(session):
+    """A bracket pair with the caret between, Enter from the vowel row, digits from
+    the alphanumeric mode, a held Ctrl from the virtual-key mode."""
+    kirimo, typist = start_typing(session)
+    typist.click('left')  # at the root: the symbol list
+    typist.choose('「」')
+    wait_text(session, '「」')
+    typist.spell(('あ', 'あ'))
+    typist.wait_candidate('あ')
+    typist.choose('あ')
+    wait_text(session, '「あ」')
+    typist.click('vowel', 'Enter')
+    wait_text(session, '「あ\n」')
+    switch_to(typist, '英数')
+    typist.click('key', '1')
+    typist.click('key', '2')
+    wait_text(session, '「あ\n12」')
+    switch_to(typist, 'VK')
+    typist.choose('Ctrl')
+    typist.click('key', 'ABC')
+    typist.choose('A')  # with the held Ctrl: everything selected
+    switch_to(typist, '英数')
+    typist.click('key', '3')  # replaces the selection
+    wait_text(session, '3')
+    kirimo.exit()
+
+
+def case_list_buttons(session):
+    """"▼" held scrolls; "<" and ">" step back and replay; 辞書切替 cycles."""
+    kirimo, typist = start_typing(session)
+    typist.spell('か')
+    wait_rows(session, 'candidates for か', lambda rows: len(rows) > 5)
+    count = int(Keypad(session).values['count'])
+    check(count > 30, f'only {count} candidates')
+    typist.click('down', hold=2.0)
+    top = int(Keypad(session).values['top'])
+    check(top >= 5, f'held "▼" scrolled to {top} only')
+    typist.click('up')
+    check(int(Keypad(session).values['top']) == top - 1, '"▲" did not scroll one line')
+    typist.spell('さ')
+    wait_status(session, 'ｶｻ')
+    typist.click('left')
+    wait_status(session, 'ｶ')
+    typist.click('right')
+    wait_status(session, 'ｶｻ')
+    names = []
+    for _ in range(4):
+        typist.click('dic')
+        names.append(Keypad(session).values['name'])
+    check(names == ['固有名詞', '英数', 'VK', '基本'], f'辞書切替 went {names}')
+    session.screenshot('keys')
+    kirimo.exit()
+
+
+def case_grid(session):
+    """The 50-sound grid from the tray menu; a cell types its syllable."""
+    kirimo, typist = start_typing(session)
+    kirimo.choose('５０音ボタンの使用')
+    session.wait_for('the grid', lambda: any(c[0] == 'cell' for c in Keypad(session).controls), 10)
+    session.wait_for('Use50Key=1', lambda: session.ini_value('Use50Key') == '1', 10)
+    notepad = session.find('Notepad')
+    session.inspect('activate', notepad.handle)
+    session.wait_for('Notepad active', lambda: session.find('Notepad').foreground, 10)
+    typist.click('cell', 'ｱ')
+    typist.click('cell', 'ﾒ')
+    typist.wait_candidate('雨')
+    session.screenshot('grid')
+    typist.choose('雨')
+    wait_text(session, '雨')
+    kirimo.exit()
+
+
+def case_hung_target(session):
+    """A target that stops answering does not freeze the keypad."""
+    shutil.copy(session.build / 'tests' / 'e2e' / 'hung-target.exe', session.folder)
+    session.processes.append(session.start('hung-target.exe'))
+    target = session.wait_window('KirimoHungTarget')
+    session.inspect('move', target.handle, 320, 0)
+    kirimo = Kirimo(session)
+    kirimo.wait_keypad()
+    session.inspect('activate', target.handle)
+    session.wait_for('the target active', lambda: session.find('KirimoHungTarget').foreground, 10)
+    session.post(target, WM_APP_HANG)  # its message loop stops for a minute
+    time.sleep(1)
+    started = time.time()
+    keypad_click(session, 'key', 'か')
+    keypad_click(session, 'vowel', 'か')
+    wait_rows(session, 'candidates', lambda rows: 'か' in rows)
+    choose_row(session, 'か')  # delivery to the hung target gives up
+    keypad_click(session, 'key', 'さ')
+    wait_status(session, 'ｻ', timeout=15)
+    seconds = time.time() - started
+    check(seconds < 30, f'the keypad took {seconds:.0f} s for four clicks')
+    print(f'four clicks with a hung target: {seconds:.1f} s')
+
+
 def case_demo(session):
     """What `make run` shows without a display."""
     notepad = start_notepad(session)
@@ -547,6 +800,10 @@ def case_demo(session):
     kirimo.wait_keypad()
     session.inspect('activate', notepad.handle)
     print('keypad beside Notepad:', session.screenshot('keypad'))
+    type_sentence(session, Typist(session))
+    wait_text(session, SENTENCE)
+    print('phrase mode:', session.artifacts / f'{session.case}-phrase.png')
+    print('written:', session.screenshot('written'))
     kirimo.open_tray_menu()
     print('tray menu:', session.screenshot('menu'))
     session.click_empty()
@@ -557,7 +814,6 @@ def case_demo(session):
     session.click_child(about, 'OK')
     session.wait_gone('TAboutBox')
     print(f'Notepad holds: {notepad_text(session)!r}')
-    print('(the keypad window is still a stand-in without keys, so nothing is typed yet)')
     print(f'exit after {kirimo.exit():.1f} s')
 
 

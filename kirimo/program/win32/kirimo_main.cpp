@@ -17,7 +17,7 @@
 #include "kirimo/shell/base/app_ini.h"
 #include "kirimo/shell/program_messages.h"
 #include "kirimo/shell/win32/main_form.h"
-#include "kirimo/shell/win32/placeholder_keypad.h"
+#include "kirimo/shell/win32/search_form.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ bool FolderExists(const std::string& folder) {
 
 // The keypad window the tray program shows.
 std::unique_ptr<TKeypadWindow> MakeKeypad(const TKeypadServices& services) {
-  return std::make_unique<TPlaceholderKeypad>(services);
+  return std::make_unique<TSearchForm>(services);
 }
 
 int RunMessageLoop() {

@@ -1,0 +1,371 @@
+#include "kirimo/shell/win32/search_form.h"
+
+#include <algorithm>
+
+#include "common/win32/dpi.h"
+#include "common/win32/fonts.h"
+#include "common/win32/ui_dispatcher.h"
+#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/shell/win32/advertiser.h"
+#include "kirimo/shell/win32/font_choice.h"
+#include "kirimo/shell/keypad_description.h"
+#include "kirimo/shell/win32/keypad_automation.h"
+#include "kirimo/shell/win32/keypad_painter.h"
+
+namespace {
+
+constexpr UINT_PTR FirstTimerId = 1;  // one id per keypad timer after it
+
+UINT_PTR TimerId(TKeypadTimer timer) { return FirstTimerId + static_cast<UINT_PTR>(timer); }
+
+TKeypadSizes ScaledSizes(int dpi) {
+  TKeypadSizes sizes;
+  for (int* size : {&sizes.StatusBarHeight, &sizes.SpacerHeight, &sizes.SponsorHeight,
+                    &sizes.SplitterHeight, &sizes.ListButtonsHeight, &sizes.SideButtonWidth,
+                    &sizes.UpButtonHeight, &sizes.VowelRowHeight, &sizes.CommandRowHeight})
+    *size = ScaleForDpi(*size, dpi);
+  return sizes;
+}
+
+// A stored colour: negative values name a system colour in their low byte.
+COLORREF ColourOf(int stored) {
+  if (stored < 0) return GetSysColor(stored & 0xFF);
+  return static_cast<COLORREF>(stored);
+}
+
+}  // namespace
+
+TSearchForm::TSearchForm(const TKeypadServices& services)
+    : Settings(services.Settings), Form([this] { PostRepaint(); }) {
+  CreateBound({L"TSearchForm", 0, nullptr}, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+              WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN, L"Kirimo", Settings.Left,
+              Settings.Top, Settings.Width, Settings.Height, services.Owner);
+  KeyHeight = Settings.KeyHeight;
+  ScrollInterval = Settings.ScrollTime;
+  Font.Reset(CreateListFont(Settings.ListFont, WindowDpi(Handle())));
+  StripFont.Reset(CreateDialogFont(WindowDpi(Handle())));
+  Form.ListBox().SetItems({"ファイルが", "ありません"});
+  Controller = std::make_unique<TSearchFormController>(Form, services.MakeRevolver);
+  ShowSponsor(Settings.CMVisible);
+  Model = std::make_unique<TKeypadModel>(*Controller, Form.ListBox(), *this, Settings.Use50Key);
+  MakeGestures();
+}
+
+TSearchForm::~TSearchForm() { Close(); }
+
+void TSearchForm::MakeGestures() {
+  Gestures = std::make_unique<TKeypadGestures>(
+      *Model, *this, TKeypadTimings{static_cast<int>(GetDoubleClickTime()), Settings.AcumulateTime, ScrollInterval});
+}
+
+bool TSearchForm::IsShowing() const { return Handle() != nullptr && IsWindowVisible(Handle()); }
+
+void TSearchForm::Show() {
+  ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+  if (Advertiser) Advertiser->SetShowing(true);
+  RestartIdle();
+}
+
+void TSearchForm::Hide() {
+  ShowWindow(Handle(), SW_HIDE);
+  if (Advertiser) Advertiser->SetShowing(false);
+}
+
+void TSearchForm::SetKeypadEnabled(bool formEnabled) { Model->SetKeypadEnabled(formEnabled); }
+
+void TSearchForm::SetGridMode(bool use50) { Model->SetGridMode(use50); }
+
+void TSearchForm::ShowSponsor(bool visible) {
+  Advertiser.reset();
+  SponsorPanel.Reset();
+  if (visible) {
+    // Disabled, so that the mouse over it reaches this window like everywhere else.
+    SponsorPanel.Reset(CreateWindowExW(WS_EX_STATICEDGE, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED,
+                                       0, 0, 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    PlaceSponsor();
+    Advertiser = std::make_unique<TAdvertiser>(Settings.CMFile);
+    Advertiser->Attach(SponsorPanel.Get(), static_cast<HFONT>(StripFont.Get()));
+    Advertiser->SetShowing(IsShowing());
+  }
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TSearchForm::ReloadUserDictionaries() { Model->ReloadUserDictionaries(); }
+
+void TSearchForm::RebuildCartridges() { Model->RebuildCartridges(); }
+
+void TSearchForm::SaveGeometry() {
+  RECT frame{};
+  GetWindowRect(Handle(), &frame);
+  Settings.SetTop(frame.top);
+  Settings.SetLeft(frame.left);
+  Settings.SetWidth(frame.right - frame.left);
+  Settings.SetHeight(frame.bottom - frame.top);
+  Settings.SetKeyHeight(KeyHeight);
+}
+
+void TSearchForm::SaveTick() {
+  Controller->SaveAll();
+  SaveGeometry();
+  Settings.SaveIfModified();
+}
+
+void TSearchForm::StopIdle() { Controller->StopIdle(); }
+
+void TSearchForm::RestartIdle() { Gestures->RestartIdle(); }
+
+void TSearchForm::SetListFont(const TListFont& font) {
+  Font.Reset(CreateListFont(font, WindowDpi(Handle())));
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TSearchForm::SetScrollInterval(int milliseconds) {
+  // The timings are fixed for a gesture tracker's life; a tray command runs between gestures.
+  ScrollInterval = milliseconds;
+  for (int timer = 0; timer < KeypadTimerCount; ++timer) StopTimer(static_cast<TKeypadTimer>(timer));
+  MakeGestures();
+  RestartIdle();
+}
+
+void TSearchForm::ShowStatus(std::string_view text) { ShowStatusNow(text); }
+
+void TSearchForm::Close() {
+  if (Handle() == nullptr) return;
+  SaveGeometry();
+  Settings.SaveAll();
+  for (int timer = 0; timer < KeypadTimerCount; ++timer) StopTimer(static_cast<TKeypadTimer>(timer));
+  Controller->StopIdle();
+  Advertiser.reset();
+  Gestures.reset();
+  Model.reset();
+  Controller.reset();  // the workers end here; nothing reports into the window any more
+  Destroy();
+}
+
+void TSearchForm::Repaint(unsigned parts) {
+  if (Handle() == nullptr) return;
+  if ((parts & RepaintEnabled) && Model) EnableWindow(Handle(), Model->FormEnabled());
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TSearchForm::SetBusyCursor(bool busy) { SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW)); }
+
+void TSearchForm::ShowStatusNow(std::string_view text) {
+  Form.StatusBar().SetText(text);
+  if (Handle() == nullptr) return;
+  InvalidateRect(Handle(), nullptr, FALSE);
+  UpdateWindow(Handle());
+}
+
+void TSearchForm::OpenSponsorPage() {
+  if (Advertiser) Advertiser->OpenPage();
+}
+
+void TSearchForm::StartTimer(TKeypadTimer timer, int milliseconds) {
+  SetTimer(Handle(), TimerId(timer), static_cast<UINT>(std::max(milliseconds, 1)), nullptr);
+}
+
+void TSearchForm::StopTimer(TKeypadTimer timer) { KillTimer(Handle(), TimerId(timer)); }
+
+void TSearchForm::PostRepaint() {
+  // Any thread: only the dispatcher touches the window, later, on the UI thread.
+  if (TUiDispatcher* dispatcher = UiDispatcher())
+    dispatcher->Post(&Form, nullptr, [this] {
+      if (Handle() != nullptr) InvalidateRect(Handle(), nullptr, FALSE);
+    });
+}
+
+int TSearchForm::ItemHeight() const { return Scaled(Handle(), 16); }
+
+TKeypadTree TSearchForm::Layout() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  TKeypadShape shape{client.right, client.bottom, KeyHeight, SponsorPanel.Get() != nullptr,
+                     Form.VowelRowVisible(), Model && Model->GridMode()};
+  return LayoutKeypad(shape, ScaledSizes(WindowDpi(Handle())));
+}
+
+TKeypadGeometry TSearchForm::HitGeometry() const {
+  TKeypadGeometry geometry = Layout().Controls;
+  RECT frame{};
+  GetWindowRect(Handle(), &frame);
+  POINT origin{0, 0};
+  ClientToScreen(Handle(), &origin);
+  geometry.TitleBar = {frame.left - origin.x, frame.top - origin.y, frame.right - origin.x, 0};
+  geometry.ItemHeight = ItemHeight();
+  geometry.ListTopIndex = Form.ListBox().TopIndex();
+  geometry.ListCount = Form.ListBox().Count();
+  return geometry;
+}
+
+void TSearchForm::PlaceSponsor() {
+  if (!SponsorPanel) return;
+  const TRect strip = Layout().Controls.Sponsor;
+  MoveWindow(SponsorPanel.Get(), strip.Left, strip.Top, strip.Width(), strip.Height(), TRUE);
+  if (Advertiser) Advertiser->FitToPanel();
+}
+
+void TSearchForm::PaintButtons(HDC dc, const TKeypadTree& tree) {
+  const TKeypadGeometry& g = tree.Controls;
+  const TKeypadCaptions& captions = Model->Captions();
+  const TKeypadControl pressed = Gestures ? Gestures->PressedButton() : TKeypadControl{};
+  // While the window itself is usable its keys are not: they show in the inactive-caption colour.
+  const COLORREF keys = GetSysColor(Model->FormEnabled() ? COLOR_INACTIVECAPTION : COLOR_WINDOWTEXT);
+  auto button = [&](const TRect& rect, std::string_view caption, TKeypadPart part, int index, COLORREF colour) {
+    PaintButton(dc, rect, caption, pressed == TKeypadControl{part, index}, colour);
+  };
+  if (g.GridVisible) {
+    for (std::size_t i = 0; i < g.GridCells.size() && i < captions.Grid().size(); ++i)
+      button(g.GridCells[i], ShownCaption(captions.Grid()[i]), TKeypadPart::GridCell, static_cast<int>(i), keys);
+  } else {
+    for (int i = 0; i < KeyCount; ++i) button(g.Keys[i], captions.Keys()[i], TKeypadPart::Key, i, keys);
+  }
+  for (int i = 0; i < VowelCount; ++i) button(g.Vowels[i], captions.Vowels()[i], TKeypadPart::Vowel, i, keys);
+  const std::string name = Form.NameText();
+  button(g.Clear, "クリア", TKeypadPart::Clear, 0, keys);
+  button(g.Dictionary, name.empty() ? "辞書切替" : name, TKeypadPart::Dictionary, 0, keys);
+  button(g.Hide, "隠す", TKeypadPart::Hide, 0, GetSysColor(COLOR_BTNTEXT));
+  button(g.ListLeft, "<", TKeypadPart::ListLeft, 0, keys);
+  button(g.ListUp, "▲", TKeypadPart::ListUp, 0, keys);
+  button(g.ListDown, "▼", TKeypadPart::ListDown, 0, keys);
+  button(g.ListRight, ">", TKeypadPart::ListRight, 0, keys);
+}
+
+void TSearchForm::Paint(HDC target) {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  TWindowDc screen(Handle());
+  TMemoryDc memory(CreateCompatibleDC(target));
+  TGdiObject bitmap(CreateCompatibleBitmap(target, std::max<int>(client.right, 1), std::max<int>(client.bottom, 1)));
+  {
+    TSelection canvas(memory.Get(), bitmap.Get());
+    TSelection font(memory.Get(), Font.Get());
+    HDC dc = memory.Get();
+    SetBkMode(dc, TRANSPARENT);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    const TKeypadTree tree = Layout();
+    const TRect& list = tree.Controls.ListBox;
+    RECT listFrame = ToRect(list);
+    const int rowCount = (list.Height() + ItemHeight() - 1) / std::max(ItemHeight(), 1);
+    PaintCandidateRows(dc, list, Form.ListBox().VisibleRows(rowCount), ItemHeight(),
+                       Model->FormEnabled() ? GetSysColor(COLOR_INACTIVECAPTION) : ColourOf(Settings.ListFont.Color));
+    DrawEdge(dc, &listFrame, EDGE_SUNKEN, BF_RECT);
+    PaintButtons(dc, tree);
+    PaintStatusBar(dc, tree.Controls.StatusBar, Form.StatusText());
+    BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+  }
+}
+
+bool TSearchForm::OnSetCursor(LPARAM lParam) {
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  if (IsWindowEnabled(Handle()) || !Gestures) return true;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ScreenToClient(Handle(), &cursor);
+  const TKeypadControl control = HitTest(HitGeometry(), {cursor.x, cursor.y});
+  switch (HIWORD(lParam)) {
+    case WM_MOUSEMOVE:
+      Gestures->MouseMove(control);
+      break;
+    case WM_LBUTTONDOWN:
+      Gestures->MouseDown(control);
+      break;
+    case WM_LBUTTONUP:
+      Gestures->MouseUp(control);
+      break;
+  }
+  return true;
+}
+
+// While the window is usable itself, the splitter between the list and the keys moves.
+bool TSearchForm::OnSplitterMouse(UINT message, LPARAM lParam) {
+  const int y = static_cast<short>(HIWORD(lParam));
+  const int x = static_cast<short>(LOWORD(lParam));
+  const TKeypadTree tree = Layout();
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      if (!tree.Splitter.Contains({x, y})) return false;
+      SplitterGrab = y - tree.Splitter.Bottom;
+      SetCapture(Handle());
+      return true;
+    case WM_MOUSEMOVE: {
+      if (!SplitterGrab) return false;
+      const TKeypadSizes sizes = ScaledSizes(WindowDpi(Handle()));
+      const int lowest = sizes.VowelRowHeight + sizes.CommandRowHeight + 4 * sizes.SpacerHeight + ItemHeight();
+      const int highest = tree.Controls.StatusBar.Top - tree.Controls.ListBox.Top - sizes.ListButtonsHeight -
+                          sizes.SplitterHeight - ItemHeight();
+      KeyHeight = std::clamp(tree.Controls.StatusBar.Top - (y - *SplitterGrab), lowest, std::max(lowest, highest));
+      PlaceSponsor();
+      InvalidateRect(Handle(), nullptr, FALSE);
+      return true;
+    }
+    case WM_LBUTTONUP:
+      if (!SplitterGrab) return false;
+      SplitterGrab.reset();
+      ReleaseCapture();
+      return true;
+  }
+  return false;
+}
+
+LRESULT TSearchForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  static const UINT automationMessage = KeypadAutomationMessage();
+  if (message == automationMessage && automationMessage != 0) {
+    SendAutomationDump(reinterpret_cast<HWND>(wParam));
+    return 1;
+  }
+  switch (message) {
+    case WM_SETCURSOR:
+      if (IsWindowEnabled(Handle())) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        ScreenToClient(Handle(), &cursor);
+        if (LOWORD(lParam) == HTCLIENT && Layout().Splitter.Contains({cursor.x, cursor.y})) {
+          SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
+          return TRUE;
+        }
+        break;
+      }
+      return OnSetCursor(lParam) ? TRUE : FALSE;
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+      if (OnSplitterMouse(message, lParam)) return 0;
+      break;
+    case WM_CAPTURECHANGED:
+      SplitterGrab.reset();
+      break;
+    case WM_PAINT: {
+      TPaintDc paint(Handle());
+      if (Model) Paint(paint.Get());
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers everything
+    case WM_SIZE:
+      PlaceSponsor();
+      InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    case WM_TIMER:
+      if (wParam >= FirstTimerId && wParam < FirstTimerId + KeypadTimerCount) {
+        if (Gestures) Gestures->TimerTick(static_cast<TKeypadTimer>(wParam - FirstTimerId));
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      return 0;  // only the tray menu ends the program
+  }
+  return DefaultMessage(message, wParam, lParam);
+}
+
+void TSearchForm::SendAutomationDump(HWND requester) {
+  if (!Model || !IsWindow(requester)) return;
+  POINT origin{0, 0};
+  ClientToScreen(Handle(), &origin);
+  const TKeypadTree tree = Layout();
+  const int rows = tree.Controls.ListBox.Height() / std::max(ItemHeight(), 1);
+  const std::string text = DescribeKeypad({tree.Controls, Model->Captions(), Form.ListBox().VisibleRows(rows),
+                                           ItemHeight(), Form.StatusText(), Form.NameText(),
+                                           Model->FormEnabled(), {origin.x, origin.y}});
+  SendTextTo(requester, text);
+}

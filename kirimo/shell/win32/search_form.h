@@ -1,0 +1,87 @@
+#pragma once
+// The keypad window. One window that paints its panels itself from the
+// keypad model and lays them out with LayoutKeypad; while another program is
+// active it stays disabled and reads the mouse from set-cursor notifications,
+// so a click never takes the activation from the target.
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "common/win32/handles.h"
+#include "common/win32/window_base.h"
+#include "kirimo/shell/keypad_gestures.h"
+#include "kirimo/shell/keypad_model.h"
+#include "kirimo/shell/keypad_observer.h"
+#include "kirimo/shell/keypad_timers.h"
+#include "kirimo/shell/keypad_tree_layout.h"
+#include "kirimo/shell/win32/keypad_form_view.h"
+#include "kirimo/shell/win32/keypad_window.h"
+
+class TAdvertiser;
+
+class TSearchForm : public TWindowBase,
+                    public TKeypadWindow,
+                    public TKeypadObserver,
+                    public TKeypadTimerHost {
+ public:
+  explicit TSearchForm(const TKeypadServices& services);
+  ~TSearchForm() override;
+
+  HWND Handle() const override { return TWindowBase::Handle(); }
+  bool IsShowing() const override;
+  void Show() override;
+  void Hide() override;
+  void SetKeypadEnabled(bool formEnabled) override;
+  void SetGridMode(bool use50) override;
+  void ShowSponsor(bool visible) override;
+  void ReloadUserDictionaries() override;
+  void RebuildCartridges() override;
+  void SaveTick() override;
+  void StopIdle() override;
+  void RestartIdle() override;
+  void SetListFont(const TListFont& font) override;
+  void SetScrollInterval(int milliseconds) override;
+  void ShowStatus(std::string_view text) override;
+  void Close() override;
+
+ private:
+  // TKeypadObserver (the model and the gestures call these)
+  void Repaint(unsigned parts) override;
+  void SetBusyCursor(bool busy) override;
+  void ShowStatusNow(std::string_view text) override;
+  void HideKeypad() override { Hide(); }
+  void OpenSponsorPage() override;
+  // TKeypadTimerHost
+  void StartTimer(TKeypadTimer timer, int milliseconds) override;
+  void StopTimer(TKeypadTimer timer) override;
+
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Mouse input of the disabled window; true when the message is handled.
+  bool OnSetCursor(LPARAM lParam);
+  bool OnSplitterMouse(UINT message, LPARAM lParam);
+  // Every panel in client coordinates, at the window's DPI.
+  TKeypadTree Layout() const;
+  TKeypadGeometry HitGeometry() const;
+  int ItemHeight() const;
+  void Paint(HDC dc);
+  void PaintButtons(HDC dc, const TKeypadTree& tree);
+  void PlaceSponsor();
+  void MakeGestures();
+  void SaveGeometry();
+  // A worker changed the list, the status or the name: one repaint, posted.
+  void PostRepaint();
+  void SendAutomationDump(HWND requester);
+
+  TAppIni& Settings;
+  TKeypadFormView Form;
+  std::unique_ptr<TSearchFormController> Controller;
+  std::unique_ptr<TKeypadModel> Model;
+  std::unique_ptr<TKeypadGestures> Gestures;
+  std::unique_ptr<TAdvertiser> Advertiser;
+  TUniqueWindow SponsorPanel;
+  TGdiObject Font;
+  TGdiObject StripFont;
+  int KeyHeight = 0;
+  int ScrollInterval = 100;
+  std::optional<int> SplitterGrab;  // the pointer's distance above the key panel while dragging
+};
