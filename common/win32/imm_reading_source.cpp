@@ -42,14 +42,8 @@ class TImmReadingSource : public TReadingSource {
   TStringList ReverseConversion(std::string_view word) override {
     TInputContext context;
     HKL layout = GetKeyboardLayout(0);
-    // The NT family takes the ANSI query; the others the wide one.
-    if (IsWindowsNT()) {
-      std::string text(word);
-      return ParseAnsiCandidates(ConversionList([&](LPCANDIDATELIST list, DWORD size) {
-        return ImmGetConversionListA(layout, context.Get(), text.c_str(), list, size,
-                                     GCL_REVERSECONVERSION);
-      }));
-    }
+    // Always the wide query: the ANSI one misreads words wherever the system
+    // code page is not 932, and faults inside some imm32 implementations.
     std::u16string text = Cp932ToUtf16(word);
     return ParseWideCandidates(ConversionList([&](LPCANDIDATELIST list, DWORD size) {
       return ImmGetConversionListW(layout, context.Get(), reinterpret_cast<LPCWSTR>(text.c_str()),
