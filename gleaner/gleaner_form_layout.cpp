@@ -66,13 +66,14 @@ TGleanerFormLayout LayOutGleanerForm(int width, int height, int dpi, TGleanerSpl
   l.ExtProgressBar = {0, sourceBottom - s(ProgressBar), width, sourceBottom};
   const int buttonsTop = commandsTop + margin, buttonsBottom = l.ExtProgressBar.Top - margin;
   l.ButtonTextClear = {margin, buttonsTop, margin + s(120), buttonsBottom};
-  l.ButtonExtractWord = {l.ButtonTextClear.Right + margin, buttonsTop, width - margin, buttonsBottom};
+  l.ButtonExtractWord = {l.ButtonTextClear.Right + margin, buttonsTop, width - margin,
+                         buttonsBottom};
   l.Splitter1 = {0, sourceBottom, width, sourceBottom + s(SplitterSize)};
 
   const int wordTop = l.Splitter1.Bottom;
   const int narrowest = s(MinimumList) + inset;
-  splitters.NotationWidth = std::max(
-      0, std::min(std::max(splitters.NotationWidth, narrowest), width - s(SplitterSize) - narrowest));
+  splitters.NotationWidth = std::max(0, std::min(std::max(splitters.NotationWidth, narrowest),
+                                                 width - s(SplitterSize) - narrowest));
   const int notationRight = splitters.NotationWidth;
   l.Splitter2 = {notationRight, wordTop, notationRight + s(SplitterSize), mainBottom};
   const int editTop = mainBottom - s(EditButtons);
@@ -80,7 +81,8 @@ TGleanerFormLayout LayOutGleanerForm(int width, int height, int dpi, TGleanerSpl
 
   l.NotationTitle = {inset, wordTop, notationRight, titleBottom};
   l.ListBoxNotation = {inset, titleBottom, notationRight, editTop};
-  auto notationButtons = ButtonRow<3>(inset, notationRight, editTop + inset, mainBottom - inset, inset);
+  auto notationButtons =
+      ButtonRow<3>(inset, notationRight, editTop + inset, mainBottom - inset, inset);
   l.ButtonNotaAdd = notationButtons[0];
   l.ButtonNotaEdit = notationButtons[1];
   l.ButtonNotaDelete = notationButtons[2];
@@ -88,7 +90,8 @@ TGleanerFormLayout LayOutGleanerForm(int width, int height, int dpi, TGleanerSpl
   const int syllableLeft = l.Splitter2.Right;
   l.SyllableTitle = {syllableLeft, wordTop, width - inset, titleBottom};
   l.ListBoxSyllable = {syllableLeft, titleBottom, width - inset, editTop};
-  auto syllableButtons = ButtonRow<3>(syllableLeft, width - inset, editTop + inset, mainBottom - inset, inset);
+  auto syllableButtons =
+      ButtonRow<3>(syllableLeft, width - inset, editTop + inset, mainBottom - inset, inset);
   l.ButtonSyllAdd = syllableButtons[0];
   l.ButtonSyllEdit = syllableButtons[1];
   l.ButtonSyllDelete = syllableButtons[2];

@@ -16,8 +16,8 @@ struct TBox {
 // The window's outer size at 96 DPI, and the splitters' starting places.
 constexpr int GleanerWidth96 = 400;
 constexpr int GleanerHeight96 = 528;
-constexpr int SourceHeight96 = 184;    // the source panel above the first splitter
-constexpr int NotationWidth96 = 193;   // the notation panel left of the second
+constexpr int SourceHeight96 = 184;   // the source panel above the first splitter
+constexpr int NotationWidth96 = 193;  // the notation panel left of the second
 constexpr int NotationItemHeight96 = 16;
 constexpr int GleanerFontHeight96 = 16;
 

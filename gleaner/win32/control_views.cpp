@@ -41,7 +41,8 @@ std::string TComboChoiceView::Text() const {
   LRESULT length = SendMessageW(Combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length == CB_ERR) return {};
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(Combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  SendMessageW(Combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(length));
   return FromWide(text);
 }

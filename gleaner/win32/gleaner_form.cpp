@@ -39,25 +39,31 @@ constexpr DWORD Memo = WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_
 
 const TControlSpec Controls[] = {
     {F::DicLabelId, WC_STATICW, "登録する辞書", SS_LEFT, 0, false, &L::DicLabel},
-    {F::DicComboBoxId, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, false, &L::DicComboBox},
-    {F::SourceTitleId, WC_STATICW, "抽出元テキスト", SS_LEFT | SS_CENTERIMAGE, 0, false, &L::SourceTitle},
+    {F::DicComboBoxId, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, false,
+     &L::DicComboBox},
+    {F::SourceTitleId, WC_STATICW, "抽出元テキスト", SS_LEFT | SS_CENTERIMAGE, 0, false,
+     &L::SourceTitle},
     {F::MemoSourceId, WC_EDITW, "", Memo, WS_EX_CLIENTEDGE, false, &L::MemoSource},
     {F::ButtonTextClearId, WC_BUTTONW, "テキストクリア", Button, 0, false, &L::ButtonTextClear},
     {F::ButtonExtractWordId, WC_BUTTONW, "名詞を抽出", Button, 0, true, &L::ButtonExtractWord},
     {F::ExtProgressBarId, PROGRESS_CLASSW, "", PBS_SMOOTH, 0, false, &L::ExtProgressBar},
-    {F::NotationTitleId, WC_STATICW, "抽出名詞", SS_LEFT | SS_CENTERIMAGE, 0, false, &L::NotationTitle},
-    {F::ListBoxNotationId, WC_LISTBOXW, "", ListBox | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, WS_EX_CLIENTEDGE, false, &L::ListBoxNotation},
+    {F::NotationTitleId, WC_STATICW, "抽出名詞", SS_LEFT | SS_CENTERIMAGE, 0, false,
+     &L::NotationTitle},
+    {F::ListBoxNotationId, WC_LISTBOXW, "", ListBox | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+     WS_EX_CLIENTEDGE, false, &L::ListBoxNotation},
     {F::ButtonNotaAddId, WC_BUTTONW, "追加", Button, 0, false, &L::ButtonNotaAdd},
     {F::ButtonNotaEditId, WC_BUTTONW, "編集", Button, 0, false, &L::ButtonNotaEdit},
     {F::ButtonNotaDeleteId, WC_BUTTONW, "削除", Button, 0, false, &L::ButtonNotaDelete},
-    {F::SyllableTitleId, WC_STATICW, "未登録の読み", SS_LEFT | SS_CENTERIMAGE, 0, false, &L::SyllableTitle},
+    {F::SyllableTitleId, WC_STATICW, "未登録の読み", SS_LEFT | SS_CENTERIMAGE, 0, false,
+     &L::SyllableTitle},
     {F::ListBoxSyllableId, WC_LISTBOXW, "", ListBox, WS_EX_CLIENTEDGE, false, &L::ListBoxSyllable},
     {F::ButtonSyllAddId, WC_BUTTONW, "追加", Button, 0, false, &L::ButtonSyllAdd},
     {F::ButtonSyllEditId, WC_BUTTONW, "編集", Button, 0, false, &L::ButtonSyllEdit},
     {F::ButtonSyllDeleteId, WC_BUTTONW, "削除", Button, 0, false, &L::ButtonSyllDelete},
     {F::ButtonSaveToDicId, WC_BUTTONW, "辞書へ登録", Button, 0, true, &L::ButtonSaveToDic},
     {F::SaveProgressBarId, PROGRESS_CLASSW, "", PBS_SMOOTH, 0, false, &L::SaveProgressBar},
-    {F::StatusBarId, STATUSCLASSNAMEW, "", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0, false, &L::StatusBar},
+    {F::StatusBarId, STATUSCLASSNAMEW, "", CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0,
+     false, &L::StatusBar},
 };
 
 constexpr COLORREF Yellow = RGB(255, 255, 0);
@@ -65,15 +71,19 @@ constexpr COLORREF Aqua = RGB(0, 255, 255);
 
 COLORREF ShadeColour(TNotationShade shade) {
   switch (shade) {
-    case TNotationShade::NoReading: return Yellow;
-    case TNotationShade::Saved: return Aqua;
-    default: return GetSysColor(COLOR_WINDOW);
+    case TNotationShade::NoReading:
+      return Yellow;
+    case TNotationShade::Saved:
+      return Aqua;
+    default:
+      return GetSysColor(COLOR_WINDOW);
   }
 }
 
 std::string WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return FromWide(text);
 }
 
@@ -120,7 +130,8 @@ bool TGleanerForm::Create() {
   ExtractProgress.Attach(Control(ExtProgressBarId));
   SaveProgress.Attach(Control(SaveProgressBarId));
   DicSelector.Attach(Control(DicComboBoxId));
-  Logic = std::make_unique<TGleanerFormLogic>(*Controller, ExtractProgress, SaveProgress, DicSelector);
+  Logic =
+      std::make_unique<TGleanerFormLogic>(*Controller, ExtractProgress, SaveProgress, DicSelector);
   ApplyLayout();
   ShowWindow(Handle(), SW_SHOW);
   UpdateWindow(Handle());
@@ -139,11 +150,13 @@ void TGleanerForm::CreateControls() {
                                    WS_CHILD | WS_VISIBLE | spec.Style, 0, 0, 0, 0, Handle(),
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)),
                                    GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(spec.Bold ? BoldFont.Get() : Font.Get()), FALSE);
+    SendMessageW(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(spec.Bold ? BoldFont.Get() : Font.Get()), FALSE);
   }
   // A pasted text may be far longer than an edit box takes by default.
   SendMessageW(Control(MemoSourceId), EM_SETLIMITTEXT, 0, 0);
-  SendMessageW(Control(ListBoxNotationId), LB_SETITEMHEIGHT, 0, ScaleForDpi(NotationItemHeight96, Dpi));
+  SendMessageW(Control(ListBoxNotationId), LB_SETITEMHEIGHT, 0,
+               ScaleForDpi(NotationItemHeight96, Dpi));
 }
 
 void TGleanerForm::ApplyLayout() {
@@ -207,15 +220,19 @@ LRESULT TGleanerForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DPICHANGED: {
       const int newDpi = HIWORD(wParam);
-      Splitters = {MulDiv(Splitters.SourceHeight, newDpi, Dpi), MulDiv(Splitters.NotationWidth, newDpi, Dpi)};
+      Splitters = {MulDiv(Splitters.SourceHeight, newDpi, Dpi),
+                   MulDiv(Splitters.NotationWidth, newDpi, Dpi)};
       Dpi = newDpi;
       MakeFonts();
       for (const TControlSpec& spec : Controls)
-        SendMessageW(Control(spec.Id), WM_SETFONT, reinterpret_cast<WPARAM>(spec.Bold ? BoldFont.Get() : Font.Get()), TRUE);
-      SendMessageW(Control(ListBoxNotationId), LB_SETITEMHEIGHT, 0, ScaleForDpi(NotationItemHeight96, Dpi));
+        SendMessageW(Control(spec.Id), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(spec.Bold ? BoldFont.Get() : Font.Get()), TRUE);
+      SendMessageW(Control(ListBoxNotationId), LB_SETITEMHEIGHT, 0,
+                   ScaleForDpi(NotationItemHeight96, Dpi));
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
       ApplyLayout();
       return 0;
     }
@@ -231,25 +248,39 @@ LRESULT TGleanerForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void TGleanerForm::OnCommand(int id, int notification) {
   if (!Logic) return;
   switch (id) {
-    case ButtonTextClearId: if (notification == BN_CLICKED) TextClear(); break;
-    case ButtonExtractWordId: if (notification == BN_CLICKED) ExtractWord(); break;
-    case ButtonNotaAddId: if (notification == BN_CLICKED) NotationAdd(); break;
-    case ButtonNotaEditId: if (notification == BN_CLICKED) NotationEdit(); break;
+    case ButtonTextClearId:
+      if (notification == BN_CLICKED) TextClear();
+      break;
+    case ButtonExtractWordId:
+      if (notification == BN_CLICKED) ExtractWord();
+      break;
+    case ButtonNotaAddId:
+      if (notification == BN_CLICKED) NotationAdd();
+      break;
+    case ButtonNotaEditId:
+      if (notification == BN_CLICKED) NotationEdit();
+      break;
     case ButtonNotaDeleteId:
       if (notification == BN_CLICKED) {
         Logic->NotationDelete();
         ShowLists();
       }
       break;
-    case ButtonSyllAddId: if (notification == BN_CLICKED) ReadingAdd(); break;
-    case ButtonSyllEditId: if (notification == BN_CLICKED) ReadingEdit(); break;
+    case ButtonSyllAddId:
+      if (notification == BN_CLICKED) ReadingAdd();
+      break;
+    case ButtonSyllEditId:
+      if (notification == BN_CLICKED) ReadingEdit();
+      break;
     case ButtonSyllDeleteId:
       if (notification == BN_CLICKED) {
         Logic->ReadingDelete();
         ShowLists();
       }
       break;
-    case ButtonSaveToDicId: if (notification == BN_CLICKED) SaveToDic(); break;
+    case ButtonSaveToDicId:
+      if (notification == BN_CLICKED) SaveToDic();
+      break;
     case ListBoxNotationId:
       if (notification == LBN_SELCHANGE) {
         Logic->NotationClick(Selected(Control(ListBoxNotationId)));
@@ -259,8 +290,11 @@ void TGleanerForm::OnCommand(int id, int notification) {
     case ListBoxSyllableId:
       if (notification == LBN_SELCHANGE) Logic->ReadingClick(Selected(Control(ListBoxSyllableId)));
       break;
-    case DicComboBoxId: if (notification == CBN_SELCHANGE) DictionaryChange(); break;
-    default: break;
+    case DicComboBoxId:
+      if (notification == CBN_SELCHANGE) DictionaryChange();
+      break;
+    default:
+      break;
   }
 }
 
@@ -323,7 +357,8 @@ void TGleanerForm::DictionaryChange() {
 }
 
 void TGleanerForm::ShowLists() {
-  ShowList(Control(ListBoxNotationId), Logic->NotationItems(), ShownNotations, Logic->NotationIndex());
+  ShowList(Control(ListBoxNotationId), Logic->NotationItems(), ShownNotations,
+           Logic->NotationIndex());
   ShowList(Control(ListBoxSyllableId), Logic->ReadingItems(), ShownReadings, Logic->ReadingIndex());
 }
 
@@ -350,7 +385,8 @@ void TGleanerForm::DrawNotation(const DRAWITEMSTRUCT& item) {
     caption.resize(static_cast<std::size_t>(length));
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, text);
-    TextOutW(item.hDC, item.rcItem.left, item.rcItem.top, caption.c_str(), static_cast<int>(caption.size()));
+    TextOutW(item.hDC, item.rcItem.left, item.rcItem.top, caption.c_str(),
+             static_cast<int>(caption.size()));
   }
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
 }

@@ -19,10 +19,26 @@ class TGleanerForm : public TWindowBase {
  public:
   // Control identifiers, for whoever drives the window from outside.
   enum TControlId : int {
-    DicLabelId = 100, DicComboBoxId, SourceTitleId, MemoSourceId, ButtonTextClearId,
-    ButtonExtractWordId, ExtProgressBarId, NotationTitleId, ListBoxNotationId, ButtonNotaAddId,
-    ButtonNotaEditId, ButtonNotaDeleteId, SyllableTitleId, ListBoxSyllableId, ButtonSyllAddId,
-    ButtonSyllEditId, ButtonSyllDeleteId, ButtonSaveToDicId, SaveProgressBarId, StatusBarId,
+    DicLabelId = 100,
+    DicComboBoxId,
+    SourceTitleId,
+    MemoSourceId,
+    ButtonTextClearId,
+    ButtonExtractWordId,
+    ExtProgressBarId,
+    NotationTitleId,
+    ListBoxNotationId,
+    ButtonNotaAddId,
+    ButtonNotaEditId,
+    ButtonNotaDeleteId,
+    SyllableTitleId,
+    ListBoxSyllableId,
+    ButtonSyllAddId,
+    ButtonSyllEditId,
+    ButtonSyllDeleteId,
+    ButtonSaveToDicId,
+    SaveProgressBarId,
+    StatusBarId,
   };
 
   // The controller answers for the window's whole life; the window owns it.

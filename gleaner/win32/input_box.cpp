@@ -21,7 +21,8 @@ void TInputBox::CreateControls() {
   Edit = AddControl(WC_EDITW, ToWide(Text), WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 12, 34, 336,
                     22, EditId);
   AddControl(WC_BUTTONW, L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 188, 74, 75, 25, IDOK);
-  AddControl(WC_BUTTONW, ToWide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 273, 74, 75, 25, IDCANCEL);
+  AddControl(WC_BUTTONW, ToWide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 273, 74, 75, 25,
+             IDCANCEL);
   SendMessageW(Edit, EM_SETSEL, 0, -1);
   SetFocus(Edit);
 }
@@ -29,7 +30,8 @@ void TInputBox::CreateControls() {
 void TInputBox::OnCommand(int id, int notification) {
   if (id == IDOK) {
     std::wstring typed(static_cast<std::size_t>(GetWindowTextLengthW(Edit)) + 1, L'\0');
-    typed.resize(static_cast<std::size_t>(GetWindowTextW(Edit, typed.data(), static_cast<int>(typed.size()))));
+    typed.resize(static_cast<std::size_t>(
+        GetWindowTextW(Edit, typed.data(), static_cast<int>(typed.size()))));
     Text = FromWide(typed);
   }
   TModalWindow::OnCommand(id, notification);

@@ -10,6 +10,7 @@
 #include "common/ime_readings.h"
 #include "common/win32/dpi.h"
 #include "common/win32/handles.h"
+#include "common/win32/message_loop.h"
 #include "common/win32/modal_window.h"
 #include "common/win32/program_path.h"
 #include "common/win32/unexpected_error.h"
@@ -24,15 +25,6 @@ namespace {
 
 void ShowError(HWND owner, std::string_view error) {
   ShowMessageBox(owner, GleanerErrorText(error), GleanerTitle, MB_OK | MB_ICONERROR);
-}
-
-int RunMessageLoop() {
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
 }
 
 }  // namespace
