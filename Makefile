@@ -1,7 +1,7 @@
 # The two commands: `make test` and `make run`.
 PRESETS_TESTED := native asan tsan win32
 
-.PHONY: test run setup dist bench bench-gleaner $(addprefix test-,$(PRESETS_TESTED))
+.PHONY: test run setup dist bench bench-gleaner bench-readings $(addprefix test-,$(PRESETS_TESTED))
 
 test: setup $(addprefix test-,$(PRESETS_TESTED))
 
@@ -34,3 +34,9 @@ bench: setup
 # Gleaner's extraction benchmark on the generated base dictionary (after make run).
 bench-gleaner: setup
 	scripts/bench-gleaner
+
+# Reading proposals without an input method; needs dist/dic from `make run`.
+bench-readings: setup
+	cmake --preset native-release >/dev/null
+	cmake --build --preset native-release --target kirimo_bench_readings
+	scripts/bench-readings

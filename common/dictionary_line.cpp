@@ -124,13 +124,51 @@ bool EntryOfFields(const TLineFields& fields, TEntryFields& entry) {
   }
 }
 
-std::int16_t WordTypeOf(std::string_view text) {
-  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+namespace {
+
+// Digits, an optional fraction and an optional exponent, after an optional sign.
+bool IsDecimalNumber(std::string_view text) {
+  std::size_t pos = 0;
+  auto digits = [&] {
+    std::size_t start = pos;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') ++pos;
+    return pos - start;
+  };
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+  std::size_t mantissa = digits();
+  if (pos < text.size() && text[pos] == '.') {
+    ++pos;
+    mantissa += digits();
+  }
+  if (mantissa == 0) return false;
+  if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+    ++pos;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+    if (digits() == 0) return false;
+  }
+  return pos == text.size();
+}
+
+}  // namespace
+
+std::optional<double> TypeFieldNumber(std::string_view text) {
+  text = TrimBlanks(text);
+  if (!IsDecimalNumber(text)) return std::nullopt;
+  if (text.front() == '+') text.remove_prefix(1);  // from_chars takes no "+"
   double value = 0;
   const char* end = text.data() + text.size();
   auto [last, error] = std::from_chars(text.data(), end, value, std::chars_format::general);
-  if (error != std::errc() || last != end) return 0;
-  value = std::round(value);
-  if (!(value >= -32768.0 && value <= 32767.0)) return 0;  // also NaN and infinities
-  return static_cast<std::int16_t>(value);
+  if (error != std::errc() || last != end) return std::nullopt;
+  return value;
+}
+
+std::int16_t WordTypeOfNumber(double whole) {
+  if (!(whole >= -32768.0 && whole <= 32767.0)) return 0;  // also infinities
+  return static_cast<std::int16_t>(whole);
+}
+
+// Dictionary files round their type fields.
+std::int16_t WordTypeOf(std::string_view text) {
+  std::optional<double> number = TypeFieldNumber(text);
+  return number ? WordTypeOfNumber(std::round(*number)) : 0;
 }

@@ -3,6 +3,7 @@
 // of thousands of them, so nothing here allocates for an ordinary line.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,3 +54,9 @@ std::string FormatDictionaryLine(std::string_view reading, std::string_view nota
 // The type of a type field: a decimal number rounded to an integer; 0 for
 // anything else and for what does not fit a 16-bit type.
 std::int16_t WordTypeOf(std::string_view text);
+
+// The number a type field holds: an optional sign, digits with an optional
+// fraction and exponent, blanks around; none for anything else.
+std::optional<double> TypeFieldNumber(std::string_view text);
+// A whole number as a word type; 0 for what does not fit 16 bits.
+std::int16_t WordTypeOfNumber(double whole);

@@ -158,3 +158,9 @@ std::uint8_t VirtualKeyCode(std::string_view name) {
     if (key.Name == name) return key.Code;
   return 0;
 }
+
+std::string_view VirtualKeyName(std::uint8_t code) {
+  for (const TVirtualKeyName& key : kVirtualKeys)
+    if (key.Code == code) return key.Name;
+  return {};
+}

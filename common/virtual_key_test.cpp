@@ -27,3 +27,20 @@ TEST(VirtualKeyCode, AnyOtherNameIsZero) {
   EXPECT_EQ(VirtualKeyCode("VK_F25"), 0);
   EXPECT_EQ(VirtualKeyCode(""), 0);
 }
+
+TEST(VirtualKeyName, NamesEveryCodeOfTheKeyNameTableOnce) {
+  int named = 0;
+  for (int code = 0; code < 256; ++code) {
+    const std::string_view name = VirtualKeyName(static_cast<std::uint8_t>(code));
+    if (name.empty()) continue;
+    ++named;
+    EXPECT_EQ(VirtualKeyCode(name), code) << name;
+  }
+  EXPECT_EQ(named, 135);
+  EXPECT_EQ(VirtualKeyName(21), "VK_KANA");
+  EXPECT_EQ(VirtualKeyName(25), "VK_HANJA");
+  EXPECT_EQ(VirtualKeyName(48), "0");
+  EXPECT_EQ(VirtualKeyName(135), "VK_F24");
+  EXPECT_EQ(VirtualKeyName(0), "");
+  EXPECT_EQ(VirtualKeyName(255), "");
+}

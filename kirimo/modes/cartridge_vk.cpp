@@ -7,7 +7,7 @@
 
 #include "common/list_filters.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/modes/modifier_keys.h"
+#include "kirimo/modes/held_modifiers.h"
 #include "kirimo/modes/sub_button_labels.h"
 #include "kirimo/shell/base/output_operations.h"
 
@@ -78,22 +78,12 @@ void TCartridgeVK::AttachListBox(TCandidateListModel& listBox) {
   ShowHeldModifiers();
 }
 
-bool TCartridgeVK::IsHeld(int virtualKey) const { return (Held & ModifierBit(virtualKey)) != 0; }
+bool TCartridgeVK::IsHeld(int virtualKey) const { return Held.IsHeld(virtualKey); }
 
-void TCartridgeVK::ReleaseModifiers() {
-  for (int key : ModifierKeys) {
-    if (!IsHeld(key)) continue;
-    try {
-      Output.ReleaseKey(key);
-      Held &= static_cast<std::uint8_t>(~ModifierBit(key));
-    } catch (...) {
-      // Still down as far as we know: the next way out tries again.
-    }
-  }
-}
+void TCartridgeVK::ReleaseModifiers() { Held.ReleaseAll(Output); }
 
 void TCartridgeVK::ShowHeldModifiers() {
-  if (Held == 0) return;
+  if (!Held.Any()) return;
   const TDictionaryVK* keys = Keys();
   if (keys == nullptr) return;
   for (int key : ModifierKeys) {
@@ -174,17 +164,11 @@ std::optional<TStringList> TCartridgeVK::GetVowelLabels(std::string_view) {
 }
 
 void TCartridgeVK::ToggleModifier(int virtualKey, int index) {
-  bool selected = !IsHeld(virtualKey);
-  if (selected) {
-    Output.HoldKey(virtualKey);
-    Held |= ModifierBit(virtualKey);
-  } else {
-    Output.ReleaseKey(virtualKey);
-    Held &= static_cast<std::uint8_t>(~ModifierBit(virtualKey));
-  }
+  const bool selected =
+      IsHeld(virtualKey) ? !Held.Release(Output, virtualKey) : Held.Hold(Output, virtualKey);
   WithListBox([this, index, selected](TCandidateListModel& list) {
     list.SetSelected(index, selected);
-    if (Held == 0) list.ClearSelection();
+    if (!Held.Any()) list.ClearSelection();
   });
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "kirimo/modes/held_modifiers.h"
 #include "kirimo/shell/base/cartridge.h"
 
 class TDictionaryVK;
@@ -37,7 +38,7 @@ class TCartridgeVK : public TCartridge {
   void ShowHeldModifiers();
   void ReleaseModifiers();
   bool IsHeld(int virtualKey) const;
-  std::uint8_t HeldModifiers() const { return Held; }
+  std::uint8_t HeldModifiers() const { return Held.Set(); }
 
  protected:
   void BuildKeyLayouts() override;
@@ -51,5 +52,5 @@ class TCartridgeVK : public TCartridge {
   void ToggleModifier(int virtualKey, int index);
   const TDictionaryVK* Keys() const;
 
-  std::uint8_t Held = 0;  // ModifierBit of each key held down
+  THeldModifiers Held;
 };

@@ -19,8 +19,6 @@ class TDictionaryVK : public TDictionary {
   std::uint8_t LabelToCode(std::string_view label) const;
   // The label of the first entry named like the code's key; empty when none.
   std::string CodeToLabel(std::uint8_t code) const;
-  // The key name of a code; empty for a code without one.
-  static std::string_view KeyNameForCode(std::uint8_t code);
 
  private:
   TStringList KeyNames;

@@ -61,19 +61,3 @@ TEST_F(DictionaryVK, MissingFileIsCreatedEmpty) {
   EXPECT_EQ(Folder.Read("none.txt"), "");
 }
 
-TEST(KeyNameForCode, NamesEveryCodeOfTheKeyNameTableOnce) {
-  int named = 0;
-  for (int code = 0; code < 256; ++code) {
-    const std::string_view name = TDictionaryVK::KeyNameForCode(static_cast<std::uint8_t>(code));
-    if (name.empty()) continue;
-    ++named;
-    EXPECT_EQ(VirtualKeyCode(name), code) << name;
-  }
-  EXPECT_EQ(named, 135);
-  EXPECT_EQ(TDictionaryVK::KeyNameForCode(21), "VK_KANA");
-  EXPECT_EQ(TDictionaryVK::KeyNameForCode(25), "VK_HANJA");
-  EXPECT_EQ(TDictionaryVK::KeyNameForCode(48), "0");
-  EXPECT_EQ(TDictionaryVK::KeyNameForCode(135), "VK_F24");
-  EXPECT_EQ(TDictionaryVK::KeyNameForCode(0), "");
-  EXPECT_EQ(TDictionaryVK::KeyNameForCode(255), "");
-}

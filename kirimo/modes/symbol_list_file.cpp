@@ -6,7 +6,7 @@
 #include "common/comma_list.h"
 #include "common/virtual_key.h"
 #include "kirimo/modes/date_time_format.h"
-#include "kirimo/modes/modifier_keys.h"
+#include "kirimo/modes/held_modifiers.h"
 
 namespace {
 
@@ -75,45 +75,31 @@ bool TSymbolListFile::IsModifierLabel(std::string_view label) const {
   return IsModifierName(KeyNameOf(label));
 }
 
-bool TSymbolListFile::IsHeld(int virtualKey) const { return (Held & ModifierBit(virtualKey)) != 0; }
+bool TSymbolListFile::IsHeld(int virtualKey) const { return Held.IsHeld(virtualKey); }
 
 bool TSymbolListFile::IsModifierHeld(std::string_view label) const {
   return IsHeld(VirtualKeyCode(KeyNameOf(label)));
 }
 
-// The output may fail (a closed target, a refused key); the keypad goes on.
-bool TSymbolListFile::TryKey(void (TOutputOperations::*operation)(int), int virtualKey) {
-  try {
-    (Output.*operation)(virtualKey);
-    return true;
-  } catch (...) {
-    return false;
-  }
-}
-
-void TSymbolListFile::ReleaseModifiers() {
-  for (int key : ModifierKeys) {
-    // A modifier that could not be let go stays marked as held.
-    if (IsHeld(key) && TryKey(&TOutputOperations::ReleaseKey, key))
-      Held &= static_cast<std::uint8_t>(~ModifierBit(key));
-  }
-}
+void TSymbolListFile::ReleaseModifiers() { Held.ReleaseAll(Output); }
 
 TSymbolListFile::TSelectionChange TSymbolListFile::ClickKey(std::uint8_t virtualKey,
                                                             bool modifier) {
   if (!modifier) {
-    TryKey(&TOutputOperations::PressKey, virtualKey);
+    try {
+      Output.PressKey(virtualKey);
+    } catch (...) {
+      // A refused key must not stop the keypad.
+    }
     return TSelectionChange::DeselectItem;
   }
-  std::uint8_t bit = ModifierBit(virtualKey);
   TSelectionChange selection = TSelectionChange::DeselectItem;
-  if (IsHeld(virtualKey)) {
-    if (TryKey(&TOutputOperations::ReleaseKey, virtualKey)) Held &= static_cast<std::uint8_t>(~bit);
-  } else if (TryKey(&TOutputOperations::HoldKey, virtualKey)) {
-    Held |= bit;
+  if (Held.IsHeld(virtualKey)) {
+    Held.Release(Output, virtualKey);
+  } else if (Held.Hold(Output, virtualKey)) {
     selection = TSelectionChange::KeepItem;
   }
-  return Held == 0 ? TSelectionChange::ClearAll : selection;
+  return Held.Any() ? selection : TSelectionChange::ClearAll;
 }
 
 bool TSymbolListFile::TakesClick(std::string_view label) const {

@@ -3,7 +3,6 @@
 // date/time items ("DATE_TIME1=今日,yyyy/mm/dd"), named keys to press
 // ("VK_RETURN=改行"; Shift, Ctrl and Alt stay down until picked again) and
 // plain symbols ("SYMBOL=★ ☆ ♪").
-#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,6 +11,7 @@
 #include "common/profile_file.h"
 #include "common/string_list.h"
 #include "kirimo/modes/clock.h"
+#include "kirimo/modes/held_modifiers.h"
 #include "kirimo/shell/base/candidate_list_model.h"
 #include "kirimo/shell/base/output_operations.h"
 
@@ -41,14 +41,13 @@ class TSymbolListFile {
   bool IsModifierLabel(std::string_view label) const;
   bool IsHeld(int virtualKey) const;
   bool IsModifierHeld(std::string_view label) const;
-  std::uint8_t HeldModifiers() const { return Held; }
+  std::uint8_t HeldModifiers() const { return Held.Set(); }
 
   // Whether HandleClick carries out a click on label itself: a key with a
   // known code, or a date/time item.
   bool TakesClick(std::string_view label) const;
 
-  // Held modifiers are kept in one atomic byte, so the UI thread and a
-  // cartridge's worker may both let go of them.
+  // The UI thread and a cartridge's worker may both let go of them.
   void ReleaseModifiers();
   // A click on item index of the list box showing Items(). True when it was a
   // key or date/time item and has been carried out; false when the caller must
@@ -66,12 +65,11 @@ class TSymbolListFile {
 
   const TEntry* FindDateTime(std::string_view label) const;
   TSelectionChange ClickKey(std::uint8_t virtualKey, bool modifier);
-  bool TryKey(void (TOutputOperations::*operation)(int), int virtualKey);
 
   TOutputOperations& Output;
   const TClock& Clock;
   std::vector<TEntry> DateTimeEntries;
   std::vector<TEntry> KeyEntries;
   TStringList ItemTexts;
-  std::atomic<std::uint8_t> Held = 0;
+  THeldModifiers Held;
 };

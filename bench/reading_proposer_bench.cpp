@@ -1,0 +1,189 @@
+// kirimo_bench_readings [--misses N] [--seed N] DICTIONARY_FILE...
+// How well readings are proposed for words no dictionary holds: a seeded
+// sample of 2,000 nouns of two to six characters with a kanji is taken out of
+// the dictionaries, the index is built from the rest, and each word's proposals
+// are checked against the readings the dictionaries had for it. Also times the
+// index build over the whole files and the proposals per word.
+#include <algorithm>
+#include <ctime>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "common/char_class.h"
+#include "common/cp932.h"
+#include "common/dictionary_line.h"
+#include "common/reading_index.h"
+#include "common/reading_proposer.h"
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+constexpr std::size_t SampleSize = 2000;
+constexpr unsigned DefaultSeed = 20240601;
+
+double MillisecondsSince(TClock::time_point start) {
+  return std::chrono::duration<double, std::milli>(TClock::now() - start).count();
+}
+
+// Processor time: the machine may be busy with other work.
+double CpuMilliseconds() { return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+
+std::string ReadFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error(std::string("cannot read ") + path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+struct TLine {
+  std::string_view Text;
+  std::string_view Reading;
+  std::string_view Notation;
+  int Type = 0;
+};
+
+std::vector<TLine> LinesOf(const std::string& text) {
+  std::vector<TLine> lines;
+  TLineFields fields;
+  TEntryFields entry;
+  ForEachLine(text, [&](int, std::string_view line) {
+    SplitLineFields(line, fields);
+    if (fields.Count == 3 && EntryOfFields(fields, entry))
+      lines.push_back({line, entry.Reading, entry.Notation, WordTypeOf(entry.Type)});
+  });
+  return lines;
+}
+
+bool IsSampleNoun(const TLine& line) {
+  if (line.Type != 1) return false;
+  int characters = 0;
+  bool kanji = false;
+  ForEachChar(line.Notation, [&](std::string_view c) {
+    ++characters;
+    kanji = kanji || CharClass(c) == 1;
+  });
+  return kanji && characters >= 2 && characters <= 6;
+}
+
+std::string Shown(std::string_view text) { return Cp932ToUtf8(text); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int misses = 0;
+  unsigned seed = DefaultSeed;
+  std::vector<const char*> paths;
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--misses" && i + 1 < argc)
+      misses = std::atoi(argv[++i]);
+    else if (std::string_view(argv[i]) == "--seed" && i + 1 < argc)
+      seed = static_cast<unsigned>(std::atol(argv[++i]));
+    else
+      paths.push_back(argv[i]);
+  }
+  if (paths.empty()) {
+    std::fprintf(stderr,
+                 "usage: kirimo_bench_readings [--misses N] [--seed N] DICTIONARY_FILE...\n");
+    return 2;
+  }
+  std::vector<std::string> texts;
+  for (const char* path : paths) texts.push_back(ReadFile(path));
+
+  // The build as the dialogs do it: whole files in, nothing held out.
+  double buildMs = 1e9, buildCpuMs = 1e9;
+  std::size_t notations = 0;
+  for (int round = 0; round < 5; ++round) {
+    auto start = TClock::now();
+    double cpuStart = CpuMilliseconds();
+    TReadingIndex full;
+    for (const std::string& text : texts) full.AddDictionaryText(text, true);
+    full.Finish();
+    buildMs = std::min(buildMs, MillisecondsSince(start));
+    buildCpuMs = std::min(buildCpuMs, CpuMilliseconds() - cpuStart);
+    notations = full.NotationCount();
+  }
+
+  std::unordered_map<std::string_view, std::set<std::string_view>> readingsOf;
+  std::vector<std::string_view> nouns;
+  std::unordered_map<std::string_view, std::size_t> fileOf;  // where a sampled noun came from
+  std::unordered_set<std::string_view> seen;
+  std::vector<std::vector<TLine>> lines;
+  for (const std::string& text : texts) lines.push_back(LinesOf(text));
+  for (std::size_t file = 0; file < lines.size(); ++file)
+    for (const TLine& line : lines[file]) {
+      readingsOf[line.Notation].insert(line.Reading);
+      if (IsSampleNoun(line) && seen.insert(line.Notation).second) {
+        nouns.push_back(line.Notation);
+        fileOf[line.Notation] = file;
+      }
+    }
+  std::mt19937 random(seed);
+  std::shuffle(nouns.begin(), nouns.end(), random);
+  nouns.resize(std::min(nouns.size(), SampleSize));
+  std::unordered_set<std::string_view> heldOut(nouns.begin(), nouns.end());
+
+  TReadingIndex index;
+  for (const auto& fileLines : lines) {
+    std::string rest;
+    for (const TLine& line : fileLines)
+      if (!heldOut.count(line.Notation)) (rest += line.Text) += "\r\n";
+    index.AddDictionaryText(std::move(rest), true);
+  }
+  index.Finish();
+  TReadingProposer proposer(index);
+
+  int first = 0, three = 0, none = 0, shownMisses = 0;
+  std::vector<int> perFile(paths.size()), firstPerFile(paths.size()), threePerFile(paths.size());
+  std::vector<double> times;
+  auto start = TClock::now();
+  for (std::string_view noun : nouns) {
+    auto one = TClock::now();
+    TStringList proposals = proposer.Propose(noun);
+    times.push_back(MillisecondsSince(one));
+    const auto& expected = readingsOf[noun];
+    auto right = [&](std::size_t i) {
+      return i < proposals.size() && expected.count(proposals[i]);
+    };
+    std::size_t file = fileOf[noun];
+    ++perFile[file];
+    if (proposals.empty()) ++none;
+    if (right(0)) ++first, ++firstPerFile[file];
+    if (right(0) || right(1) || right(2)) ++three, ++threePerFile[file];
+    if (!right(0) && shownMisses < misses) {
+      ++shownMisses;
+      std::printf("miss %zu %s  expected %s  proposed", file, Shown(noun).c_str(),
+                  Shown(*expected.begin()).c_str());
+      for (const std::string& p : proposals) std::printf(" %s", Shown(p).c_str());
+      std::printf("\n");
+    }
+  }
+  double perWord = MillisecondsSince(start) / static_cast<double>(nouns.size());
+  double n = static_cast<double>(nouns.size());
+  std::printf(
+      "index build        %8.1f ms (%.1f ms processor time) for %zu notations (goal < 300 ms)\n",
+      buildMs, buildCpuMs, notations);
+  std::printf("held-out nouns     %8zu (seed %u)\n", nouns.size(), seed);
+  std::printf("first proposal     %8.1f %% (goal 70 %%)\n", 100.0 * first / n);
+  std::printf("within three       %8.1f %% (goal 85 %%)\n", 100.0 * three / n);
+  for (std::size_t file = 0; file < paths.size(); ++file)
+    if (perFile[file] > 0)
+      std::printf("  of them %5d from %s: first %.1f %%, within three %.1f %%\n", perFile[file],
+                  paths[file], 100.0 * firstPerFile[file] / perFile[file],
+                  100.0 * threePerFile[file] / perFile[file]);
+  std::printf("no proposal        %8.1f %%\n", 100.0 * none / n);
+  std::sort(times.begin(), times.end());
+  std::printf(
+      "time per word      %8.3f ms mean, %.3f ms at the 99th percentile, %.3f ms slowest (goal < 1 "
+      "ms)\n",
+      perWord, times[times.size() * 99 / 100], times.back());
+  return 0;
+}

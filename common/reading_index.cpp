@@ -1,0 +1,63 @@
+#include "common/reading_index.h"
+
+#include <cmath>
+
+#include "common/char_class.h"
+#include "common/kana_conversion.h"
+
+float TReadingIndex::CostOfRank(int rank) {
+  // Word frequencies fall off roughly as a power of the rank (Zipf), so its
+  // logarithm stands in for a word cost.
+  return static_cast<float>(std::log2(static_cast<double>(rank) + 2.0));
+}
+
+void TReadingIndex::AddWord(std::string_view notation, std::string_view reading, std::int16_t type,
+                            float cost) {
+  if (notation.empty() || reading.empty()) return;
+  Insert(Buffers.emplace_back(notation), reading, false, type, cost);
+}
+
+void TReadingIndex::Insert(std::string_view notation, std::string_view reading, bool readingHeld,
+                           std::int16_t type, float cost) {
+  // Generated files hold half-width readings already: no copy for them.
+  if (!readingHeld || !IsSingleByteText(reading))
+    reading = Buffers.emplace_back(ToHalfWidth(ToKatakana(reading)));
+  int index = static_cast<int>(Entries.size());
+  Entries.push_back({reading, cost, type, -1});
+  if (Chains.size() * 2 >= Slots.size()) Reserve(Chains.size() + 1);
+  std::size_t slot = SlotOf(notation);
+  if (Slots[slot] < 0) {
+    Slots[slot] = static_cast<int>(Chains.size());
+    Chains.push_back({notation, index, index});
+  } else {
+    TChain& chain = Chains[Slots[slot]];
+    Entries[chain.Last].Next = index;
+    chain.Last = index;
+  }
+  if (notation.size() > Longest) Longest = notation.size();
+  Characters.Learn(notation, reading);
+}
+
+std::size_t TReadingIndex::SlotOf(std::string_view notation) const {
+  std::uint32_t hash = 2166136261u;  // FNV-1a
+  for (char c : notation) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  const std::size_t mask = Slots.size() - 1;
+  std::size_t slot = hash & mask;
+  while (Slots[slot] >= 0 && Chains[Slots[slot]].Notation != notation) slot = (slot + 1) & mask;
+  return slot;
+}
+
+void TReadingIndex::Reserve(std::size_t notations) {
+  std::size_t size = Slots.empty() ? 1024 : Slots.size();
+  while (size < 2 * notations) size *= 2;
+  if (size == Slots.size()) return;
+  Slots.assign(size, -1);
+  for (std::size_t i = 0; i < Chains.size(); ++i)
+    Slots[SlotOf(Chains[i].Notation)] = static_cast<int>(i);
+}
+
+int TReadingIndex::Find(std::string_view notation) const {
+  if (Slots.empty()) return -1;
+  int chain = Slots[SlotOf(notation)];
+  return chain < 0 ? -1 : Chains[chain].First;
+}

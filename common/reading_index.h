@@ -1,0 +1,70 @@
+#pragma once
+// Notations with their readings, gathered from dictionaries, for proposing
+// readings of words no input method reads for us.
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/character_readings.h"
+
+class TReadingIndex {
+ public:
+  struct TEntry {
+    std::string_view Reading;  // half-width katakana
+    float Cost = 0;            // lower is more frequent
+    std::int16_t Type = 1;
+    int Next = -1;  // the next reading of the same notation, -1 for none
+  };
+
+  TReadingIndex() = default;
+  TReadingIndex(const TReadingIndex&) = delete;
+  TReadingIndex& operator=(const TReadingIndex&) = delete;
+
+  // Takes every word of a dictionary file's contents. The files we generate list
+  // the most frequent words first, so a line's place gives its cost; ordered is
+  // false for files kept in the order words were added (user dictionaries).
+  void AddDictionaryText(std::string contents, bool ordered);
+  // One word; the reading is brought to half-width katakana.
+  void AddWord(std::string_view notation, std::string_view reading, std::int16_t type, float cost);
+
+  // Settles what was learned of single kanji; call once the last word is in.
+  void Finish() { Characters.Finish(); }
+
+  // The first entry of a notation, -1 when it is not held; follow TEntry::Next.
+  int Find(std::string_view notation) const;
+  const TEntry& Entry(int index) const { return Entries[index]; }
+  std::size_t NotationCount() const { return Chains.size(); }
+  // The longest notation held, in bytes: no lookup needs to be longer.
+  std::size_t LongestNotation() const { return Longest; }
+  const TCharacterReadings& CharacterReadings() const { return Characters; }
+
+  // The cost of the word on line rank of a frequency-ordered file.
+  static float CostOfRank(int rank);
+  // What a word of a file without frequencies costs: a middling frequency.
+  static constexpr float UnrankedCost = 14.0f;
+
+ private:
+  struct TChain {
+    std::string_view Notation;
+    int First;
+    int Last;
+  };
+  // Open addressing over Chains: hundreds of thousands of notations go in at
+  // start, and a node-based map spends most of the build allocating.
+  std::size_t SlotOf(std::string_view notation) const;
+  // Room for that many notations without rehashing on the way.
+  void Reserve(std::size_t notations);
+  // notation must already be held in Buffers; reading is kept as it is when
+  // readingHeld and already half-width, else converted into a buffer of ours.
+  void Insert(std::string_view notation, std::string_view reading, bool readingHeld,
+              std::int16_t type, float cost);
+
+  std::deque<std::string> Buffers;  // a deque: the views into them stay valid
+  std::vector<TEntry> Entries;
+  std::vector<TChain> Chains;
+  std::vector<int> Slots;  // index into Chains, -1 for a free slot; a power of two long
+  std::size_t Longest = 0;
+  TCharacterReadings Characters;
+};

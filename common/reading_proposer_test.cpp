@@ -1,0 +1,130 @@
+#include "common/reading_proposer.h"
+
+#include <gtest/gtest.h>
+
+#include "common/dictionary_settings.h"
+#include "common/fallback_reading_source.h"
+#include "common/reading_index_files.h"
+#include "common/test_folder.h"
+
+namespace {
+
+// A frequency-ordered file, a handful of words that teach single kanji, and a
+// user file without order.
+TReadingIndex& SmallIndex() {
+  static TReadingIndex* index = [] {
+    auto* built = new TReadingIndex;
+    built->AddDictionaryText(
+        "ｾｲｼﾞ,政治,001\r\nﾏﾂﾘｺﾞﾄ,政治,001\r\nｹﾝｷｭｳ,研究,001\r\nｹﾝｷｭｳ,研究,004\r\n"
+        "ｼｮ,所,001\r\nﾄｺﾛ,所,001\r\nｶﾞｯｺｳ,学校,001\r\nｶﾞｸ,学,001\r\n"
+        "ｺｳ,高,001\r\nﾄﾓ,共,001\r\nｱ,編,018\r\n"
+        // 共 and 編 as compounds read them, each piece seen in more than one word
+        "ｷｮｳﾄﾞｳ,共同,001\r\nｷｮｳﾂｳ,共通,001\r\nｺﾞｳﾄﾞｳ,合同,001\r\nｺｳﾂｳ,交通,001\r\n"
+        "ｺﾞｳｹｲ,合計,001\r\nｺｳｺﾞ,交互,001\r\nｿﾞｸﾍﾝ,続編,001\r\nｿﾞｸｼｭﾂ,続出,001\r\n"
+        "ｼﾝﾍﾝ,新編,001\r\nｼﾝｼｭﾂ,新出,001\r\nｷｮｳｼｭﾂ,共出,001\r\n"
+        "ｶ,書,009\r\n\"ﾀﾅ\",棚,001\r\nﾎﾝ,本,001\r\n",
+        true);
+    built->AddDictionaryText("ほんや,本屋\r\n_,空\r\nxyz\r\n", false);
+    built->Finish();
+    return built;
+  }();
+  return *index;
+}
+
+class TFixedSource : public TReadingSource {
+ public:
+  explicit TFixedSource(TStringList answer) : Answer(std::move(answer)) {}
+  TStringList ReverseConversion(std::string_view) override {
+    ++Calls;
+    return Answer;
+  }
+  TStringList Answer;
+  int Calls = 0;
+};
+
+}  // namespace
+
+TEST(ReadingProposer, HeldNotationsGiveTheirReadingsInFileOrder) {
+  TReadingProposer proposer(SmallIndex());
+  EXPECT_EQ(proposer.Propose("政治"), (TStringList{"ｾｲｼﾞ", "ﾏﾂﾘｺﾞﾄ"}));
+  EXPECT_EQ(proposer.Propose("研究"), (TStringList{"ｹﾝｷｭｳ"}));  // once, though two types
+  EXPECT_EQ(proposer.Propose("本屋"), (TStringList{"ﾎﾝﾔ"}));    // user file, brought to half width
+  EXPECT_EQ(proposer.Propose("棚"), (TStringList{"ﾀﾅ"}));       // a quoted field
+  EXPECT_TRUE(proposer.Propose("空").empty());                  // "_" is no reading
+}
+
+TEST(ReadingProposer, CompoundsAreReadByTheirLongestKnownParts) {
+  TReadingProposer proposer(SmallIndex());
+  TStringList readings = proposer.Propose("政治研究所");
+  ASSERT_FALSE(readings.empty());
+  EXPECT_EQ(readings[0], "ｾｲｼﾞｹﾝｷｭｳｼｮ");
+  EXPECT_NE(std::find(readings.begin(), readings.end(), "ｾｲｼﾞｹﾝｷｭｳｼﾞｮ"), readings.end());
+  EXPECT_LE(readings.size(), static_cast<std::size_t>(TReadingProposer::MaxProposals));
+  // Letters, digits and kana read as themselves, full width or not.
+  EXPECT_EQ(proposer.Propose("ＡＢ研究2ほん").at(0), "ABｹﾝｷｭｳ2ﾎﾝ");
+}
+
+TEST(ReadingProposer, KanjiReadAsTheCompoundsOfTheDictionariesReadThem) {
+  TReadingProposer proposer(SmallIndex());
+  // The dictionary lists 共 as ﾄﾓ and 編 as a verb stem, but its compounds read ｷｮｳ and ﾍﾝ.
+  EXPECT_EQ(proposer.Propose("共編").at(0), "ｷｮｳﾍﾝ");
+  // A verb stem reads as such before its kana.
+  EXPECT_EQ(proposer.Propose("書き").at(0), "ｶｷ");
+}
+
+TEST(ReadingProposer, SoundChangesAtTheJoinsAreOffered) {
+  TReadingProposer proposer(SmallIndex());
+  TStringList shelf = proposer.Propose("本棚");
+  EXPECT_NE(std::find(shelf.begin(), shelf.end(), "ﾎﾝﾀﾞﾅ"), shelf.end());
+  TStringList school = proposer.Propose("学高");
+  EXPECT_NE(std::find(school.begin(), school.end(), "ｶﾞｯｺｳ"), school.end());
+  // A doubled consonant never ends a reading nor stands before a vowel.
+  for (const std::string& r : proposer.Propose("学")) EXPECT_NE(r.back(), '\xAF');
+}
+
+TEST(ReadingProposer, UnreadableNotationsGiveNothing) {
+  TReadingProposer proposer(SmallIndex());
+  EXPECT_TRUE(proposer.Propose("鬱").empty());
+  EXPECT_TRUE(proposer.Propose("研究鬱").empty());
+  EXPECT_TRUE(proposer.Propose("").empty());
+  EXPECT_TRUE(proposer.Propose("\x82").empty());  // a lone lead byte
+  TReadingIndex empty;
+  empty.Finish();
+  EXPECT_TRUE(TReadingProposer(empty).Propose("研究").empty());
+}
+
+TEST(FallbackReadingSource, AsksTheSecondOnlyWhenTheFirstReadsNothing) {
+  TFixedSource ime({" \t", ""});
+  TFixedSource own({"ｹﾝｷｭｳ"});
+  TFallbackReadingSource source(ime, own);
+  TStringList list;
+  GetImeReadings(source, "研究", list);
+  EXPECT_EQ(list, (TStringList{"ｹﾝｷｭｳ"}));
+  ime.Answer = {"けんきゅう "};
+  GetImeReadings(source, "研究", list);
+  EXPECT_EQ(list, (TStringList{"ｹﾝｷｭｳ"}));
+  EXPECT_EQ(own.Calls, 1);
+}
+
+TEST(ReadingIndexFiles, TakesTheDictionariesTheSettingsNameWithTheirUserFiles) {
+  TTestFolder folder;
+  folder.Write("base.dic", "ｹﾝｷｭｳ,研究,001\r\n");
+  folder.Write("base.usr", "ｹﾝｷｭｳｼﾞｮ,研究所,001\r\n");
+  folder.Write("ext.dic", "ｻﾙ,猿,001\r\n");
+  folder.Write("unnamed.dic", "ｲﾇ,犬,001\r\n");
+  TDictionarySections sections;
+  sections.BaseDic.DicName = "基本";
+  sections.BaseDic.DicFile = folder.PathOf("base.dic");
+  sections.ExtDics[0].DicName = "Ext1";
+  sections.ExtDics[0].DicFile = folder.PathOf("missing.dic");
+  sections.ExtDics[1].DicName = "Ext2";
+  sections.ExtDics[1].DicFile = folder.PathOf("ext.dic");
+  sections.ExtDics[2].DicFile = folder.PathOf("unnamed.dic");
+  TReadingIndex index;
+  AddSettingsDictionaries(sections, index);
+  TReadingProposer proposer(index);
+  EXPECT_EQ(proposer.Propose("研究所"), (TStringList{"ｹﾝｷｭｳｼﾞｮ"}));
+  EXPECT_EQ(proposer.Propose("猿"), (TStringList{"ｻﾙ"}));
+  EXPECT_TRUE(proposer.Propose("犬").empty());
+  EXPECT_FALSE(folder.Exists("missing.usr"));  // nothing is created
+}

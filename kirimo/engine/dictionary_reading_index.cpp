@@ -1,0 +1,15 @@
+#include "kirimo/engine/dictionary_reading_index.h"
+
+#include "common/reading_index.h"
+#include "common/reading_index_files.h"
+#include "kirimo/engine/dictionary_manager.h"
+
+void AddManagerDictionaries(const TDictionaryManager& manager, TReadingIndex& index) {
+  for (int i = 0; i < TDictionaryManager::MainCount; ++i)
+    if (const TDictionaryEXT* main = manager.Main(i))
+      AddDictionaryFile(main->GetFileName(), true, index);
+  for (int i = 0; i < TDictionaryManager::MainCount; ++i)
+    if (const TDictionaryEXT* user = manager.User(i))
+      AddDictionaryFile(user->GetFileName(), false, index);
+  index.Finish();
+}
