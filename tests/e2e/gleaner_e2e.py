@@ -120,7 +120,10 @@ def nothing_opens(session, seconds=1.5):
 
 # The cases ---------------------------------------------------------------
 
-TEXT = 'Zorblat と珈琲'  # a letter word (its reading proposed) and a kanji word no dictionary has
+# A letter word (read as itself), a kanji word nothing reads, and one the
+# dictionaries' words propose a reading for (東京 + 大学).
+TEXT = 'Zorblat と珈琲と東京大学'
+EXTRACTED = [(True, 'Zorblat'), (False, '珈琲'), (False, '東京大学')]
 
 
 def case_gleaner_extract_save(session):
@@ -144,10 +147,13 @@ def case_gleaner_extract_save(session):
 
     gleaner.set_memo(TEXT)
     gleaner.click(EXTRACT)
-    gleaner.wait_list(NOTATIONS, [(True, 'Zorblat'), (False, '珈琲')])
+    gleaner.wait_list(NOTATIONS, EXTRACTED)
     gleaner.wait_list(READINGS, [(True, 'zorblat')])
     shot = session.screenshot('extracted')
     check(gleaner.shade(shot, 1) == YELLOW, f'珈琲 without a reading is {gleaner.shade(shot, 1)}')
+    check(gleaner.shade(shot, 2) == WHITE, f'東京大学 with a proposed reading is {gleaner.shade(shot, 2)}')
+    gleaner.click_item(NOTATIONS, 2)
+    gleaner.wait_list(READINGS, [(True, 'ﾄｳｷｮｳﾀﾞｲｶﾞｸ')])
 
     # The kanji word has no reading here (no input method under Wine): give it one.
     gleaner.click_item(NOTATIONS, 1)
@@ -164,11 +170,12 @@ def case_gleaner_extract_save(session):
     session.wait_for(
         'the user file to hold both lines',
         lambda: 'ｺｰﾋｰ,珈琲,001' in gleaner.user_file() or None, 20)
-    gleaner.wait_list(NOTATIONS, [(True, 'Zorblat'), (False, '珈琲')])
+    gleaner.wait_list(NOTATIONS, EXTRACTED)
     shot = session.screenshot('saved')
-    check(gleaner.shade(shot, 1) == AQUA, f'the saved 珈琲 is {gleaner.shade(shot, 1)}')
+    check(gleaner.shade(shot, 1) == AQUA and gleaner.shade(shot, 2) == AQUA, 'saved entries are not aqua')
     # The fixture's last line ends in a lone CR, which ends a line too.
-    check(gleaner.user_file() == 'ﾊｼ,橋,001\r\npc,PC,001\rzorblat,Zorblat,001\r\nｺｰﾋｰ,珈琲,001\r\n',
+    check(gleaner.user_file() == ('ﾊｼ,橋,001\r\npc,PC,001\rzorblat,Zorblat,001\r\nｺｰﾋｰ,珈琲,001\r\n'
+                                    'ﾄｳｷｮｳﾀﾞｲｶﾞｸ,東京大学,001\r\n'),
           f'user file {gleaner.user_file()!r}')
 
     # Saved pairs are no longer new.
@@ -194,7 +201,7 @@ def case_gleaner_error(session):
     gleaner.wait_window()
     gleaner.set_memo(TEXT)
     gleaner.click(EXTRACT)
-    gleaner.wait_list(NOTATIONS, [(True, 'Zorblat'), (False, '珈琲')])
+    gleaner.wait_list(NOTATIONS, EXTRACTED)
     usr = session.folder / 'dic' / 'Base.usr'
     usr.unlink()
     usr.mkdir()
@@ -225,7 +232,7 @@ def case_gleaner_dpi144(session):
     check((width, height) == (600, 792), f'window {width} x {height} at 144 DPI')
     gleaner.set_memo(TEXT)
     gleaner.click(EXTRACT)
-    gleaner.wait_list(NOTATIONS, [(True, 'Zorblat'), (False, '珈琲')])
+    gleaner.wait_list(NOTATIONS, EXTRACTED)
     session.screenshot('extracted')
     gleaner.close()
 

@@ -18,7 +18,7 @@
 #include "gleaner/gleaner_app_ini.h"
 #include "gleaner/gleaner_controller.h"
 #include "gleaner/gleaner_messages.h"
-#include "gleaner/reading_query.h"
+#include "gleaner/proposing_reading_query.h"
 #include "gleaner/win32/gleaner_form.h"
 
 namespace {
@@ -46,7 +46,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   std::unique_ptr<TReadingSource> source = CreateSystemReadingSource();
-  TImeReadingQuery readings(*source);
+  TProposingReadingQuery readings(*source, settings);
 
   std::unique_ptr<TGleanerForm> form;
   bool ending = false;
