@@ -8,8 +8,9 @@ namespace {
 TDictionarySections SectionsOf(const TGleanerAppIni& settings) {
   TDictionarySections sections;
   for (int i = 0; i < TGleanerAppIni::DicCount; ++i) {
-    TDicSettings& dic = i == TGleanerAppIni::BaseDic ? sections.BaseDic
-                                                     : sections.ExtDics[static_cast<std::size_t>(i - 1)];
+    TDicSettings& dic = i == TGleanerAppIni::BaseDic
+                            ? sections.BaseDic
+                            : sections.ExtDics[static_cast<std::size_t>(i - 1)];
     dic.DicName = settings.Dic(i).DicName;
     dic.DicFile = settings.Dic(i).DicFile;
   }

@@ -3,10 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 
-#include "common/test_folder.h"
+#include "gleaner/gleaner_test_folder.h"
 
 using ::testing::Contains;
 using ::testing::ElementsAre;
@@ -26,11 +25,9 @@ class TTableSource : public TReadingSource {
 class ProposingReadingQueryTest : public ::testing::Test {
  protected:
   ProposingReadingQueryTest() {
-    std::filesystem::create_directories(Folder.PathOf("dic"));
-    Folder.Write("Gleaner.ini", "DIC_INI=Kirimo.ini\r\n");
-    Folder.Write("Kirimo.ini",
-                 "[BASE_DIC]\r\nDicName=基本\r\nDicFile=dic\\Base.dic\r\n"
-                 "[EXT1_DIC]\r\nDicName=人名\r\nDicFile=dic\\Names.dic\r\n");
+    WriteGleanerFolder(Folder,
+                       "[BASE_DIC]\r\nDicName=基本\r\nDicFile=dic\\Base.dic\r\n"
+                       "[EXT1_DIC]\r\nDicName=人名\r\nDicFile=dic\\Names.dic\r\n");
     Folder.Write("dic/Base.dic", "ｹﾝｷｭｳ,研究,001\r\nｼﾞｮ,所,001\r\n");
     Folder.Write("dic/Base.usr", "ｺｰﾋｰ,珈琲,001\r\n");
     Folder.Write("dic/Names.dic", "ﾔﾏﾀﾞ,山田,001\r\n");
@@ -45,9 +42,9 @@ class ProposingReadingQueryTest : public ::testing::Test {
 TEST_F(ProposingReadingQueryTest, TheInputMethodFirstThenEveryDictionaryOfTheSettings) {
   InputMethod.Table = {{"研究", {" けんきゅう "}}};
   TProposingReadingQuery query(InputMethod, *Settings);
-  EXPECT_THAT(query.Readings("研究"), ElementsAre("ｹﾝｷｭｳ"));  // trimmed, half-width katakana
-  EXPECT_THAT(query.Readings("珈琲"), ElementsAre("ｺｰﾋｰ"));    // from a user file
-  EXPECT_THAT(query.Readings("山田"), ElementsAre("ﾔﾏﾀﾞ"));    // from an extension
+  EXPECT_THAT(query.Readings("研究"), ElementsAre("ｹﾝｷｭｳ"));    // trimmed, half-width katakana
+  EXPECT_THAT(query.Readings("珈琲"), ElementsAre("ｺｰﾋｰ"));     // from a user file
+  EXPECT_THAT(query.Readings("山田"), ElementsAre("ﾔﾏﾀﾞ"));     // from an extension
   EXPECT_THAT(query.Readings("研究所"), Contains("ｹﾝｷｭｳｼﾞｮ"));  // cut into held words
   EXPECT_THAT(query.Readings("鬱"), IsEmpty());
 }

@@ -3,10 +3,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 
-#include "common/test_folder.h"
+#include "gleaner/gleaner_test_folder.h"
 #include "common/win32/wide_text.h"
 
 namespace {
@@ -22,11 +21,9 @@ class GleanerFormWin32 : public ::testing::Test {
   GleanerFormWin32() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    std::filesystem::create_directories(Folder.PathOf("dic"));
-    Folder.Write("Gleaner.ini", "DIC_INI=Kirimo.ini\r\n");
-    Folder.Write("Kirimo.ini",
-                 "[BASE_DIC]\r\nDicName=基本\r\nDicFile=dic\\Base.dic\r\n"
-                 "[EXT1_DIC]\r\nDicName=人名\r\nDicFile=dic\\Names.dic\r\n");
+    WriteGleanerFolder(Folder,
+                       "[BASE_DIC]\r\nDicName=基本\r\nDicFile=dic\\Base.dic\r\n"
+                       "[EXT1_DIC]\r\nDicName=人名\r\nDicFile=dic\\Names.dic\r\n");
     Folder.Write("dic/Base.dic", "ﾄｳｷｮｳ,東京,001\r\n");
     Folder.Write("dic/Names.dic", "ﾔﾏﾀﾞ,山田,001\r\n");
     Settings = std::make_unique<TGleanerAppIni>(Folder.PathOf("Gleaner.exe"));

@@ -30,18 +30,26 @@ YELLOW, AQUA, WHITE = (255, 255, 0), (0, 255, 255), (255, 255, 255)
 ITEM_HEIGHT = 16  # at 96 DPI
 
 
+def make_folder(session, gleaner_ini=True):
+    """The fixture's settings and dictionaries with the Gleaner.exe just built."""
+    folder = session.folder
+    shutil.copytree(FIXTURE / 'dic', folder / 'dic')
+    shutil.copy(FIXTURE / 'Kirimo.ini', folder)
+    if gleaner_ini:
+        shutil.copy(FIXTURE / 'Gleaner.ini', folder)
+    shutil.copy(session.build / 'gleaner' / 'program' / 'Gleaner.exe', folder)
+
+
 class Gleaner:
     """The running Gleaner.exe and what a user does with its window."""
 
-    def __init__(self, session, gleaner_ini=True):
+    def __init__(self, session, gleaner_ini=True, process=None):
+        """Starts Gleaner.exe in a new program folder, or takes the one started."""
         self.session = session
-        folder = session.folder
-        shutil.copytree(FIXTURE / 'dic', folder / 'dic')
-        shutil.copy(FIXTURE / 'Kirimo.ini', folder)
-        if gleaner_ini:
-            shutil.copy(FIXTURE / 'Gleaner.ini', folder)
-        shutil.copy(session.build / 'gleaner' / 'program' / 'Gleaner.exe', folder)
-        self.process = session.start('Gleaner.exe')
+        if process is None:
+            make_folder(session, gleaner_ini)
+            process = session.start('Gleaner.exe')
+        self.process = process
 
     def wait_window(self):
         self.form = self.session.wait_window('TGleanerForm', timeout=60)
@@ -106,6 +114,8 @@ class Gleaner:
 
     def close(self, timeout=15):
         self.session.post(self.form, WM_CLOSE)
+        if self.process is True:  # started by Kirimo: only its window is seen
+            return self.session.wait_gone('TGleanerForm', timeout)
         try:
             self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
@@ -223,6 +233,43 @@ def case_gleaner_no_base(session):
           f'message {text!r}')
     check(session.find('TGleanerForm') is None, 'the window was made')
     gleaner.process.wait(timeout=10)
+
+
+class KirimoBeside(kirimo_e2e.Kirimo):
+    """Kirimo.exe started from the same program folder as Gleaner."""
+
+    def __init__(self, session):
+        self.session = session
+        self.process = session.start('Kirimo.exe')
+
+
+def case_gleaner_from_kirimo(session):
+    """Kirimo's tray menu starts Gleaner and waits for it; its menu is back once Gleaner ends."""
+    make_folder(session)
+    shutil.copy(session.build / 'kirimo' / 'program' / 'Kirimo.exe', session.folder)
+    kirimo = KirimoBeside(session)
+    kirimo.wait_keypad()
+    kirimo.choose('テキストから新語抽出')
+    gleaner = Gleaner(session, process=True)
+    gleaner.wait_window()
+    # Kirimo waits: its menu does not open while Gleaner runs.
+    main = kirimo.main_window()
+    session.post(main, kirimo_e2e.TRAY_CALLBACK, 1, kirimo_e2e.WM_RBUTTONDOWN)
+    session.post(main, kirimo_e2e.TRAY_CALLBACK, 1, kirimo_e2e.WM_RBUTTONUP)
+    time.sleep(1.5)
+    check(session.find('#32768') is None, 'the tray menu opened while Gleaner runs')
+    check(kirimo.process.poll() is None, 'Kirimo ended')
+    gleaner.set_memo('Zorblat')
+    gleaner.click(EXTRACT)
+    gleaner.wait_list(NOTATIONS, [(True, 'Zorblat')])
+    gleaner.click(SAVE)
+    session.wait_for('the saved line', lambda: 'zorblat,Zorblat,001' in gleaner.user_file() or None, 20)
+    session.screenshot('saved')
+    gleaner.close()
+    kirimo.open_tray_menu()
+    session.click_empty()
+    session.wait_gone('#32768')
+    kirimo.exit()
 
 
 def case_gleaner_dpi144(session):
