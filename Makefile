@@ -1,7 +1,7 @@
 # The two commands: `make test` and `make run`.
 PRESETS_TESTED := native asan tsan win32
 
-.PHONY: test run setup dist bench bench-gleaner bench-readings $(addprefix test-,$(PRESETS_TESTED))
+.PHONY: test run setup dist bench bench-gleaner bench-readings bench-clicks bench-hostile word-frequency $(addprefix test-,$(PRESETS_TESTED))
 
 test: setup $(addprefix test-,$(PRESETS_TESTED))
 
@@ -15,7 +15,8 @@ $(addprefix test-,$(PRESETS_TESTED)): test-%: setup
 
 # The dictionary generator is native; the programs are the win32 build.
 # dist/ is the folder a user unpacks; Kirimo-<version>-win32.zip holds it.
-dist: setup
+dist:
+	@bash scripts/setup dist
 	cmake --preset native >/dev/null
 	cmake --build --preset native --target dicgen
 	cmake --preset win32 >/dev/null
@@ -40,3 +41,15 @@ bench-readings: setup
 	cmake --preset native-release >/dev/null
 	cmake --build --preset native-release --target kirimo_bench_readings
 	scripts/bench-readings
+
+# Not part of `make test`: installs mecab and documentation packages, takes minutes.
+bench-clicks: setup
+	scripts/bench-clicks
+
+# Regenerates data/word-frequency.tsv (mecab, from documentation the click benchmark never measures).
+word-frequency: setup
+	scripts/bench-clicks --frequency-only
+
+# Gestures on hostile files (a dictionary of one reading, 100,000 virtual keys).
+bench-hostile: setup
+	scripts/bench-hostile

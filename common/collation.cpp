@@ -42,11 +42,7 @@ constexpr std::string_view kKanaMark =
     "S-S-S-S-S--V-V-V-V-V-V-V-V-V-V-V-VS-V-V-V------VP-VP-VP-VP-VP-----S-S-S------S-----VSS";
 static_assert(kKanaBase.size() == kKanaMark.size() && kKanaMark.size() == 0x30F6 - 0x30A1 + 1);
 
-struct TElement {
-  int Primary;
-  int Voicing;
-  int Form;
-};
+using TElement = TCollationElement;
 
 int Key(TGroup group, int key) { return group << 16 | key; }
 
@@ -93,7 +89,7 @@ void AppendOther(std::vector<TElement>& elements, std::string_view ch, int form)
   }
 }
 
-std::vector<TElement> Elements(std::string_view text) {
+std::vector<TElement> ElementsOf(std::string_view text) {
   std::vector<TElement> elements;
   elements.reserve(text.size());
   for (std::size_t pos = 0; pos < text.size();) {
@@ -128,10 +124,14 @@ int CompareLevel(const std::vector<TElement>& a, const std::vector<TElement>& b,
 
 }  // namespace
 
-int CompareText(std::string_view a, std::string_view b) {
-  std::vector<TElement> left = Elements(a);
-  std::vector<TElement> right = Elements(b);
+TCollationKey::TCollationKey(std::string_view text) : Elements(ElementsOf(text)), Text(text) {}
+
+int TCollationKey::Compare(const TCollationKey& other) const {
   for (int TElement::*field : {&TElement::Primary, &TElement::Voicing, &TElement::Form})
-    if (int order = CompareLevel(left, right, field)) return order;
-  return a.compare(b) < 0 ? -1 : a == b ? 0 : 1;
+    if (int order = CompareLevel(Elements, other.Elements, field)) return order;
+  return Text.compare(other.Text) < 0 ? -1 : Text == other.Text ? 0 : 1;
+}
+
+int CompareText(std::string_view a, std::string_view b) {
+  return TCollationKey(a).Compare(TCollationKey(b));
 }

@@ -2,38 +2,35 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
+#include <mutex>
 #include <system_error>
 
+#include "common/dictionary_line.h"
 #include "common/file_path.h"
 
 namespace {
 
-// A name of its own, so two writers of one file never share a temporary.
+// One fixed name per target: a write killed before its rename leaves one file
+// that the next write overwrites, never a growing pile.
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
-  std::random_device random;
   std::filesystem::path temporary = target;
-  temporary += ".tmp" + std::to_string(random() % 1000000);
+  temporary += ".tmp";
   return temporary;
 }
+
+// Two writers of one target in this process would share its temporary.
+std::mutex ReplacingMutex;
 
 }  // namespace
 
 TStringList SplitLines(std::string_view content) {
   TStringList lines;
-  std::size_t start = 0;
-  while (start < content.size()) {
-    std::size_t end = content.find('\n', start);
-    if (end == std::string_view::npos) end = content.size();
-    std::string_view line = content.substr(start, end - start);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    lines.emplace_back(line);
-    start = end + 1;
-  }
+  ForEachLine(content, [&lines](int, std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 
 bool WriteLinesReplacing(std::string_view path, const TStringList& lines) {
+  std::lock_guard lock(ReplacingMutex);
   std::filesystem::path target = NativePath(path);
   std::filesystem::path temporary = TemporaryBeside(target);
   {

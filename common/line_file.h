@@ -5,9 +5,9 @@
 
 #include "common/string_list.h"
 
-// The lines of a file's contents; a line ends at LF, with a CR before it dropped.
+// The lines of a file's contents; a line ends at CR LF, LF or CR.
 TStringList SplitLines(std::string_view content);
-// Writes each line followed by CR LF to a temporary file beside path, then
+// Writes each line followed by CR LF to the temporary file path + ".tmp", then
 // renames it over path, so a failed write (a full disk, a crash) leaves the
 // old file as it was. False when the file could not be written.
 bool WriteLinesReplacing(std::string_view path, const TStringList& lines);

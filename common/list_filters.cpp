@@ -1,5 +1,9 @@
 #include "common/list_filters.h"
 
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
 #include "common/collation.h"
 
 namespace {
@@ -40,4 +44,20 @@ int CompareByLengthThenText(const TStringList& list, std::size_t i, std::size_t 
   if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
   int order = CompareText(a, b);
   return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+void SortByLengthThenText(TStringList& list) {
+  std::vector<TCollationKey> keys;
+  keys.reserve(list.size());
+  for (const std::string& entry : list) keys.emplace_back(entry);
+  std::vector<std::size_t> order(list.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    if (list[a].size() != list[b].size()) return list[a].size() < list[b].size();
+    return keys[a].Compare(keys[b]) < 0;
+  });
+  TStringList sorted;
+  sorted.reserve(list.size());
+  for (std::size_t index : order) sorted.push_back(std::move(list[index]));
+  list = std::move(sorted);
 }

@@ -42,3 +42,15 @@ TEST(CompareByLengthThenText, ShortestFirstThenCollation) {
   EXPECT_EQ(CompareByLengthThenText(list, 1, 1), 0);
   EXPECT_EQ(CompareByLengthThenText(list, 1, 99), 1);  // a missing entry is empty
 }
+
+TEST(SortByLengthThenText, SortsAsTheComparisonAndKeepsEqualEntriesInOrder) {
+  TStringList list = {"VK_F10", "B", "ｶﾞ", "VK_F2", "a", "ガ", "VK_UP", "B", "VK_END", "か"};
+  TStringList expected = list;
+  std::stable_sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
+    TStringList pair = {a, b};
+    return CompareByLengthThenText(pair, 0, 1) < 0;
+  });
+  SortByLengthThenText(list);
+  EXPECT_EQ(list, expected);
+  EXPECT_EQ(list.front(), "a");
+}

@@ -179,3 +179,13 @@ TEST_F(ProfileFile, DoubleBytePathsNameTheFileInTheSystemsOwnForm) {
   EXPECT_EQ(std::filesystem::directory_iterator(NativePath(Folder.Path()))->path().filename(),
             std::filesystem::path(u"設定ソ.ini"));
 }
+
+TEST_F(ProfileFile, EveryLineEndEndsALineAndSavingWritesCrLf) {
+  TProfileFile file = Load("[SYSTEM]\rTop=5\rLeft=6\r\n[BASE_DIC]\nDicName=x\r");
+  EXPECT_EQ(file.ReadInteger("SYSTEM", "Top", 0), 5);
+  EXPECT_EQ(file.ReadInteger("SYSTEM", "Left", 0), 6);
+  EXPECT_EQ(file.ReadValue("BASE_DIC", "DicName"), "x");
+  file.WriteInteger("SYSTEM", "Top", 7);
+  ASSERT_TRUE(file.Save());
+  EXPECT_EQ(Folder.Read("a.ini"), "[SYSTEM]\r\nTop=7\r\nLeft=6\r\n[BASE_DIC]\r\nDicName=x\r\n");
+}

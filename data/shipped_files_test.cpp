@@ -113,6 +113,24 @@ TEST_F(ShippedFiles, SymbolListsHoldKnownKeysAndWorkingPatterns) {
   }
 }
 
+TEST_F(ShippedFiles, CommonSymbolsWithinTheFirstTwentyRows) {
+  TProfileFile settings(Folder.PathOf("Kirimo.ini"));
+  auto rowOf = [&](const std::string& section, const std::string& symbol) {
+    TSymbolListFile list(settings, section, Output, Clock);
+    const TStringList& items = list.Items();
+    return std::find(items.begin(), items.end(), symbol) - items.begin();
+  };
+  // A list box shows 20 rows: what prose and code use most needs no scrolling.
+  for (std::string symbol : {"、", "。", "「」", "（）", "・", "？", "！"}) {
+    EXPECT_LT(rowOf("SYMBOL_JP", symbol), 20) << Cp932ToUtf8(symbol);
+  }
+  for (std::string symbol : {"()", "\"", ".", "'", "/", "\\", "`", ":", "-", "_", "*", ","}) {
+    EXPECT_LT(rowOf("SYMBOL_NM", symbol), 20) << symbol;
+  }
+  EXPECT_LT(rowOf("SYMBOL_JP", "、"), rowOf("SYMBOL_JP", "〆"));
+  EXPECT_LT(rowOf("SYMBOL_NM", "."), rowOf("SYMBOL_NM", "&"));
+}
+
 TEST_F(ShippedFiles, AlphanumericPagesSplitIntoItems) {
   TProfileFile settings(Folder.PathOf("Kirimo.ini"));
   int pages = 0;

@@ -4,6 +4,7 @@
 
 #include "common/dictionary_file.h"
 #include "common/dictionary_line.h"
+#include "common/file_lock.h"
 
 TWordDic::TWordDic(std::string fileName) : FileNameText(std::move(fileName)) {
   CreateFileIfMissing(FileNameText);
@@ -40,7 +41,10 @@ void TWordDic::Save() {
     if (!added.empty()) added += "\r\n";
     added += line;
   }
-  // Read again just before writing: the file may have grown since it was loaded.
+  // Read again just before writing, under the lock Kirimo's dictionaries take
+  // too: the file may have grown since it was loaded, and must not grow between
+  // this read and the append.
+  TFileLock lock(FileNameText);
   const std::string current = ReadWholeFile(FileNameText);
   AppendLine(FileNameText, current, added);
   Unsaved.clear();

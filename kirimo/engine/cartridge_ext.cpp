@@ -97,7 +97,8 @@ TCartridgeEXT::~TCartridgeEXT() {
   // The worker may still be inside an operation: it stops at its next word.
   StopWorker();
   std::lock_guard lock(StateMutex);
-  SaveHistoryLocked();
+  // Only a changed history is written: an unchanged file stays as it was.
+  if (HistoryModified) SaveHistoryLocked();
   // Levels continue the phrases of the cached lists: free them first.
   PhraseLists.clear();
   RetiredStocks.clear();
@@ -200,6 +201,11 @@ int TCartridgeEXT::SyllablePosition() const {
 int TCartridgeEXT::StackDepth() const {
   std::lock_guard lock(StateMutex);
   return static_cast<int>(PhraseLists.size()) - 1;
+}
+
+std::size_t TCartridgeEXT::TopPhraseCount() const {
+  std::lock_guard lock(StateMutex);
+  return PhraseLists.back()->Count();
 }
 
 void TCartridgeEXT::Show(const TStringList& list, int topIndex, int selected) {

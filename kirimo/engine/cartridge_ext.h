@@ -66,6 +66,10 @@ class TCartridgeEXT : public TCartridge {
   void SetDictionary(TDictionary* dictionary) override;
   void SetUserDictionary(TDictionaryEXT* dictionary);
   void LoadHistory(const std::string& file, int count);
+  // The settings named a history file that is another file of the program:
+  // the history is kept in memory only, and the status bar says so once.
+  void RefuseHistoryFile(int count);
+  void AttachStatusBar(TStatusBarView& statusBar) override;
   void SetSymbolList(const std::string& name);
   void Commit(const std::string& text);
   void RecordHistory(const std::string& text);
@@ -83,6 +87,7 @@ class TCartridgeEXT : public TCartridge {
   int RowPosition() const;
   int SyllablePosition() const;
   int StackDepth() const;
+  std::size_t TopPhraseCount() const;
 
  protected:
   void SaveState() override;
@@ -156,6 +161,7 @@ class TCartridgeEXT : public TCartridge {
   TStringList History;  // the root candidate list, newest first
   std::string HistoryFile;
   int HistoryCount = 100;
+  std::atomic<bool> HistoryRefusalPending{false};
 
   TStringList Variants;
   bool VariantsShown = false;

@@ -53,7 +53,7 @@ void TCartridgeEXT::AddConnected(const TPhrase* phrase, TPhraseList& list, TFilt
   const TConjugation& conjugation = GetConjugation();
   TFollowerQuery query(*Connector);
   query.FindFollowers(*phrase);
-  while (query.HasNextFollower()) {
+  while (query.HasNextFollower() && !AbortRequested) {
     const TWord& follower = query.NextFollower();
     const auto& endings = conjugation.EndingList(follower.WordType());
     for (int form = 0; form < FormCount; ++form) {

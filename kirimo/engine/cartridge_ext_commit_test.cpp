@@ -48,6 +48,13 @@ TEST_F(TCartridgeEXTCommit, HistoryIsReadBackUpToItsCount) {
   EXPECT_EQ(List.Items(), (TStringList{"a", "b"}));
 }
 
+TEST_F(TCartridgeEXTCommit, HistoryLinesEndAtCrLfLfOrCrAndAnUnchangedFileStaysAsItWas) {
+  Reopen("a\rb\nc\r\nd\r", 5);
+  EXPECT_EQ(Cartridge->HistorySnapshot(), (TStringList{"a", "b", "c", "d"}));
+  Cartridge.reset();
+  EXPECT_EQ(ReadFile(HistoryPath()), "a\rb\nc\r\nd\r");
+}
+
 TEST_F(TCartridgeEXTCommit, FailedSaveKeepsTheHistoryAndTriesAgain) {
   std::filesystem::path folder = Folder / "gone";
   std::filesystem::path path = folder / "history.txt";

@@ -33,6 +33,17 @@ void TCartridgeEXT::LoadHistory(const std::string& file, int count) {
   if (AllBlank(History) && Dictionary) History.insert(History.begin(), Dictionary->GetName());
 }
 
+void TCartridgeEXT::RefuseHistoryFile(int count) {
+  LoadHistory("", count);
+  HistoryRefusalPending = true;
+}
+
+void TCartridgeEXT::AttachStatusBar(TStatusBarView& statusBar) {
+  TCartridge::AttachStatusBar(statusBar);
+  if (HistoryRefusalPending.exchange(false))
+    ShowStatus("履歴ファイルが辞書か設定のファイルと同じため、履歴を保存しません");
+}
+
 void TCartridgeEXT::RecordHistory(const std::string& text) {
   std::lock_guard lock(StateMutex);
   RecordHistoryLocked(text);

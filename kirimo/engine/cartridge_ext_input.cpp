@@ -5,6 +5,7 @@
 #include "common/kana_conversion.h"
 #include "common/key_encoding.h"
 #include "kirimo/engine/cartridge_ext.h"
+#include "kirimo/engine/growth_sources.h"
 #include "kirimo/language/conjugation.h"
 #include "kirimo/language/phrase.h"
 #include "kirimo/language/word.h"
@@ -75,7 +76,8 @@ void TCartridgeEXT::PushKeyLevel(const std::string& letter, bool syllable) {
     TFilter filter = syllable ? SyllableMatches : KeyMatches;
     // Grid syllables always grow past a phrase's end; row keys only in phrase mode.
     bool grow = syllable || PhraseMode;
-    for (std::size_t i = 0; i < top.Count(); ++i) {
+    TGrowthSources grown;
+    for (std::size_t i = 0; i < top.Count() && !AbortRequested; ++i) {
       const TPhrase* phrase = top.GetItem(i);
       TMatch match =
           syllable ? phrase->MatchSyllableAt(letter, Depth) : phrase->MatchKeyAt(letter, Depth);
@@ -86,7 +88,7 @@ void TCartridgeEXT::PushKeyLevel(const std::string& letter, bool syllable) {
         } else {
           next->Add(carried);
         }
-      } else if (match == MatchBeyondEnd && grow) {
+      } else if (match == MatchBeyondEnd && grow && grown.IsNew(*phrase)) {
         AddConnected(phrase, *next, filter, letter, syllable);
       }
     }
@@ -156,11 +158,14 @@ void TCartridgeEXT::EnterPhraseMode(const TCandidateListModel::TItem& chosenItem
 
   const TConjugation& conjugation = GetConjugation();
   auto next = std::make_unique<TPhraseList>();
-  for (std::size_t i = 0; i < top.Count(); ++i) {
+  TGrowthSources expanded;
+  for (std::size_t i = 0; i < top.Count() && !AbortRequested; ++i) {
     const TPhrase* phrase = top.GetItem(i);
     const TWord* word = phrase->LastWord();
     if (word == nullptr) continue;
-    if (phrase->GetNotation() != text && word->Notation() != text) continue;
+    if (word->Notation() != text && phrase->GetNotation() != text) continue;
+    // Equal words expand equally; their key length is the same too.
+    if (!expanded.IsNew(*word)) continue;
     const auto& endings = conjugation.EndingList(word->WordType());
     for (int form = 0; form < FormCount; ++form) {
       if (endings[form] == "_") continue;

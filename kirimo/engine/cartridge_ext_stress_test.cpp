@@ -126,13 +126,14 @@ TEST_F(TCartridgeEXTStress, FourCartridgesUnderRandomGestures) {
   cartridges[active]->PostOperation({opClear, ""});
   cartridges[active]->WaitUntilIdle();
   EXPECT_EQ(List.Items(), cartridges[active]->HistorySnapshot());
-  // Going away in the middle of a prebuild stops it and saves the history.
+  // Going away in the middle of a prebuild stops it and saves a changed history.
+  cartridges[0]->RecordHistory("最後");
   for (auto& cartridge : cartridges) {
     cartridge->ResetIdleWork();
     cartridge->PostOperation({opIdle, ""});
   }
   cartridges.clear();
-  EXPECT_TRUE(std::filesystem::exists(Folder / "h0.txt"));
+  EXPECT_TRUE(ReadFile(Folder / "h0.txt").starts_with("最後\r\n"));
 }
 
 }  // namespace

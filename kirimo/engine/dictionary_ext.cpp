@@ -7,6 +7,7 @@
 
 #include "common/kana_conversion.h"
 #include "common/key_encoding.h"
+#include "common/file_lock.h"
 #include "common/text_checks.h"
 #include "common/dictionary_file.h"
 #include "common/dictionary_line.h"
@@ -96,6 +97,8 @@ void TDictionaryEXT::TakeInNewLines(std::string_view contents) {
 void TDictionaryEXT::Reload() {
   std::lock_guard fileLock(FileLock);
   if (!FileExists(GetFileName())) return;
+  // Another program's line is read whole or not at all.
+  TFileLock processLock(GetFileName());
   TakeInNewLines(ReadWholeFile(GetFileName()));
 }
 
@@ -106,9 +109,13 @@ int TDictionaryEXT::AddEntry(std::string_view line) {
   if (fields.Count != 3) return -1;
   std::lock_guard fileLock(FileLock);
   // Appending rather than rewriting keeps what another writer added meanwhile, and a
-  // failure can no longer cut the file short. Those other lines are taken in first,
-  // so the words in memory stay those of the file's first LoadedLines lines.
-  const std::string contents = FileExists(GetFileName()) ? ReadWholeFile(GetFileName()) : "";
+  // failure can no longer cut the file short. Under the lock no other program
+  // appends between the read and the append, so the contents are the file as it
+  // is: its other lines are taken in first, and the words in memory stay those of
+  // the file's first LoadedLines lines.
+  CreateFileIfMissing(GetFileName());
+  TFileLock processLock(GetFileName());
+  const std::string contents = ReadWholeFile(GetFileName());
   AppendLine(GetFileName(), contents, line);
   TakeInNewLines(contents);
   if (auto word = MakeWord(fields.Fields[0], fields.Fields[1], fields.Fields[2])) {

@@ -3,7 +3,6 @@
 #include "common/blank_text.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "common/list_filters.h"
 #include "kirimo/modes/dictionary_vk.h"
@@ -22,18 +21,6 @@ bool IsNarrowingCaption(std::string_view caption) {
   return false;
 }
 
-
-TStringList SortedByLengthThenText(const TStringList& labels) {
-  std::vector<std::size_t> order(labels.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  std::stable_sort(order.begin(), order.end(), [&labels](std::size_t a, std::size_t b) {
-    return CompareByLengthThenText(labels, a, b) < 0;
-  });
-  TStringList sorted;
-  sorted.reserve(labels.size());
-  for (std::size_t index : order) sorted.push_back(labels[index]);
-  return sorted;
-}
 
 }  // namespace
 
@@ -122,7 +109,13 @@ void TCartridgeVK::Narrow(TFilter&& filter, std::string keyLetter) {
     ShowNewest();
     return;
   }
-  PushNarrowed(SortedByLengthThenText(filter(*top, pos)), std::move(keyLetter));
+  TStringList narrowed = filter(*top, pos);
+  if (const TDictionaryVK* keys = Keys()) {
+    keys->SortInListOrder(narrowed);
+  } else {
+    SortByLengthThenText(narrowed);
+  }
+  PushNarrowed(std::move(narrowed), std::move(keyLetter));
 }
 
 void TCartridgeVK::PushNarrowed(TStringList labels, std::string keyLetter) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
+#include <thread>
 
 #include "common/test_folder.h"
 #include "kirimo/modes/dictionary_vk.h"
@@ -226,3 +228,28 @@ TEST_F(CartridgeVK, VowelButtonsAreTheSubButtonsWhileActive) {
 }
 
 }  // namespace
+
+// A dictionary of many names that all begin with one letter: narrowing sorts
+// them all, and must still answer at once.
+TEST(CartridgeVKMany, NarrowingManyLabelsIsQuick) {
+  TTestFolder folder;
+  {
+    std::ofstream file(folder.PathOf("many.txt"), std::ios::binary);
+    for (int i = 0; i < 20000; ++i) file << "VK_F1=A" << (i * 7919 % 20000) << "\r\n";
+  }
+  TAppIni settings("/nonexistent/Kirimo.exe", 500);
+  TRecordingOutput output;
+  TCandidateListModel list;
+  TDictionaryVK keys("VK", folder.PathOf("many.txt"));
+  TCartridgeVK cartridge(settings, output);
+  cartridge.SetDictionary(&keys);
+  cartridge.SetActive(true);
+  cartridge.AttachListBox(list);
+  auto start = std::chrono::steady_clock::now();
+  cartridge.InputKey("ABC");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(700));
+  ASSERT_EQ(list.Count(), 20000);
+  EXPECT_EQ(list.ItemText(0), "A0");
+  EXPECT_EQ(list.ItemText(10), "A10");
+  EXPECT_EQ(list.ItemText(19999), "A19999");
+}

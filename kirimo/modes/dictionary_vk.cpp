@@ -1,8 +1,13 @@
 #include "kirimo/modes/dictionary_vk.h"
 
+#include <algorithm>
+#include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/ascii_case.h"
+#include "common/list_filters.h"
 #include "common/virtual_key.h"
 #include "common/dictionary_file.h"
 #include "common/blank_text.h"
@@ -30,6 +35,26 @@ TDictionaryVK::TDictionaryVK(std::string name, std::string fileName)
     KeyNames.emplace_back(TrimBlanks(line.substr(0, equals)));
     KeyLabels.emplace_back(label);
   });
+  TStringList sorted = KeyLabels;
+  SortByLengthThenText(sorted);
+  ListPlaces.reserve(sorted.size());
+  for (std::size_t i = 0; i < sorted.size(); ++i)
+    ListPlaces.emplace(std::move(sorted[i]), static_cast<std::uint32_t>(i));
+}
+
+void TDictionaryVK::SortInListOrder(TStringList& labels) const {
+  std::vector<std::pair<std::uint32_t, std::size_t>> places;  // the index breaks ties
+  places.reserve(labels.size());
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    auto found = ListPlaces.find(labels[i]);
+    places.emplace_back(
+        found == ListPlaces.end() ? std::numeric_limits<std::uint32_t>::max() : found->second, i);
+  }
+  std::sort(places.begin(), places.end());
+  TStringList sorted;
+  sorted.reserve(labels.size());
+  for (const auto& place : places) sorted.push_back(std::move(labels[place.second]));
+  labels = std::move(sorted);
 }
 
 std::uint8_t TDictionaryVK::LabelToCode(std::string_view label) const {

@@ -1,6 +1,7 @@
-// kirimo-script [--ini PATH] [--json | --quiet] [SCRIPT]
+// kirimo-script [--ini PATH] [--json | --quiet] [--first N] [SCRIPT]
 // Drives the keypad model, the real controller and the cartridges from gesture
 // lines (a file, or standard input) and prints the keypad after each gesture.
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -21,12 +22,14 @@
 
 namespace {
 
-constexpr const char* Usage = "usage: kirimo-script [--ini PATH] [--json | --quiet] [SCRIPT]";
+constexpr const char* Usage =
+    "usage: kirimo-script [--ini PATH] [--json | --quiet] [--first N] [SCRIPT]";
 
 struct TOptions {
   std::string IniPath = "dist/Kirimo.ini";
   std::string ScriptPath;  // empty: standard input
   TPrintStyle Style = TPrintStyle::Text;
+  int FirstItems = 0;  // 0: the whole candidate list
 };
 
 int Fail(const std::string& message) {
@@ -43,6 +46,8 @@ bool ParseOptions(int argc, char** argv, TOptions& options, std::string& error) 
       options.Style = TPrintStyle::Json;
     } else if (arg == "--quiet") {
       options.Style = TPrintStyle::Quiet;
+    } else if (arg == "--first" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
+      options.FirstItems = std::atoi(argv[++i]);
     } else if (!arg.starts_with("--") && options.ScriptPath.empty()) {
       options.ScriptPath = arg;
     } else {
@@ -51,6 +56,15 @@ bool ParseOptions(int argc, char** argv, TOptions& options, std::string& error) 
     }
   }
   return true;
+}
+
+// Long candidate lists cost more to print than to build; callers counting
+// clicks want only the candidates a user would scroll to.
+TKeypadState FirstItemsOnly(TKeypadState state, int count) {
+  if (count <= 0 || state.Items.size() <= static_cast<std::size_t>(count)) return state;
+  state.Items.resize(static_cast<std::size_t>(count));
+  state.Selected.resize(static_cast<std::size_t>(count));
+  return state;
 }
 
 int RunScript(std::istream& script, const TOptions& options) {
@@ -71,7 +85,10 @@ int RunScript(std::istream& script, const TOptions& options) {
     for (int number = 1; std::getline(script, line); ++number) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
       try {
-        if (session.Run(line)) PrintState(std::cout, options.Style, line, session.State());
+        if (session.Run(line)) {
+          PrintState(std::cout, options.Style, line,
+                     FirstItemsOnly(session.State(), options.FirstItems));
+        }
       } catch (const std::exception& error) {
         std::cout.flush();
         status = Fail("line " + std::to_string(number) + ": " + error.what());

@@ -2,6 +2,7 @@
 
 #include "kirimo/engine/cartridge_ext.h"
 #include "kirimo/engine/dictionary_manager.h"
+#include "kirimo/engine/set/history_file_check.h"
 #include "kirimo/modes/cartridge_nm.h"
 #include "kirimo/modes/cartridge_vk.h"
 #include "kirimo/modes/dictionary_vk.h"
@@ -10,12 +11,17 @@
 namespace {
 
 std::unique_ptr<TCartridge> CreateJapanese(const TAppIni& settings, const TDicSettings& section,
+                                           const TDictionaryManager* manager,
                                            TDictionaryEXT* dictionary, TDictionaryEXT* user,
                                            TOutputOperations& output) {
   auto cartridge = std::make_unique<TCartridgeEXT>(settings, output);
   cartridge->SetDictionary(dictionary);
   cartridge->SetUserDictionary(user);
-  cartridge->LoadHistory(section.HistoryFile, section.HistoryCount);
+  if (NamesProgramFile(section.HistoryFile, settings, manager)) {
+    cartridge->RefuseHistoryFile(section.HistoryCount);
+  } else {
+    cartridge->LoadHistory(section.HistoryFile, section.HistoryCount);
+  }
   cartridge->SetSymbolList(section.SymbolName);
   cartridge->SetStartUpLayout(section.StartUpKey);
   return cartridge;
@@ -31,7 +37,7 @@ std::unique_ptr<TRevolver> CreateRevolver(const TAppIni& settings,
     TDictionaryEXT* dictionary = manager->Main(i);
     if (dictionary == nullptr) continue;
     const TDicSettings& section = i == 0 ? settings.BaseDic : settings.ExtDics[i - 1];
-    revolver->Add(CreateJapanese(settings, section, dictionary, manager->User(i), output), true);
+    revolver->Add(CreateJapanese(settings, section, manager, dictionary, manager->User(i), output), true);
   }
   if (!settings.NmDicName.empty()) {
     revolver->Add(std::make_unique<TCartridgeNM>(settings, output, clock), false);
