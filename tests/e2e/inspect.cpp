@@ -7,6 +7,8 @@
 //   children HANDLE              the child windows: handle, class, id, text, rect
 //   text HANDLE                  the window's own text (message boxes: the text
 //                                of their static control)
+//   list HANDLE                  a list box's items, one a line: 1 or 0 (selected),
+//                                a tab, the item's text
 //   set-text HANDLE TEXT         WM_SETTEXT (an edit box of a dialog)
 //   post HANDLE MSG WPARAM LPARAM
 //   activate HANDLE              bring to the foreground
@@ -132,8 +134,20 @@ int DescribeKeypad(HWND keypad) {
   return sent && answer == 1 ? 0 : 1;
 }
 
+void PrintListBox(HWND list) {
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+    std::wstring text(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, L'\0');
+    length = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    std::printf("%d\t%s\n", i == selected ? 1 : 0, Utf8(text).c_str());
+  }
+}
+
 int Usage() {
-  std::fprintf(stderr, "usage: kirimo-inspect windows|children H|text H|set-text H T|post H M W L|activate H|move H X Y|foreground-samples H MS|keypad H\n");
+  std::fprintf(stderr, "usage: kirimo-inspect windows|children H|text H|list H|set-text H T|post H M W L|activate H|move H X Y|foreground-samples H MS|keypad H\n");
   return 2;
 }
 
@@ -148,11 +162,15 @@ int main(int argc, char** argv) {
     EnumChildWindows(HandleArg(argv[2]), PrintChild, 0);
   } else if (command == "text" && argc == 3) {
     std::printf("%s\n", Utf8(MessageText(HandleArg(argv[2]))).c_str());
+  } else if (command == "list" && argc == 3) {
+    PrintListBox(HandleArg(argv[2]));
   } else if (command == "set-text" && argc == 4) {
-    // The text as given: the narrow argv holds only what the ANSI code page can.
+    // From the wide command line: argv went through the ANSI code page, which
+    // may not hold the text.
     int count = 0;
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::wstring text = wide != nullptr && count == 4 ? wide[3] : Wide(argv[3]);
+    std::wstring text = wide != nullptr && count == 4 ? std::wstring(wide[3]) : Wide(argv[3]);
+    LocalFree(wide);
     SendMessageW(HandleArg(argv[2]), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   } else if (command == "post" && argc == 6) {
     return PostMessageW(HandleArg(argv[2]), static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),

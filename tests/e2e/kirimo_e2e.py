@@ -817,7 +817,9 @@ def case_demo(session):
     print(f'exit after {kirimo.exit():.1f} s')
 
 
-def main():
+def main(cases=None):
+    """Runs the cases named on the command line from cases (this module's by default)."""
+    cases = cases or globals()
     parser = argparse.ArgumentParser()
     parser.add_argument('--build', default=str(ROOT / 'build' / 'win32'))
     parser.add_argument('--artifacts')
@@ -826,9 +828,9 @@ def main():
     artifacts = args.artifacts or str(pathlib.Path(args.build) / 'e2e-artifacts')
     failed = 0
     for name in args.cases:
-        session = Session(args.build, artifacts, name, dpi=144 if name == 'dpi144' else 96)
+        session = Session(args.build, artifacts, name, dpi=144 if name.endswith('dpi144') else 96)
         try:
-            globals()[f'case_{name}'](session)
+            cases[f'case_{name}'](session)
             print(f'{name}: passed')
         except Failure as failure:
             failed += 1

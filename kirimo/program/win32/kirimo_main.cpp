@@ -10,7 +10,9 @@
 #include "common/file_path.h"
 #include "common/win32/dpi.h"
 #include "common/win32/handles.h"
+#include "common/win32/message_loop.h"
 #include "common/win32/modal_window.h"
+#include "common/win32/program_path.h"
 #include "common/win32/ui_dispatcher.h"
 #include "common/win32/unexpected_error.h"
 #include "common/win32/wide_text.h"
@@ -23,18 +25,6 @@ namespace {
 
 constexpr char Title[] = "Kirimo";
 
-std::string ProgramPath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return FromWide(path);
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 bool FolderExists(const std::string& folder) {
   std::error_code ignored;
   return std::filesystem::is_directory(NativePath(folder), ignored);
@@ -43,15 +33,6 @@ bool FolderExists(const std::string& folder) {
 // The keypad window the tray program shows.
 std::unique_ptr<TKeypadWindow> MakeKeypad(const TKeypadServices& services) {
   return std::make_unique<TSearchForm>(services);
-}
-
-int RunMessageLoop() {
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
 }
 
 }  // namespace

@@ -1,0 +1,6 @@
+#include "gleaner/gleaner_messages.h"
+
+std::string GleanerErrorText(std::string_view error) {
+  std::string text = "予期せぬエラーが発生！\r\n＞ ";
+  return text.append(error).append("\r\nアプリケーションを終了します。");
+}
