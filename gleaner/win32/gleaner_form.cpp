@@ -145,13 +145,13 @@ void TGleanerForm::MakeFonts() {
 }
 
 void TGleanerForm::CreateControls() {
-  for (const TControlSpec& spec : Controls) {
-    HWND control = CreateWindowExW(spec.ExStyle, spec.ClassName, ToWide(spec.Text).c_str(),
-                                   WS_CHILD | WS_VISIBLE | spec.Style, 0, 0, 0, 0, Handle(),
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)),
+  for (const TControlSpec& entry : Controls) {
+    HWND control = CreateWindowExW(entry.ExStyle, entry.ClassName, ToWide(entry.Text).c_str(),
+                                   WS_CHILD | WS_VISIBLE | entry.Style, 0, 0, 0, 0, Handle(),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.Id)),
                                    GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(spec.Bold ? BoldFont.Get() : Font.Get()), FALSE);
+                 reinterpret_cast<WPARAM>(entry.Bold ? BoldFont.Get() : Font.Get()), FALSE);
   }
   // A pasted text may be far longer than an edit box takes by default.
   SendMessageW(Control(MemoSourceId), EM_SETLIMITTEXT, 0, 0);
@@ -164,10 +164,10 @@ void TGleanerForm::ApplyLayout() {
   GetClientRect(Handle(), &client);
   const TGleanerFormLayout layout = LayOutGleanerForm(client.right, client.bottom, Dpi, Splitters);
   HDWP moves = BeginDeferWindowPos(static_cast<int>(std::size(Controls)));
-  for (const TControlSpec& spec : Controls) {
-    const TBox& box = layout.*spec.Box;
+  for (const TControlSpec& entry : Controls) {
+    const TBox& box = layout.*entry.Box;
     if (moves != nullptr)
-      moves = DeferWindowPos(moves, Control(spec.Id), nullptr, box.Left, box.Top, box.Width(),
+      moves = DeferWindowPos(moves, Control(entry.Id), nullptr, box.Left, box.Top, box.Width(),
                              box.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (moves != nullptr) EndDeferWindowPos(moves);
@@ -224,9 +224,9 @@ LRESULT TGleanerForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                    MulDiv(Splitters.NotationWidth, newDpi, Dpi)};
       Dpi = newDpi;
       MakeFonts();
-      for (const TControlSpec& spec : Controls)
-        SendMessageW(Control(spec.Id), WM_SETFONT,
-                     reinterpret_cast<WPARAM>(spec.Bold ? BoldFont.Get() : Font.Get()), TRUE);
+      for (const TControlSpec& entry : Controls)
+        SendMessageW(Control(entry.Id), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(entry.Bold ? BoldFont.Get() : Font.Get()), TRUE);
       SendMessageW(Control(ListBoxNotationId), LB_SETITEMHEIGHT, 0,
                    ScaleForDpi(NotationItemHeight96, Dpi));
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
