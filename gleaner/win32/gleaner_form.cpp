@@ -13,7 +13,7 @@
 #include "gleaner/gleaner_messages.h"
 #include "gleaner/notation_shade.h"
 #include "gleaner/win32/input_box.h"
-#include "gleaner/win32/wait_cursor.h"
+#include "common/win32/wait_cursor.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/string_list.h"
+#include "common/win32/wait_cursor.h"
 
 std::string ControlText(HWND control);
 void SetControlText(HWND control, std::string_view text);
@@ -13,15 +14,3 @@ void SetControlText(HWND control, std::string_view text);
 void SetComboItems(HWND combo, const TStringList& items);
 // A list box's lines, replaced by items.
 void SetListItems(HWND list, const TStringList& items);
-
-// Shows the hourglass for as long as it lives.
-class TWaitCursor {
- public:
-  TWaitCursor() : Previous(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-  ~TWaitCursor() { SetCursor(Previous); }
-  TWaitCursor(const TWaitCursor&) = delete;
-  TWaitCursor& operator=(const TWaitCursor&) = delete;
-
- private:
-  HCURSOR Previous;
-};
