@@ -89,6 +89,8 @@ class Session:
     def make_folder(self, ini=True, dic=True):
         dist = ROOT / 'dist'
         check((dist / 'Kirimo.ini').exists(), 'dist/ is not assembled (scripts/make-dist)')
+        shipped = sorted(p.name for p in dist.glob('*.exe'))
+        check(shipped == ['Gleaner.exe', 'Kirimo.exe'], f'dist/ ships other programs: {shipped}')
         shutil.copy(dist / 'Kirimo.ini', self.folder)
         if dic:
             shutil.copytree(dist / 'dic', self.folder / 'dic')

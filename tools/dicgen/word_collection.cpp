@@ -1,6 +1,7 @@
 #include "tools/dicgen/word_collection.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/dictionary_line.h"
 #include "tools/dicgen/junk_rules.h"
@@ -58,9 +59,10 @@ std::vector<TCollectedWord> TWordCollection::Cleaned(std::map<std::string, int>&
       continue;
     }
     const TDicWord& word = Words[i].Word;
-    std::string line = FormatDictionaryLine(word.Reading, word.Notation, word.Type);
-    if (word.Target == TDicTarget::Proper) line.insert(0, "P");
-    auto [place, added] = placeOfLine.emplace(line, kept.size());
+    // Proper nouns and common words are told apart by a prefix on the key.
+    std::string key = word.Target == TDicTarget::Proper ? "P" : "C";
+    key += FormatDictionaryLine(word.Reading, word.Notation, word.Type);
+    auto [place, added] = placeOfLine.emplace(std::move(key), kept.size());
     if (added) {
       kept.push_back(Words[i]);
     } else {
