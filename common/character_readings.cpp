@@ -80,6 +80,16 @@ void Settle(std::vector<std::pair<std::uint64_t, float>>& counts) {
   counts.resize(out);
 }
 
+std::uint64_t PairKey(std::string_view first, std::string_view firstPiece, std::string_view second,
+                      std::string_view secondPiece) {
+  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a; a clash only blurs a count
+  for (std::string_view part : {first, firstPiece, second, secondPiece}) {
+    for (char c : part) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    hash = (hash ^ 0xFFu) * 1099511628211ull;  // no byte of a piece is 0xFF
+  }
+  return hash;
+}
+
 }  // namespace
 
 void TCharacterReadings::Learn(std::string_view notation, std::string_view reading) {
@@ -169,13 +179,19 @@ void TCharacterReadings::Finish() {
   TCounts settled;
   for (const TSample& sample : Samples) {
     std::vector<std::string_view> pieces = BestCut(sample);
-    for (std::size_t k = 0; k < pieces.size(); ++k)
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
       settled.push_back(
           {KeyOf(CharacterKey(sample.Notation.substr(2 * k, 2), PlaceOf(k, pieces.size())),
                  pieces[k]),
            1.0f});
+      if (k > 0)
+        Pairs.push_back({PairKey(sample.Notation.substr(2 * k - 2, 2), pieces[k - 1],
+                                 sample.Notation.substr(2 * k, 2), pieces[k]),
+                         1.0f});
+    }
   }
   Settle(settled);
+  Settle(Pairs);
   Samples = {};
   Counts = {};
   Ranges = {};
@@ -206,4 +222,11 @@ const std::vector<TCharacterReadings::TReading>& TCharacterReadings::ReadingsOf(
   found = Readings.find(
       CharacterKey(character, place == TPlace::Final ? TPlace::Middle : TPlace::Final));
   return found == Readings.end() ? none : found->second;
+}
+
+float TCharacterReadings::PairCount(std::string_view first, std::string_view firstPiece,
+                                    std::string_view second, std::string_view secondPiece) const {
+  std::uint64_t key = PairKey(first, firstPiece, second, secondPiece);
+  auto found = std::lower_bound(Pairs.begin(), Pairs.end(), std::pair<TKey, float>{key, 0.0f});
+  return found != Pairs.end() && found->first == key ? found->second : 0.0f;
 }

@@ -1,6 +1,7 @@
 #include "common/reading_proposer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "common/char_class.h"
@@ -9,23 +10,6 @@
 
 namespace {
 
-// Costs of the compound search, in the units of TReadingIndex::CostOfRank.
-// Each extra word costs more than a rarer reading of a longer one: compounds
-// are read by their longest known parts.
-constexpr float WordCost = 12.0f;
-constexpr float SelfReadingCost = 1.0f;  // a kana read as itself
-constexpr float VoicedCost = 6.0f;       // 本棚: ﾎﾝ + ﾀﾅ -> ﾎﾝﾀﾞﾅ
-constexpr float GeminateCost = 5.0f;     // 学校: ｶﾞｸ + ｺｳ -> ｶﾞｯｺｳ
-// One kanji read as compounds read it; plus the share of that reading.
-constexpr float CharacterCost = 20.0f;
-// A verb or adjective stem without the kana that follow it (書 of 書く).
-constexpr float BareStemCost = 8.0f;
-// Inside a run of kanji a lone kanji of the dictionary is mostly the wrong
-// (native) reading; before kana, the compound reading of a kanji is.
-constexpr float LoneKanjiCost = 8.0f;
-constexpr float BeforeKanaCost = 20.0f;
-// A Sino-Japanese reading next to a native one (湯桶読み) is the rarer compound.
-constexpr float MixedCost = 2.0f;
 // Partial readings kept per position.
 constexpr std::size_t Beam = 8;
 
@@ -33,12 +17,17 @@ struct TPartial {
   float Cost;
   std::string Reading;
   int Kind = 0;  // of the last kanji read alone: 0 unknown, 1 Sino-Japanese, 2 native
+  // The last kanji when it was read alone, and how: neighbours that the
+  // dictionaries' compounds read together cost less.
+  std::string_view LastKanji;
+  std::string_view LastPiece;
 };
 
 // The best few distinct readings reaching one position.
 class TBest {
  public:
-  void Offer(float cost, std::string reading, int kind = 0) {
+  void Offer(float cost, std::string reading, int kind = 0, std::string_view lastKanji = {},
+             std::string_view lastPiece = {}) {
     auto same = std::find_if(Items.begin(), Items.end(),
                              [&](const TPartial& p) { return p.Reading == reading; });
     if (same != Items.end()) {
@@ -49,7 +38,7 @@ class TBest {
     }
     auto place = std::upper_bound(Items.begin(), Items.end(), cost,
                                   [](float c, const TPartial& p) { return c < p.Cost; });
-    Items.insert(place, TPartial{cost, std::move(reading), kind});
+    Items.insert(place, TPartial{cost, std::move(reading), kind, lastKanji, lastPiece});
     if (Items.size() > Beam) Items.pop_back();
   }
   const std::vector<TPartial>& Partials() const { return Items; }
@@ -116,6 +105,13 @@ bool StartsWithRow(std::string_view reading, unsigned char first, unsigned char 
   return c >= first && c <= last;
 }
 
+std::string Voiced(std::string_view reading) {
+  std::string voiced(reading.substr(0, 1));
+  voiced += '\xDE';
+  voiced += reading.substr(1);
+  return voiced;
+}
+
 // A reading ending in ｯ goes on only with a consonant that doubles.
 bool MayFollow(std::string_view before, std::string_view reading) {
   if (before.empty() || before.back() != '\xAF') return true;
@@ -123,14 +119,14 @@ bool MayFollow(std::string_view before, std::string_view reading) {
          (StartsWithRow(reading, 0xCA, 0xCE) && reading.size() > 1 && reading[1] == '\xDF');
 }
 
-void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float cost, bool joined) {
+// A word of the dictionaries after a partial reading, with the sound changes
+// its join may take. lastKanji is the word when it is one kanji.
+void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float cost, bool joined,
+               const TProposalWeights& weights, std::string_view lastKanji) {
   if (!MayFollow(from.Reading, reading)) return;
-  to.Offer(from.Cost + cost, from.Reading + std::string(reading));
+  to.Offer(from.Cost + cost, from.Reading + std::string(reading), 0, lastKanji, reading);
   if (!joined || !StartsUnvoiced(reading)) return;
-  std::string voiced(reading.substr(0, 1));
-  voiced += '\xDE';
-  voiced += reading.substr(1);
-  to.Offer(from.Cost + cost + VoicedCost, from.Reading + voiced);
+  to.Offer(from.Cost + cost + weights.Voiced, from.Reading + Voiced(reading));
   // ｸ, ｷ, ﾁ, ﾂ before ｶ, ｻ, ﾀ, ﾊ rows double the next consonant (ﾊ rows turn to ﾊﾟ).
   const std::string& before = from.Reading;
   if (before.empty()) return;
@@ -145,7 +141,7 @@ void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float 
   } else {
     geminate += reading;
   }
-  to.Offer(from.Cost + cost + GeminateCost, std::move(geminate));
+  to.Offer(from.Cost + cost + weights.Geminate, std::move(geminate));
 }
 
 }  // namespace
@@ -171,68 +167,80 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
   ForEachChar(notation, [&](std::string_view c) { starts.push_back(c.data() - notation.data()); });
   starts.push_back(notation.size());
   const std::size_t count = starts.size() - 1;
+  auto characterAt = [&](std::size_t i) {
+    return notation.substr(starts[i], starts[i + 1] - starts[i]);
+  };
+  const TCharacterReadings& characters = Index.CharacterReadings();
+  // Off the cost when the kanji before was read alone and the dictionaries'
+  // compounds read the two so.
+  auto pairBonus = [&](const TPartial& p, std::string_view kanji, std::string_view piece) {
+    if (Weights.Pair == 0.0f || p.LastKanji.empty()) return 0.0f;
+    float seen = characters.PairCount(p.LastKanji, p.LastPiece, kanji, piece);
+    return Weights.Pair * std::log2(1.0f + seen);
+  };
   std::vector<TBest> best(count + 1);
   best[0].Offer(0, {});
 
   for (std::size_t i = 0; i < count; ++i) {
     if (best[i].Partials().empty()) continue;
-    std::string_view character = notation.substr(starts[i], starts[i + 1] - starts[i]);
+    std::string_view character = characterAt(i);
     bool joined = i > 0;
     if (ReadsAsItself(character) || IsKana(character)) {
       // A run of letters and digits is one word; kana may still begin a word.
       std::size_t end = i + 1;
       bool letters = ReadsAsItself(character);
-      while (letters && end < count &&
-             ReadsAsItself(notation.substr(starts[end], starts[end + 1] - starts[end])))
-        ++end;
+      while (letters && end < count && ReadsAsItself(characterAt(end))) ++end;
       std::string reading =
           ToHalfWidth(ToKatakana(notation.substr(starts[i], starts[end] - starts[i])));
       if (IsSingleByteText(reading))  // ヶ has no half-width form
         for (const TPartial& p : best[i].Partials())
-          best[end].Offer(p.Cost + SelfReadingCost * static_cast<float>(end - i),
+          best[end].Offer(p.Cost + Weights.SelfReading * static_cast<float>(end - i),
                           p.Reading + reading);
       // The small ヶ of place names (霞ヶ関) and a ケ between kanji.
       bool small = character == "ヶ" || character == "ヵ";
       if (small || (character == "ケ" && joined && i + 1 < count)) {
         for (const TPartial& p : best[i].Partials()) {
-          best[end].Offer(p.Cost + SelfReadingCost * (small ? 0.5f : 2.0f), p.Reading + "ｶﾞ");
-          if (small) best[end].Offer(p.Cost + SelfReadingCost * 2.0f, p.Reading + "ｶ");
-          if (small) best[end].Offer(p.Cost + SelfReadingCost, p.Reading + "ｹ");
+          best[end].Offer(p.Cost + (small ? Weights.SmallKeVoiced : Weights.KeVoiced),
+                          p.Reading + "ｶﾞ");
+          if (small) best[end].Offer(p.Cost + Weights.SelfReading * 2.0f, p.Reading + "ｶ");
+          if (small) best[end].Offer(p.Cost + Weights.SelfReading, p.Reading + "ｹ");
         }
       }
       if (letters) continue;
     }
-    bool kanaNext =
-        i + 1 < count && IsKana(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1]));
-    bool kanjiNear =
-        (i > 0 && IsKanji(notation.substr(starts[i - 1], starts[i] - starts[i - 1]))) ||
-        (i + 1 < count && IsKanji(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1])));
-    bool kanjiNext =
-        i + 1 < count && IsKanji(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1]));
+    bool kanaNext = i + 1 < count && IsKana(characterAt(i + 1));
+    bool kanjiNext = i + 1 < count && IsKanji(characterAt(i + 1));
+    bool kanjiNear = (i > 0 && IsKanji(characterAt(i - 1))) || kanjiNext;
+    bool kanji = IsKanji(character);
     using TPlace = TCharacterReadings::TPlace;
     TPlace place = i == 0 ? TPlace::Initial : kanjiNext ? TPlace::Middle : TPlace::Final;
-    for (const auto& reading : Index.CharacterReadings().ReadingsOf(character, place)) {
+    for (const auto& reading : characters.ReadingsOf(character, place)) {
       int kind = KindOf(reading.Text);
+      float cost =
+          Weights.Character + Weights.Share * reading.Cost + (kanaNext ? Weights.BeforeKana : 0.0f);
       for (const TPartial& p : best[i].Partials()) {
         if (!MayFollow(p.Reading, reading.Text)) continue;
-        float mixed = p.Kind != 0 && kind != 0 && p.Kind != kind ? MixedCost : 0.0f;
-        best[i + 1].Offer(
-            p.Cost + CharacterCost + reading.Cost + mixed + (kanaNext ? BeforeKanaCost : 0.0f),
-            p.Reading + reading.Text, kind);
+        float mixed = p.Kind != 0 && kind != 0 && p.Kind != kind ? Weights.Mixed : 0.0f;
+        best[i + 1].Offer(p.Cost + cost + mixed - pairBonus(p, character, reading.Text),
+                          p.Reading + reading.Text, kind, character, reading.Text);
       }
     }
     for (std::size_t j = i + 1; j <= count; ++j) {
       std::size_t length = starts[j] - starts[i];
       if (length > Index.LongestNotation()) break;
       int entry = Index.Find(notation.substr(starts[i], length));
-      bool kanaFollows = j < count && IsKana(notation.substr(starts[j], starts[j + 1] - starts[j]));
+      bool kanaFollows = j < count && IsKana(characterAt(j));
+      bool loneKanji = j == i + 1 && kanji;
       for (; entry >= 0; entry = Index.Entry(entry).Next) {
         const TReadingIndex::TEntry& word = Index.Entry(entry);
         bool bareStem = word.Type >= 2 && word.Type <= 21 && !kanaFollows;
-        float cost = WordCost + word.Cost + (bareStem ? BareStemCost : 0.0f) +
-                     (j == i + 1 && kanjiNear ? LoneKanjiCost : 0.0f);
+        float cost = Weights.Word + Weights.Rank * word.Cost +
+                     (bareStem ? Weights.BareStem : 0.0f) +
+                     (j == i + 1 && kanjiNear ? Weights.LoneKanji : 0.0f);
         for (const TPartial& p : best[i].Partials())
-          OfferWord(best[j], p, word.Reading, cost, joined);
+          OfferWord(best[j], p, word.Reading,
+                    cost - (loneKanji ? pairBonus(p, character, word.Reading) : 0.0f), joined,
+                    Weights, loneKanji ? character : std::string_view());
       }
     }
   }

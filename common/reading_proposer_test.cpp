@@ -72,12 +72,23 @@ TEST(ReadingProposer, KanjiReadAsTheCompoundsOfTheDictionariesReadThem) {
   EXPECT_EQ(proposer.Propose("書き").at(0), "ｶｷ");
 }
 
+TEST(CharacterReadings, NeighboursAreCountedAsTheirCompoundsCutThem) {
+  const TCharacterReadings& characters = SmallIndex().CharacterReadings();
+  EXPECT_EQ(characters.PairCount("続", "ｿﾞｸ", "編", "ﾍﾝ"), 1.0f);  // 続編
+  EXPECT_EQ(characters.PairCount("新", "ｼﾝ", "出", "ｼｭﾂ"), 1.0f);   // 新出
+  EXPECT_EQ(characters.PairCount("続", "ｿﾞ", "編", "ｸﾍﾝ"), 0.0f);   // another cut
+  EXPECT_EQ(characters.PairCount("編", "ﾍﾝ", "続", "ｿﾞｸ"), 0.0f);  // the other order
+  EXPECT_EQ(characters.PairCount("共", "ﾄﾓ", "出", "ｼｭﾂ"), 0.0f);   // 共 alone is no compound
+}
+
 TEST(ReadingProposer, SoundChangesAtTheJoinsAreOffered) {
   TReadingProposer proposer(SmallIndex());
   TStringList shelf = proposer.Propose("本棚");
   EXPECT_NE(std::find(shelf.begin(), shelf.end(), "ﾎﾝﾀﾞﾅ"), shelf.end());
   TStringList school = proposer.Propose("学高");
   EXPECT_NE(std::find(school.begin(), school.end(), "ｶﾞｯｺｳ"), school.end());
+  // A ケ between kanji is the particle of place names, read ｶﾞ.
+  EXPECT_EQ(proposer.Propose("本ケ学").at(0), "ﾎﾝｶﾞｶﾞｸ");
   // A doubled consonant never ends a reading nor stands before a vowel.
   for (const std::string& r : proposer.Propose("学")) EXPECT_NE(r.back(), '\xAF');
 }
