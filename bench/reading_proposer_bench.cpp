@@ -115,6 +115,7 @@ constexpr TNamedWeight NamedWeights[] = {
     {"BeforeKana", &TProposalWeights::BeforeKana},
     {"Mixed", &TProposalWeights::Mixed},
     {"Pair", &TProposalWeights::Pair},
+    {"SharedReading", &TProposalWeights::SharedReading},
     {"SmallKeVoiced", &TProposalWeights::SmallKeVoiced},
     {"KeVoiced", &TProposalWeights::KeVoiced},
 };

@@ -67,9 +67,24 @@ struct TPiece {
   std::string_view View() const { return {Bytes, Size}; }
 };
 
+// Sorts by key, 16 bits a pass from the lowest: hundreds of thousands of
+// counts are settled at every start, and a comparison sort is the slowest part.
+void SortByKey(std::vector<std::pair<std::uint64_t, float>>& counts) {
+  std::vector<std::pair<std::uint64_t, float>> other(counts.size());
+  std::vector<std::size_t> places(1 << 16);
+  for (int shift = 0; shift < 64; shift += 16) {
+    std::fill(places.begin(), places.end(), 0);
+    for (const auto& c : counts) ++places[c.first >> shift & 0xFFFF];
+    std::size_t total = 0;
+    for (std::size_t& place : places) total += std::exchange(place, total);
+    for (const auto& c : counts) other[places[c.first >> shift & 0xFFFF]++] = c;
+    counts.swap(other);
+  }
+}
+
 // Adds up the weights of equal keys.
 void Settle(std::vector<std::pair<std::uint64_t, float>>& counts) {
-  std::sort(counts.begin(), counts.end());
+  SortByKey(counts);
   std::size_t out = 0;
   for (std::size_t i = 0; i < counts.size(); ++i) {
     if (out > 0 && counts[out - 1].first == counts[i].first)

@@ -1,9 +1,20 @@
 #include "common/reading_index.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/char_class.h"
 #include "common/kana_conversion.h"
+
+namespace {
+
+std::uint32_t HashOf(std::string_view text) {
+  std::uint32_t hash = 2166136261u;  // FNV-1a
+  for (char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  return hash;
+}
+
+}  // namespace
 
 float TReadingIndex::CostOfRank(int rank) {
   // Word frequencies fall off roughly as a power of the rank (Zipf), so its
@@ -25,10 +36,11 @@ void TReadingIndex::Insert(std::string_view notation, std::string_view reading, 
   int index = static_cast<int>(Entries.size());
   Entries.push_back({reading, cost, type, -1});
   if (Chains.size() * 2 >= Slots.size()) Reserve(Chains.size() + 1);
-  std::size_t slot = SlotOf(notation);
+  std::uint32_t hash = HashOf(notation);
+  std::size_t slot = SlotOf(notation, hash);
   if (Slots[slot] < 0) {
     Slots[slot] = static_cast<int>(Chains.size());
-    Chains.push_back({notation, index, index});
+    Chains.push_back({notation, hash, index, index});
   } else {
     TChain& chain = Chains[Slots[slot]];
     Entries[chain.Last].Next = index;
@@ -36,14 +48,27 @@ void TReadingIndex::Insert(std::string_view notation, std::string_view reading, 
   }
   if (notation.size() > Longest) Longest = notation.size();
   Characters.Learn(notation, reading);
+  ReadingHashes.push_back(HashOf(reading));
 }
 
-std::size_t TReadingIndex::SlotOf(std::string_view notation) const {
-  std::uint32_t hash = 2166136261u;  // FNV-1a
-  for (char c : notation) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+void TReadingIndex::Finish() {
+  Characters.Finish();
+  std::sort(ReadingHashes.begin(), ReadingHashes.end());
+}
+
+int TReadingIndex::ReadingCount(std::string_view reading) const {
+  // A clash of hashes only adds a word or two to a count.
+  auto [low, high] = std::equal_range(ReadingHashes.begin(), ReadingHashes.end(), HashOf(reading));
+  return static_cast<int>(high - low);
+}
+
+std::size_t TReadingIndex::SlotOf(std::string_view notation, std::uint32_t hash) const {
   const std::size_t mask = Slots.size() - 1;
   std::size_t slot = hash & mask;
-  while (Slots[slot] >= 0 && Chains[Slots[slot]].Notation != notation) slot = (slot + 1) & mask;
+  for (; Slots[slot] >= 0; slot = (slot + 1) & mask) {
+    const TChain& chain = Chains[Slots[slot]];
+    if (chain.Hash == hash && chain.Notation == notation) break;
+  }
   return slot;
 }
 
@@ -53,11 +78,11 @@ void TReadingIndex::Reserve(std::size_t notations) {
   if (size == Slots.size()) return;
   Slots.assign(size, -1);
   for (std::size_t i = 0; i < Chains.size(); ++i)
-    Slots[SlotOf(Chains[i].Notation)] = static_cast<int>(i);
+    Slots[SlotOf(Chains[i].Notation, Chains[i].Hash)] = static_cast<int>(i);
 }
 
 int TReadingIndex::Find(std::string_view notation) const {
   if (Slots.empty()) return -1;
-  int chain = Slots[SlotOf(notation)];
+  int chain = Slots[SlotOf(notation, HashOf(notation))];
   return chain < 0 ? -1 : Chains[chain].First;
 }

@@ -244,8 +244,17 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
       }
     }
   }
+  // A reading other words have is the likelier one.
+  std::vector<TPartial> finished = best[count].Partials();
+  if (Weights.SharedReading != 0.0f) {
+    for (TPartial& p : finished)
+      p.Cost -= Weights.SharedReading *
+                std::log2(1.0f + static_cast<float>(Index.ReadingCount(p.Reading)));
+    std::stable_sort(finished.begin(), finished.end(),
+                     [](const TPartial& x, const TPartial& y) { return x.Cost < y.Cost; });
+  }
   TStringList readings;
-  for (const TPartial& p : best[count].Partials()) {
+  for (const TPartial& p : finished) {
     if (readings.size() == MaxProposals) break;
     if (!MayFollow(p.Reading, {})) continue;
     readings.push_back(p.Reading);

@@ -23,10 +23,11 @@ struct TProposalWeights {
   float BareStem = 8.0f;      // a verb or adjective stem without its kana (書 of 書く)
   // Inside a run of kanji a lone kanji of the dictionary is mostly the wrong
   // (native) reading; before kana, the compound reading of a kanji is.
-  float LoneKanji = 6.4f;
-  float BeforeKana = 20.0f;
-  float Mixed = 1.6f;          // a Sino-Japanese reading beside a native one (湯桶読み)
+  float LoneKanji = 3.2f;
+  float BeforeKana = 16.0f;
+  float Mixed = 0.5f;          // a Sino-Japanese reading beside a native one (湯桶読み)
   float Pair = 3.75f;          // off per doubling of how often two neighbours read so
+  float SharedReading = 1.0f;  // off per doubling of the words that read the same
   float SmallKeVoiced = 0.5f;  // 霞ヶ関: ｶﾞ; ｹ and ｶ cost SelfReading and twice that
   float KeVoiced = -1.0f;      // a ケ between kanji read ｶﾞ (梅ケ浜)
 };
