@@ -120,11 +120,12 @@ bool MayFollow(std::string_view before, std::string_view reading) {
 }
 
 // A word of the dictionaries after a partial reading, with the sound changes
-// its join may take. lastKanji is the word when it is one kanji.
+// its join may take. lastKanji ends the word, read lastPiece, when known.
 void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float cost, bool joined,
-               const TProposalWeights& weights, std::string_view lastKanji) {
+               const TProposalWeights& weights, std::string_view lastKanji,
+               std::string_view lastPiece) {
   if (!MayFollow(from.Reading, reading)) return;
-  to.Offer(from.Cost + cost, from.Reading + std::string(reading), 0, lastKanji, reading);
+  to.Offer(from.Cost + cost, from.Reading + std::string(reading), 0, lastKanji, lastPiece);
   if (!joined || !StartsUnvoiced(reading)) return;
   to.Offer(from.Cost + cost + weights.Voiced, from.Reading + Voiced(reading));
   // ｸ, ｷ, ﾁ, ﾂ before ｶ, ｻ, ﾀ, ﾊ rows double the next consonant (ﾊ rows turn to ﾊﾟ).
@@ -142,6 +143,16 @@ void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float 
     geminate += reading;
   }
   to.Offer(from.Cost + cost + weights.Geminate, std::move(geminate));
+}
+
+// The likeliest reading of a kanji at one end of a word's reading: the piece
+// that word gives it.
+std::string_view PieceAtEnd(const std::vector<TCharacterReadings::TReading>& readings,
+                            std::string_view word, bool last) {
+  for (const auto& r : readings)
+    if (r.Text.size() < word.size() && (last ? word.ends_with(r.Text) : word.starts_with(r.Text)))
+      return r.Text;
+  return {};
 }
 
 }  // namespace
@@ -173,10 +184,11 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
   const TCharacterReadings& characters = Index.CharacterReadings();
   // Off the cost when the kanji before was read alone and the dictionaries'
   // compounds read the two so.
-  auto pairBonus = [&](const TPartial& p, std::string_view kanji, std::string_view piece) {
-    if (Weights.Pair == 0.0f || p.LastKanji.empty()) return 0.0f;
+  auto pairBonus = [&](const TPartial& p, std::string_view kanji, std::string_view piece,
+                       float weight) {
+    if (weight == 0.0f || p.LastKanji.empty()) return 0.0f;
     float seen = characters.PairCount(p.LastKanji, p.LastPiece, kanji, piece);
-    return Weights.Pair * std::log2(1.0f + seen);
+    return weight * std::log2(1.0f + seen);
   };
   std::vector<TBest> best(count + 1);
   best[0].Offer(0, {});
@@ -221,8 +233,9 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
       for (const TPartial& p : best[i].Partials()) {
         if (!MayFollow(p.Reading, reading.Text)) continue;
         float mixed = p.Kind != 0 && kind != 0 && p.Kind != kind ? Weights.Mixed : 0.0f;
-        best[i + 1].Offer(p.Cost + cost + mixed - pairBonus(p, character, reading.Text),
-                          p.Reading + reading.Text, kind, character, reading.Text);
+        best[i + 1].Offer(
+            p.Cost + cost + mixed - pairBonus(p, character, reading.Text, Weights.Pair),
+            p.Reading + reading.Text, kind, character, reading.Text);
       }
     }
     for (std::size_t j = i + 1; j <= count; ++j) {
@@ -231,16 +244,37 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
       int entry = Index.Find(notation.substr(starts[i], length));
       bool kanaFollows = j < count && IsKana(characterAt(j));
       bool loneKanji = j == i + 1 && kanji;
+      // The kanji at the ends of a longer word pair with their neighbours too.
+      std::string_view lastKanji =
+          j > i + 1 && IsKanji(characterAt(j - 1)) ? characterAt(j - 1) : std::string_view();
       for (; entry >= 0; entry = Index.Entry(entry).Next) {
         const TReadingIndex::TEntry& word = Index.Entry(entry);
         bool bareStem = word.Type >= 2 && word.Type <= 21 && !kanaFollows;
         float cost = Weights.Word + Weights.Rank * word.Cost +
                      (bareStem ? Weights.BareStem : 0.0f) +
                      (j == i + 1 && kanjiNear ? Weights.LoneKanji : 0.0f);
+        if (loneKanji) {
+          for (const TPartial& p : best[i].Partials())
+            OfferWord(best[j], p, word.Reading,
+                      cost - pairBonus(p, character, word.Reading, Weights.Pair), joined, Weights,
+                      character, word.Reading);
+          continue;
+        }
+        std::string_view firstPiece, lastPiece;
+        if (Weights.WordPair != 0.0f) {
+          if (kanji)
+            firstPiece =
+                PieceAtEnd(characters.ReadingsOf(character, TPlace::Initial), word.Reading, false);
+          if (!lastKanji.empty())
+            lastPiece =
+                PieceAtEnd(characters.ReadingsOf(lastKanji, TPlace::Final), word.Reading, true);
+        }
         for (const TPartial& p : best[i].Partials())
-          OfferWord(best[j], p, word.Reading,
-                    cost - (loneKanji ? pairBonus(p, character, word.Reading) : 0.0f), joined,
-                    Weights, loneKanji ? character : std::string_view());
+          OfferWord(
+              best[j], p, word.Reading,
+              cost - (firstPiece.empty() ? 0.0f
+                                         : pairBonus(p, character, firstPiece, Weights.WordPair)),
+              joined, Weights, lastPiece.empty() ? std::string_view() : lastKanji, lastPiece);
       }
     }
   }

@@ -13,7 +13,7 @@
 struct TProposalWeights {
   // Each dictionary word of the cut costs more than a rarer reading of a longer
   // one: compounds are read by their longest known parts.
-  float Word = 13.0f;
+  float Word = 10.4f;
   float Rank = 1.0f;          // times the word's own cost
   float SelfReading = 32.0f;  // a kana read as itself
   float Voiced = 1.5f;        // 本棚: ﾎﾝ + ﾀﾅ -> ﾎﾝﾀﾞﾅ
@@ -24,10 +24,11 @@ struct TProposalWeights {
   // Inside a run of kanji a lone kanji of the dictionary is mostly the wrong
   // (native) reading; before kana, the compound reading of a kanji is.
   float LoneKanji = 3.2f;
-  float BeforeKana = 16.0f;
-  float Mixed = 0.5f;          // a Sino-Japanese reading beside a native one (湯桶読み)
+  float BeforeKana = 12.8f;
+  float Mixed = 0.6f;          // a Sino-Japanese reading beside a native one (湯桶読み)
   float Pair = 3.75f;          // off per doubling of how often two neighbours read so
   float SharedReading = 1.0f;  // off per doubling of the words that read the same
+  float WordPair = 2.4f;       // as Pair, for kanji at the ends of longer words
   float SmallKeVoiced = 0.5f;  // 霞ヶ関: ｶﾞ; ｹ and ｶ cost SelfReading and twice that
   float KeVoiced = -1.0f;      // a ケ between kanji read ｶﾞ (梅ケ浜)
 };
