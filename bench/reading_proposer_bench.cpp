@@ -116,6 +116,7 @@ constexpr TNamedWeight NamedWeights[] = {
     {"Mixed", &TProposalWeights::Mixed},
     {"Pair", &TProposalWeights::Pair},
     {"SharedReading", &TProposalWeights::SharedReading},
+    {"SharedEnds", &TProposalWeights::SharedEnds},
     {"WordPair", &TProposalWeights::WordPair},
     {"SmallKeVoiced", &TProposalWeights::SmallKeVoiced},
     {"KeVoiced", &TProposalWeights::KeVoiced},

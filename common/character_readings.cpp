@@ -5,6 +5,7 @@
 
 #include "common/char_class.h"
 #include "common/cp932.h"
+#include "common/radix_sort.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ constexpr std::size_t LongestWord = 4;   // characters
 constexpr std::size_t KeptPerCharacter = 8;
 constexpr float MinimumCount = 0.75f;
 constexpr int ReadingBits = 8 * LongestPiece;
+constexpr int CharacterBits = 16 + 2;  // two bytes and the place
 
 // A piece of a reading cannot begin with a mark, a small kana, ﾝ or ｰ.
 bool CanBeginPiece(std::string_view reading, std::size_t pos) {
@@ -67,24 +69,10 @@ struct TPiece {
   std::string_view View() const { return {Bytes, Size}; }
 };
 
-// Sorts by key, 16 bits a pass from the lowest: hundreds of thousands of
-// counts are settled at every start, and a comparison sort is the slowest part.
-void SortByKey(std::vector<std::pair<std::uint64_t, float>>& counts) {
-  std::vector<std::pair<std::uint64_t, float>> other(counts.size());
-  std::vector<std::size_t> places(1 << 16);
-  for (int shift = 0; shift < 64; shift += 16) {
-    std::fill(places.begin(), places.end(), 0);
-    for (const auto& c : counts) ++places[c.first >> shift & 0xFFFF];
-    std::size_t total = 0;
-    for (std::size_t& place : places) total += std::exchange(place, total);
-    for (const auto& c : counts) other[places[c.first >> shift & 0xFFFF]++] = c;
-    counts.swap(other);
-  }
-}
-
 // Adds up the weights of equal keys.
 void Settle(std::vector<std::pair<std::uint64_t, float>>& counts) {
-  SortByKey(counts);
+  RadixSort(
+      counts, [](const std::pair<std::uint64_t, float>& c) { return c.first; }, 64);
   std::size_t out = 0;
   for (std::size_t i = 0; i < counts.size(); ++i) {
     if (out > 0 && counts[out - 1].first == counts[i].first)
@@ -132,9 +120,8 @@ void TCharacterReadings::Learn(std::string_view notation, std::string_view readi
 
 std::pair<TCharacterReadings::TCounts::const_iterator, TCharacterReadings::TCounts::const_iterator>
 TCharacterReadings::FirstRound(std::uint32_t character) const {
-  auto found = Ranges.find(character);
-  if (found == Ranges.end()) return {Counts.end(), Counts.end()};
-  return {Counts.begin() + found->second.first, Counts.begin() + found->second.second};
+  auto [begin, end] = Ranges[character];
+  return {Counts.begin() + begin, Counts.begin() + end};
 }
 
 std::vector<std::string_view> TCharacterReadings::BestCut(const TSample& sample) const {
@@ -186,10 +173,11 @@ void TCharacterReadings::Finish() {
   Settle(Counts);
   // A cut seen less than about once is noise, and would slow the second round.
   std::erase_if(Counts, [](const std::pair<TKey, float>& c) { return c.second < MinimumCount; });
+  Ranges.assign(std::size_t{1} << CharacterBits, {0, 0});
   for (std::size_t i = 0; i < Counts.size(); ++i) {
-    auto [range, added] =
-        Ranges.try_emplace(static_cast<std::uint32_t>(Counts[i].first >> ReadingBits), i, i);
-    range->second.second = i + 1;
+    auto& range = Ranges[Counts[i].first >> ReadingBits];
+    if (range.second == 0) range.first = static_cast<std::uint32_t>(i);
+    range.second = static_cast<std::uint32_t>(i + 1);
   }
   TCounts settled;
   for (const TSample& sample : Samples) {

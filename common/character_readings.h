@@ -48,8 +48,9 @@ class TCharacterReadings {
 
   std::vector<TSample> Samples;
   TCounts Counts;  // first round, sorted by key once Finish starts
-  std::unordered_map<std::uint32_t, std::pair<std::size_t, std::size_t>>
-      Ranges;  // of each character in Counts
+  // Where each character's counts lie in Counts, by CharacterKey: an array,
+  // for the second round looks them up millions of times.
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> Ranges;
   std::unordered_map<std::uint32_t, std::vector<TReading>> Readings;
   TCounts Pairs;  // keyed by a hash of both characters and both pieces, sorted
 };

@@ -4,14 +4,26 @@
 #include <cmath>
 
 #include "common/char_class.h"
+#include "common/cp932.h"
 #include "common/kana_conversion.h"
+#include "common/radix_sort.h"
 
 namespace {
 
-std::uint32_t HashOf(std::string_view text) {
-  std::uint32_t hash = 2166136261u;  // FNV-1a
-  for (char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+std::uint32_t HashOf(std::string_view text, std::uint32_t hash = 2166136261u) {
+  for (char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;  // FNV-1a
   return hash;
+}
+
+// A reading with the character a word begins or ends with.
+std::uint32_t HashOf(std::string_view reading, std::string_view character, bool first) {
+  return HashOf(character, HashOf(reading) ^ (first ? 0x5Au : 0xA5u));
+}
+
+std::string_view LastCharacter(std::string_view notation) {
+  std::size_t pos = 0, last = 0;
+  for (; pos < notation.size(); pos += CharLengthAt(notation, pos)) last = pos;
+  return notation.substr(last);
 }
 
 }  // namespace
@@ -38,22 +50,27 @@ void TReadingIndex::Insert(std::string_view notation, std::string_view reading, 
   if (Chains.size() * 2 >= Slots.size()) Reserve(Chains.size() + 1);
   std::uint32_t hash = HashOf(notation);
   std::size_t slot = SlotOf(notation, hash);
-  if (Slots[slot] < 0) {
-    Slots[slot] = static_cast<int>(Chains.size());
+  if (Slots[slot].Chain < 0) {
+    Slots[slot] = {hash, static_cast<int>(Chains.size())};
     Chains.push_back({notation, hash, index, index});
   } else {
-    TChain& chain = Chains[Slots[slot]];
+    TChain& chain = Chains[Slots[slot].Chain];
     Entries[chain.Last].Next = index;
     chain.Last = index;
   }
   if (notation.size() > Longest) Longest = notation.size();
   Characters.Learn(notation, reading);
-  ReadingHashes.push_back(HashOf(reading));
+  std::uint32_t readingHash = HashOf(reading);
+  ReadingHashes.push_back(readingHash);
+  EndHashes.push_back(HashOf(reading, notation.substr(0, CharLengthAt(notation, 0)), true));
+  EndHashes.push_back(HashOf(reading, LastCharacter(notation), false));
 }
 
 void TReadingIndex::Finish() {
   Characters.Finish();
-  std::sort(ReadingHashes.begin(), ReadingHashes.end());
+  auto itself = [](std::uint32_t hash) { return hash; };
+  RadixSort(ReadingHashes, itself, 32);
+  RadixSort(EndHashes, itself, 32);
 }
 
 int TReadingIndex::ReadingCount(std::string_view reading) const {
@@ -62,13 +79,18 @@ int TReadingIndex::ReadingCount(std::string_view reading) const {
   return static_cast<int>(high - low);
 }
 
+int TReadingIndex::ReadingCount(std::string_view reading, std::string_view character,
+                                bool first) const {
+  auto [low, high] =
+      std::equal_range(EndHashes.begin(), EndHashes.end(), HashOf(reading, character, first));
+  return static_cast<int>(high - low);
+}
+
 std::size_t TReadingIndex::SlotOf(std::string_view notation, std::uint32_t hash) const {
   const std::size_t mask = Slots.size() - 1;
   std::size_t slot = hash & mask;
-  for (; Slots[slot] >= 0; slot = (slot + 1) & mask) {
-    const TChain& chain = Chains[Slots[slot]];
-    if (chain.Hash == hash && chain.Notation == notation) break;
-  }
+  for (; Slots[slot].Chain >= 0; slot = (slot + 1) & mask)
+    if (Slots[slot].Hash == hash && Chains[Slots[slot].Chain].Notation == notation) break;
   return slot;
 }
 
@@ -76,13 +98,13 @@ void TReadingIndex::Reserve(std::size_t notations) {
   std::size_t size = Slots.empty() ? 1024 : Slots.size();
   while (size < 2 * notations) size *= 2;
   if (size == Slots.size()) return;
-  Slots.assign(size, -1);
+  Slots.assign(size, {0, -1});
   for (std::size_t i = 0; i < Chains.size(); ++i)
-    Slots[SlotOf(Chains[i].Notation, Chains[i].Hash)] = static_cast<int>(i);
+    Slots[SlotOf(Chains[i].Notation, Chains[i].Hash)] = {Chains[i].Hash, static_cast<int>(i)};
 }
 
 int TReadingIndex::Find(std::string_view notation) const {
   if (Slots.empty()) return -1;
-  int chain = Slots[SlotOf(notation, HashOf(notation))];
+  int chain = Slots[SlotOf(notation, HashOf(notation))].Chain;
   return chain < 0 ? -1 : Chains[chain].First;
 }

@@ -42,6 +42,8 @@ class TReadingIndex {
   // How many words read so (half-width katakana): names and places share
   // readings much more than their spellings.
   int ReadingCount(std::string_view reading) const;
+  // Of them, those whose notation begins (first) or ends with that character.
+  int ReadingCount(std::string_view reading, std::string_view character, bool first) const;
 
   // The cost of the word on line rank of a frequency-ordered file.
   static float CostOfRank(int rank);
@@ -51,7 +53,7 @@ class TReadingIndex {
  private:
   struct TChain {
     std::string_view Notation;
-    std::uint32_t Hash;  // of the notation: most probes end without comparing text
+    std::uint32_t Hash;
     int First;
     int Last;
   };
@@ -68,8 +70,13 @@ class TReadingIndex {
   std::deque<std::string> Buffers;  // a deque: the views into them stay valid
   std::vector<TEntry> Entries;
   std::vector<TChain> Chains;
-  std::vector<int> Slots;  // index into Chains, -1 for a free slot; a power of two long
+  struct TSlot {
+    std::uint32_t Hash;  // of the chain's notation: most probes need not look further
+    int Chain;           // index into Chains, -1 for a free slot
+  };
+  std::vector<TSlot> Slots;  // a power of two long
   std::size_t Longest = 0;
   TCharacterReadings Characters;
   std::vector<std::uint32_t> ReadingHashes;  // one per word, sorted by Finish
+  std::vector<std::uint32_t> EndHashes;      // two per word, with its end characters
 };

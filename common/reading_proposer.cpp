@@ -280,10 +280,14 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
   }
   // A reading other words have is the likelier one.
   std::vector<TPartial> finished = best[count].Partials();
-  if (Weights.SharedReading != 0.0f) {
+  std::string_view first = notation.substr(0, CharLengthAt(notation, 0));
+  std::string_view last = notation.substr(starts[count - 1]);
+  auto sharedBits = [&](int words) { return std::log2(1.0f + static_cast<float>(words)); };
+  if (Weights.SharedReading != 0.0f || Weights.SharedEnds != 0.0f) {
     for (TPartial& p : finished)
-      p.Cost -= Weights.SharedReading *
-                std::log2(1.0f + static_cast<float>(Index.ReadingCount(p.Reading)));
+      p.Cost -= Weights.SharedReading * sharedBits(Index.ReadingCount(p.Reading)) +
+                Weights.SharedEnds * (sharedBits(Index.ReadingCount(p.Reading, first, true)) +
+                                      sharedBits(Index.ReadingCount(p.Reading, last, false)));
     std::stable_sort(finished.begin(), finished.end(),
                      [](const TPartial& x, const TPartial& y) { return x.Cost < y.Cost; });
   }

@@ -75,10 +75,10 @@ TEST(ReadingProposer, KanjiReadAsTheCompoundsOfTheDictionariesReadThem) {
 TEST(CharacterReadings, NeighboursAreCountedAsTheirCompoundsCutThem) {
   const TCharacterReadings& characters = SmallIndex().CharacterReadings();
   EXPECT_EQ(characters.PairCount("続", "ｿﾞｸ", "編", "ﾍﾝ"), 1.0f);  // 続編
-  EXPECT_EQ(characters.PairCount("新", "ｼﾝ", "出", "ｼｭﾂ"), 1.0f);   // 新出
-  EXPECT_EQ(characters.PairCount("続", "ｿﾞ", "編", "ｸﾍﾝ"), 0.0f);   // another cut
+  EXPECT_EQ(characters.PairCount("新", "ｼﾝ", "出", "ｼｭﾂ"), 1.0f);  // 新出
+  EXPECT_EQ(characters.PairCount("続", "ｿﾞ", "編", "ｸﾍﾝ"), 0.0f);  // another cut
   EXPECT_EQ(characters.PairCount("編", "ﾍﾝ", "続", "ｿﾞｸ"), 0.0f);  // the other order
-  EXPECT_EQ(characters.PairCount("共", "ﾄﾓ", "出", "ｼｭﾂ"), 0.0f);   // 共 alone is no compound
+  EXPECT_EQ(characters.PairCount("共", "ﾄﾓ", "出", "ｼｭﾂ"), 0.0f);  // 共 alone is no compound
 }
 
 TEST(ReadingProposer, SoundChangesAtTheJoinsAreOffered) {
