@@ -155,6 +155,27 @@ std::string_view PieceAtEnd(const std::vector<TCharacterReadings::TReading>& rea
   return {};
 }
 
+// The finished readings, those other words share first: names and places
+// share readings much more than spellings, above all with the same kanji at
+// the same end (first and last are the notation's end characters).
+TStringList RankedReadings(const TReadingIndex& index, const TProposalWeights& weights,
+                           std::vector<TPartial> finished, std::string_view first,
+                           std::string_view last) {
+  auto sharedBits = [&](int words) { return std::log2(1.0f + static_cast<float>(words)); };
+  for (TPartial& p : finished)
+    p.Cost -= weights.SharedReading * sharedBits(index.ReadingCount(p.Reading)) +
+              weights.SharedEnds * (sharedBits(index.ReadingCount(p.Reading, first, true)) +
+                                    sharedBits(index.ReadingCount(p.Reading, last, false)));
+  std::stable_sort(finished.begin(), finished.end(),
+                   [](const TPartial& x, const TPartial& y) { return x.Cost < y.Cost; });
+  TStringList readings;
+  for (const TPartial& p : finished) {
+    if (readings.size() == TReadingProposer::MaxProposals) break;
+    if (MayFollow(p.Reading, {})) readings.push_back(p.Reading);
+  }
+  return readings;
+}
+
 }  // namespace
 
 TStringList TReadingProposer::Propose(std::string_view notation) const {
@@ -178,6 +199,7 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
   ForEachChar(notation, [&](std::string_view c) { starts.push_back(c.data() - notation.data()); });
   starts.push_back(notation.size());
   const std::size_t count = starts.size() - 1;
+  if (count == 0) return {};
   auto characterAt = [&](std::size_t i) {
     return notation.substr(starts[i], starts[i + 1] - starts[i]);
   };
@@ -278,24 +300,6 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
       }
     }
   }
-  // A reading other words have is the likelier one.
-  std::vector<TPartial> finished = best[count].Partials();
-  std::string_view first = notation.substr(0, CharLengthAt(notation, 0));
-  std::string_view last = notation.substr(starts[count - 1]);
-  auto sharedBits = [&](int words) { return std::log2(1.0f + static_cast<float>(words)); };
-  if (Weights.SharedReading != 0.0f || Weights.SharedEnds != 0.0f) {
-    for (TPartial& p : finished)
-      p.Cost -= Weights.SharedReading * sharedBits(Index.ReadingCount(p.Reading)) +
-                Weights.SharedEnds * (sharedBits(Index.ReadingCount(p.Reading, first, true)) +
-                                      sharedBits(Index.ReadingCount(p.Reading, last, false)));
-    std::stable_sort(finished.begin(), finished.end(),
-                     [](const TPartial& x, const TPartial& y) { return x.Cost < y.Cost; });
-  }
-  TStringList readings;
-  for (const TPartial& p : finished) {
-    if (readings.size() == MaxProposals) break;
-    if (!MayFollow(p.Reading, {})) continue;
-    readings.push_back(p.Reading);
-  }
-  return readings;
+  return RankedReadings(Index, Weights, best[count].Partials(), notation.substr(0, starts[1]),
+                        characterAt(count - 1));
 }

@@ -81,6 +81,18 @@ TEST(CharacterReadings, NeighboursAreCountedAsTheirCompoundsCutThem) {
   EXPECT_EQ(characters.PairCount("共", "ﾄﾓ", "出", "ｼｭﾂ"), 0.0f);  // 共 alone is no compound
 }
 
+TEST(ReadingProposer, AReadingOtherWordsWithTheSameKanjiShareComesFirst) {
+  TReadingIndex index;
+  index.AddDictionaryText("ｱｲ,哀,001\r\nｶﾜ,川,001\r\n", true);
+  // Names ending in 川 read it ｶﾞﾜ after ｱｲ.
+  index.AddDictionaryText("ｱｲｶﾞﾜ,相川,001\r\nｱｲｶﾞﾜ,愛川,001\r\nｱｲｶﾞﾜ,藍川,001\r\n", true);
+  index.Finish();
+  EXPECT_EQ(TReadingProposer(index).Propose("哀川").at(0), "ｱｲｶﾞﾜ");
+  TProposalWeights alone;
+  alone.SharedReading = alone.SharedEnds = 0;
+  EXPECT_EQ(TReadingProposer(index, alone).Propose("哀川").at(0), "ｱｲｶﾜ");
+}
+
 TEST(ReadingProposer, SoundChangesAtTheJoinsAreOffered) {
   TReadingProposer proposer(SmallIndex());
   TStringList shelf = proposer.Propose("本棚");
