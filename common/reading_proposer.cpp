@@ -119,6 +119,25 @@ bool MayFollow(std::string_view before, std::string_view reading) {
          (StartsWithRow(reading, 0xCA, 0xCE) && reading.size() > 1 && reading[1] == '\xDF');
 }
 
+// ｸ, ｷ before the ｶ row and ﾁ, ﾂ before the ｶ, ｻ, ﾀ, ﾊ rows double the next
+// consonant (学校 ｶﾞｯｺｳ, 一体 ｲｯﾀｲ; the ﾊ row turns to ﾊﾟ: 一本 ｲｯﾎﾟﾝ).
+void OfferGeminate(TBest& to, const TPartial& from, std::string_view reading, float cost) {
+  const std::string& before = from.Reading;
+  if (before.empty() || !StartsUnvoiced(reading)) return;
+  unsigned char last = static_cast<unsigned char>(before.back());
+  if (last != 0xB8 && last != 0xB7 && last != 0xC1 && last != 0xC2) return;
+  if ((last == 0xB8 || last == 0xB7) && !StartsWithRow(reading, 0xB6, 0xBA)) return;
+  std::string geminate = before.substr(0, before.size() - 1) + "ｯ";
+  if (StartsWithRow(reading, 0xCA, 0xCE)) {
+    geminate += reading.substr(0, 1);
+    geminate += '\xDF';
+    geminate += reading.substr(1);
+  } else {
+    geminate += reading;
+  }
+  to.Offer(from.Cost + cost, std::move(geminate));
+}
+
 // A word of the dictionaries after a partial reading, with the sound changes
 // its join may take. lastKanji ends the word, read lastPiece, when known.
 void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float cost, bool joined,
@@ -128,21 +147,7 @@ void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float 
   to.Offer(from.Cost + cost, from.Reading + std::string(reading), 0, lastKanji, lastPiece);
   if (!joined || !StartsUnvoiced(reading)) return;
   to.Offer(from.Cost + cost + weights.Voiced, from.Reading + Voiced(reading));
-  // ｸ, ｷ, ﾁ, ﾂ before ｶ, ｻ, ﾀ, ﾊ rows double the next consonant (ﾊ rows turn to ﾊﾟ).
-  const std::string& before = from.Reading;
-  if (before.empty()) return;
-  unsigned char last = static_cast<unsigned char>(before.back());
-  if (last != 0xB8 && last != 0xB7 && last != 0xC1 && last != 0xC2) return;
-  if (last != 0xC2 && !StartsWithRow(reading, 0xB6, 0xBA)) return;  // ｸ,ｷ,ﾁ only before ｶ row
-  std::string geminate = before.substr(0, before.size() - 1) + "ｯ";
-  if (StartsWithRow(reading, 0xCA, 0xCE)) {
-    geminate += reading.substr(0, 1);
-    geminate += '\xDF';
-    geminate += reading.substr(1);
-  } else {
-    geminate += reading;
-  }
-  to.Offer(from.Cost + cost + weights.Geminate, std::move(geminate));
+  OfferGeminate(to, from, reading, cost + weights.Geminate);
 }
 
 // The likeliest reading of a kanji at one end of a word's reading: the piece

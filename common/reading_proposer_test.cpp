@@ -99,6 +99,14 @@ TEST(ReadingProposer, SoundChangesAtTheJoinsAreOffered) {
   EXPECT_NE(std::find(shelf.begin(), shelf.end(), "ﾎﾝﾀﾞﾅ"), shelf.end());
   TStringList school = proposer.Propose("学高");
   EXPECT_NE(std::find(school.begin(), school.end(), "ｶﾞｯｺｳ"), school.end());
+  // ﾁ doubles before the ｻ row as ﾂ does (一歳 ｲｯｻｲ); ｸ does not (学歳).
+  TReadingIndex index;
+  index.AddDictionaryText("ｲﾁ,一,001\r\nｻｲ,歳,001\r\nｶﾞｸ,学,001\r\n", true);
+  index.Finish();
+  TStringList years = TReadingProposer(index).Propose("一歳");
+  EXPECT_NE(std::find(years.begin(), years.end(), "ｲｯｻｲ"), years.end());
+  TStringList noDoubling = TReadingProposer(index).Propose("学歳");
+  EXPECT_EQ(std::find(noDoubling.begin(), noDoubling.end(), "ｶﾞｯｻｲ"), noDoubling.end());
   // A ケ between kanji is the particle of place names, read ｶﾞ.
   EXPECT_EQ(proposer.Propose("本ケ学").at(0), "ﾎﾝｶﾞｶﾞｸ");
   // A doubled consonant never ends a reading nor stands before a vowel.
