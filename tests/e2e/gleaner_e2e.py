@@ -258,11 +258,11 @@ def case_gleaner_no_base(session):
     gleaner.process.wait(timeout=10)
 
 
-# A noun no shipped dictionary holds, in a sentence where nothing else is new,
-# and its reading as the keypad spells it.
-ROUND_TRIP_TEXT = '週末は森小屋で過ごした。'
-NEW_WORD, NEW_READING = '森小屋', 'ﾓﾘｺﾔ'
-NEW_WORD_KEYS = (('ま', 'も'), ('ら', 'り'), ('か', 'こ'), ('や', 'や'))
+# Nouns no shipped dictionary holds, in a sentence where nothing else is new,
+# with their readings; the first is typed on the keypad with these keys.
+ROUND_TRIP_TEXT = '週末は森小屋で栗餅を食べた。'
+NEW_WORDS = [('森小屋', 'ﾓﾘｺﾔ'), ('栗餅', 'ｸﾘﾓﾁ')]
+TYPED_KEYS = (('ま', 'も'), ('ら', 'り'), ('か', 'こ'), ('や', 'や'))
 
 
 def gleaner_from_tray(session, kirimo):
@@ -278,8 +278,8 @@ def activate_notepad(session):
 
 
 def case_gleaner_round_trip(session):
-    """A new word from a text through Gleaner into the user dictionary, then typed
-    on the keypad into Notepad; a second extraction no longer proposes it."""
+    """New words from a text through Gleaner into the user dictionary, one of them
+    then typed on the keypad into Notepad; a second extraction proposes neither."""
     kirimo, typist = kirimo_e2e.start_typing(session)
     shutil.copy(ROOT / 'dist' / 'Gleaner.ini', session.folder)
     shutil.copy(session.build / 'gleaner' / 'program' / 'Gleaner.exe', session.folder)
@@ -290,27 +290,34 @@ def case_gleaner_round_trip(session):
     check(gleaner.controls()[COMBO]['text'] == '基本', 'the base dictionary is not chosen')
     gleaner.set_memo(ROUND_TRIP_TEXT)
     gleaner.click(EXTRACT)
-    gleaner.wait_list(NOTATIONS, [(True, NEW_WORD)], timeout=60)
-    proposed = [text for _, text in gleaner.list_items(READINGS)]
-    shot = session.screenshot('extracted')
-    check(gleaner.shade(shot, 0) == WHITE, f'{NEW_WORD} with proposals is {gleaner.shade(shot, 0)}')
-    gleaner.keep_only_reading(NEW_READING)
-    session.screenshot('reading-kept')
+    listed = [(index == 0, word) for index, (word, _) in enumerate(NEW_WORDS)]
+    gleaner.wait_list(NOTATIONS, listed, timeout=60)
+    proposed = {}
+    for index, (word, reading) in reversed(list(enumerate(NEW_WORDS))):
+        gleaner.click_item(NOTATIONS, index)
+        gleaner.session.wait_for(f'{word} selected', lambda: gleaner.list_items(NOTATIONS)[index][0] or None, 10)
+        if index == 1:
+            shot = session.screenshot('extracted')
+            check(gleaner.shade(shot, 0) == WHITE, f'{NEW_WORDS[0][0]} with proposals is {gleaner.shade(shot, 0)}')
+        proposed[word] = [text for _, text in gleaner.list_items(READINGS)]
+        gleaner.keep_only_reading(reading)
+    session.screenshot('readings-kept')
     gleaner.click(SAVE)
-    line = f'{NEW_READING},{NEW_WORD},001\r\n'.encode('cp932')
-    session.wait_for('the saved line', lambda: usr.read_bytes() == before + line or None, 20)
-    gleaner.wait_list(NOTATIONS, [(True, NEW_WORD)])
+    lines = ''.join(f'{reading},{word},001\r\n' for word, reading in NEW_WORDS).encode('cp932')
+    session.wait_for('the saved lines', lambda: usr.read_bytes() == before + lines or None, 20)
+    gleaner.wait_list(NOTATIONS, listed)
     shot = session.screenshot('saved')
-    check(gleaner.shade(shot, 0) == AQUA, f'the saved entry is {gleaner.shade(shot, 0)}')
+    check(gleaner.shade(shot, 1) == AQUA, f'a saved entry is {gleaner.shade(shot, 1)}')
     gleaner.close()
 
     # Kirimo has reloaded its user dictionaries: the reading offers the word.
+    word = NEW_WORDS[0][0]
     activate_notepad(session)
-    typist.spell(*NEW_WORD_KEYS)
-    typist.wait_candidate(NEW_WORD)
+    typist.spell(*TYPED_KEYS)
+    typist.wait_candidate(word)
     session.screenshot('candidate')
-    typist.choose(NEW_WORD)
-    kirimo_e2e.wait_text(session, NEW_WORD)
+    typist.choose(word)
+    kirimo_e2e.wait_text(session, word)
     session.screenshot('typed')
 
     gleaner = gleaner_from_tray(session, kirimo)
@@ -318,11 +325,11 @@ def case_gleaner_round_trip(session):
     gleaner.click(EXTRACT)
     session.wait_window('#32770', timeout=60)
     session.screenshot('second-extraction')
-    check(gleaner.message() == '新しい名詞は有りませんでした。', 'the saved word was proposed again')
+    check(gleaner.message() == '新しい名詞は有りませんでした。', 'the saved words were proposed again')
     check(gleaner.list_items(NOTATIONS) == [], 'notations listed after no new words')
     gleaner.close()
     kirimo.exit()
-    print(f'proposed readings of {NEW_WORD}: {proposed}')
+    print(f'proposed readings: {proposed}')
 
 
 class KirimoBeside(kirimo_e2e.Kirimo):
