@@ -75,7 +75,8 @@ class Gleaner:
                                      lambda: self.list_items(ident) == expected or None, timeout)
 
     def click_item(self, ident, index):
-        rect = self.session.inspect('item-rect', self.controls()[ident]['handle'], index)
+        rect = self.session.inspect('item-rect', self.controls()[ident]['handle'], index).strip()
+        check(rect.count(',') == 3, f'list {ident} has no item {index}')
         left, top, right, bottom = (int(v) for v in rect.split(','))
         self.session.click((left + right) // 2, (top + bottom) // 2)
 
@@ -292,13 +293,14 @@ def case_gleaner_round_trip(session):
     gleaner.click(EXTRACT)
     listed = [(index == 0, word) for index, (word, _) in enumerate(NEW_WORDS)]
     gleaner.wait_list(NOTATIONS, listed, timeout=60)
+    gleaner.click_item(NOTATIONS, 1)  # the first entry is then seen unselected
+    gleaner.wait_list(NOTATIONS, [(index == 1, word) for index, (word, _) in enumerate(NEW_WORDS)])
+    shot = session.screenshot('extracted')
+    check(gleaner.shade(shot, 0) == WHITE, f'{NEW_WORDS[0][0]} with proposals is {gleaner.shade(shot, 0)}')
     proposed = {}
-    for index, (word, reading) in reversed(list(enumerate(NEW_WORDS))):
+    for index, (word, reading) in enumerate(NEW_WORDS):
         gleaner.click_item(NOTATIONS, index)
-        gleaner.session.wait_for(f'{word} selected', lambda: gleaner.list_items(NOTATIONS)[index][0] or None, 10)
-        if index == 1:
-            shot = session.screenshot('extracted')
-            check(gleaner.shade(shot, 0) == WHITE, f'{NEW_WORDS[0][0]} with proposals is {gleaner.shade(shot, 0)}')
+        session.wait_for(f'{word} selected', lambda: gleaner.list_items(NOTATIONS)[index][0] or None, 10)
         proposed[word] = [text for _, text in gleaner.list_items(READINGS)]
         gleaner.keep_only_reading(reading)
     session.screenshot('readings-kept')
