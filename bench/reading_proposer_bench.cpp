@@ -1,4 +1,4 @@
-// kirimo_bench_readings [--misses N] [--seed N] [--tune] DICTIONARY_FILE...
+// kirimo_bench_readings [--misses N] [--seed N] [--tune] [--set WEIGHT=VALUE]... DICTIONARY_FILE...
 // How well readings are proposed for words no dictionary holds: a seeded
 // sample of 2,000 nouns of two to six characters with a kanji is taken out of
 // the dictionaries, the index is built from the rest, and each word's proposals
@@ -116,6 +116,7 @@ constexpr TNamedWeight NamedWeights[] = {
     {"Rank", &TProposalWeights::Rank},
     {"SelfReading", &TProposalWeights::SelfReading},
     {"Voiced", &TProposalWeights::Voiced},
+    {"VoicedAfterLink", &TProposalWeights::VoicedAfterLink},
     {"Geminate", &TProposalWeights::Geminate},
     {"Character", &TProposalWeights::Character},
     {"Share", &TProposalWeights::Share},
@@ -131,10 +132,20 @@ constexpr TNamedWeight NamedWeights[] = {
     {"KeVoiced", &TProposalWeights::KeVoiced},
 };
 
+// NAME=VALUE, to try a weight without building again.
+void SetWeight(TProposalWeights& weights, std::string_view setting) {
+  std::size_t equals = setting.find('=');
+  for (const TNamedWeight& named : NamedWeights)
+    if (setting.substr(0, equals) == named.Name && equals != std::string_view::npos) {
+      weights.*named.Field = std::stof(std::string(setting.substr(equals + 1)));
+      return;
+    }
+  throw std::runtime_error("no such weight: " + std::string(setting));
+}
+
 // Coordinate descent on first-proposal plus within-three hits.
-void Tune(const TReadingIndex& index, const std::vector<std::string_view>& nouns,
-          TReadingsOf& readingsOf) {
-  TProposalWeights weights;
+void Tune(const TReadingIndex& index, TProposalWeights weights,
+          const std::vector<std::string_view>& nouns, TReadingsOf& readingsOf) {
   auto [first, three] = Score(index, weights, nouns, readingsOf);
   int best = first + three;
   std::printf("start: first %d, within three %d\n", first, three);
@@ -165,6 +176,7 @@ void Tune(const TReadingIndex& index, const std::vector<std::string_view>& nouns
 int main(int argc, char** argv) {
   int misses = 0;
   bool tune = false;
+  TProposalWeights weights;
   unsigned seed = DefaultSeed;
   std::vector<const char*> paths;
   for (int i = 1; i < argc; ++i) {
@@ -174,13 +186,16 @@ int main(int argc, char** argv) {
       seed = static_cast<unsigned>(std::atol(argv[++i]));
     else if (std::string_view(argv[i]) == "--tune")
       tune = true;
+    else if (std::string_view(argv[i]) == "--set" && i + 1 < argc)
+      SetWeight(weights, argv[++i]);
     else
       paths.push_back(argv[i]);
   }
   if (paths.empty()) {
     std::fprintf(
         stderr,
-        "usage: kirimo_bench_readings [--misses N] [--seed N] [--tune] DICTIONARY_FILE...\n");
+        "usage: kirimo_bench_readings [--misses N] [--seed N] [--tune] [--set WEIGHT=VALUE]... "
+        "DICTIONARY_FILE...\n");
     return 2;
   }
   std::vector<std::string> texts;
@@ -228,10 +243,10 @@ int main(int argc, char** argv) {
   }
   index.Finish();
   if (tune) {
-    Tune(index, nouns, readingsOf);
+    Tune(index, weights, nouns, readingsOf);
     return 0;
   }
-  TReadingProposer proposer(index);
+  TReadingProposer proposer(index, weights);
 
   int first = 0, three = 0, none = 0, shownMisses = 0;
   std::vector<int> perFile(paths.size()), firstPerFile(paths.size()), threePerFile(paths.size());

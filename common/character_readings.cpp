@@ -83,6 +83,54 @@ void Settle(std::vector<std::pair<std::uint64_t, float>>& counts) {
   counts.resize(out);
 }
 
+// By its shape alone: Sino-Japanese readings of a kanji are one syllable, or
+// two whose second is ﾝ, ｲ, ｳ, ｸ, ｷ, ﾂ, ﾁ or ｯ; native ones mostly are not. One
+// syllable tells nothing (0); 1 Sino-Japanese, 2 native.
+int KindOf(std::string_view reading) {
+  int syllables = 0;
+  unsigned char last = 0;
+  for (char c : reading) {
+    unsigned char b = static_cast<unsigned char>(c);
+    if (b == 0xDE || b == 0xDF || (b >= 0xA7 && b <= 0xAB) || (b >= 0xAC && b <= 0xAE)) continue;
+    ++syllables;
+    last = b;
+  }
+  if (syllables <= 1) return 0;
+  if (syllables > 2) return 2;
+  switch (last) {
+    case 0xDD:
+    case 0xB2:
+    case 0xB3:
+    case 0xB8:
+    case 0xB7:
+    case 0xC2:
+    case 0xC1:
+    case 0xAF:
+      return 1;
+    default:
+      return 2;
+  }
+}
+
+constexpr float PriorWeight = 2.0f;
+constexpr std::uint64_t SinoFlag = std::uint64_t{1} << 63;  // above every character and piece
+
+// Walks settled counts along with keys asked in rising order: the weight of
+// each, 0 for none.
+class TCountCursor {
+ public:
+  using TCounts = std::vector<std::pair<std::uint64_t, float>>;
+  TCountCursor(const TCounts& counts, TCounts::const_iterator from)
+      : At(from), End(counts.end()) {}
+  float operator()(std::uint64_t key) {
+    while (At != End && At->first < key) ++At;
+    return At != End && At->first == key ? At->second : 0.0f;
+  }
+
+ private:
+  TCounts::const_iterator At, End;
+};
+
 std::uint64_t PairKey(std::string_view first, std::string_view firstPiece, std::string_view second,
                       std::string_view secondPiece) {
   std::uint64_t hash = 14695981039346656037ull;  // FNV-1a; a clash only blurs a count
@@ -180,13 +228,20 @@ void TCharacterReadings::Finish() {
     range.second = static_cast<std::uint32_t>(i + 1);
   }
   TCounts settled;
+  // Per piece, its neighbours whose shape tells their kind: native ones under
+  // the piece's key, Sino-Japanese ones under the key with SinoFlag.
+  TCounts neighbours;
   for (const TSample& sample : Samples) {
     std::vector<std::string_view> pieces = BestCut(sample);
     for (std::size_t k = 0; k < pieces.size(); ++k) {
-      settled.push_back(
-          {KeyOf(CharacterKey(sample.Notation.substr(2 * k, 2), PlaceOf(k, pieces.size())),
-                 pieces[k]),
-           1.0f});
+      TKey key = KeyOf(CharacterKey(sample.Notation.substr(2 * k, 2), PlaceOf(k, pieces.size())),
+                       pieces[k]);
+      settled.push_back({key, 1.0f});
+      for (std::size_t other : {k - 1, k + 1}) {
+        int kind = other < pieces.size() ? KindOf(pieces[other]) : 0;
+        if (kind == 0) continue;
+        neighbours.push_back({kind == 1 ? key | SinoFlag : key, 1.0f});
+      }
       if (k > 0)
         Pairs.push_back({PairKey(sample.Notation.substr(2 * k - 2, 2), pieces[k - 1],
                                  sample.Notation.substr(2 * k, 2), pieces[k]),
@@ -195,15 +250,27 @@ void TCharacterReadings::Finish() {
   }
   Settle(settled);
   Settle(Pairs);
+  Settle(neighbours);
   Samples = {};
   Counts = {};
   Ranges = {};
 
   std::unordered_map<std::uint32_t, float> totals;
+  TCountCursor nativeSeen(neighbours, neighbours.begin());
+  TCountCursor sinoSeen(neighbours,
+                        std::lower_bound(neighbours.begin(), neighbours.end(),
+                                         std::pair<TKey, float>{SinoFlag, 0.0f}));
   for (const auto& [key, count] : settled) {
     auto character = static_cast<std::uint32_t>(key >> ReadingBits);
     totals[character] += count;
-    Readings[character].push_back({std::string(TPiece(key).View()), count});
+    const TPiece bytes(key);
+    std::string_view piece = bytes.View();
+    // The piece's own shape counts as a few neighbours would.
+    int kind = KindOf(piece);
+    float prior = kind == 1 ? 0.8f : kind == 2 ? 0.2f : 0.5f;
+    float sino = sinoSeen(key | SinoFlag);
+    float sinoShare = (sino + PriorWeight * prior) / (nativeSeen(key) + sino + PriorWeight);
+    Readings[character].push_back({std::string(piece), count, sinoShare});
   }
   for (auto& [character, readings] : Readings) {
     float total = totals[character];

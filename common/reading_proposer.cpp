@@ -16,7 +16,7 @@ constexpr std::size_t Beam = 8;
 struct TPartial {
   float Cost;
   std::string Reading;
-  int Kind = 0;  // of the last kanji read alone: 0 unknown, 1 Sino-Japanese, 2 native
+  float Sino = -1.0f;  // of the last kanji read alone, as TReading::Sino; below 0 unknown
   // The last kanji when it was read alone, and how: neighbours that the
   // dictionaries' compounds read together cost less.
   std::string_view LastKanji;
@@ -26,7 +26,7 @@ struct TPartial {
 // The best few distinct readings reaching one position.
 class TBest {
  public:
-  void Offer(float cost, std::string reading, int kind = 0, std::string_view lastKanji = {},
+  void Offer(float cost, std::string reading, float sino = -1.0f, std::string_view lastKanji = {},
              std::string_view lastPiece = {}) {
     auto same = std::find_if(Items.begin(), Items.end(),
                              [&](const TPartial& p) { return p.Reading == reading; });
@@ -38,7 +38,7 @@ class TBest {
     }
     auto place = std::upper_bound(Items.begin(), Items.end(), cost,
                                   [](float c, const TPartial& p) { return c < p.Cost; });
-    Items.insert(place, TPartial{cost, std::move(reading), kind, lastKanji, lastPiece});
+    Items.insert(place, TPartial{cost, std::move(reading), sino, lastKanji, lastPiece});
     if (Items.size() > Beam) Items.pop_back();
   }
   const std::vector<TPartial>& Partials() const { return Items; }
@@ -46,34 +46,6 @@ class TBest {
  private:
   std::vector<TPartial> Items;
 };
-
-// Sino-Japanese readings of a kanji are one syllable, or two whose second is
-// ﾝ, ｲ, ｳ, ｸ, ｷ, ﾂ, ﾁ or ｯ; native ones mostly are not. One syllable tells nothing.
-int KindOf(std::string_view reading) {
-  int syllables = 0;
-  unsigned char last = 0;
-  for (char c : reading) {
-    unsigned char b = static_cast<unsigned char>(c);
-    if (b == 0xDE || b == 0xDF || (b >= 0xA7 && b <= 0xAB) || (b >= 0xAC && b <= 0xAE)) continue;
-    ++syllables;
-    last = b;
-  }
-  if (syllables <= 1) return 0;
-  if (syllables > 2) return 2;
-  switch (last) {
-    case 0xDD:
-    case 0xB2:
-    case 0xB3:
-    case 0xB8:
-    case 0xB7:
-    case 0xC2:
-    case 0xC1:
-    case 0xAF:
-      return 1;
-    default:
-      return 2;
-  }
-}
 
 bool IsKana(std::string_view character) {
   int kind = CharClass(character);
@@ -112,6 +84,15 @@ std::string Voiced(std::string_view reading) {
   return voiced;
 }
 
+bool StartsVoiced(std::string_view reading) {
+  return reading.size() > 1 && (reading[1] == '\xDE' || reading[1] == '\xDF');
+}
+
+// After the linking ﾉ and ｶﾞ (池の平 ｲｹﾉﾀｲﾗ, 藤ケ崎 ﾌｼﾞｶﾞｻｷ) the next word seldom voices.
+bool AfterLink(std::string_view before) {
+  return before.ends_with("\xC9") || before.ends_with("\xB6\xDE");
+}
+
 // A reading ending in ｯ goes on only with a consonant that doubles.
 bool MayFollow(std::string_view before, std::string_view reading) {
   if (before.empty() || before.back() != '\xAF') return true;
@@ -146,7 +127,8 @@ void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float 
   if (!MayFollow(from.Reading, reading)) return;
   to.Offer(from.Cost + cost, from.Reading + std::string(reading), 0, lastKanji, lastPiece);
   if (!joined || !StartsUnvoiced(reading)) return;
-  to.Offer(from.Cost + cost + weights.Voiced, from.Reading + Voiced(reading));
+  float link = AfterLink(from.Reading) ? weights.VoicedAfterLink : 0.0f;
+  to.Offer(from.Cost + cost + weights.Voiced + link, from.Reading + Voiced(reading));
   OfferGeminate(to, from, reading, cost + weights.Geminate);
 }
 
@@ -254,15 +236,16 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
     using TPlace = TCharacterReadings::TPlace;
     TPlace place = i == 0 ? TPlace::Initial : kanjiNext ? TPlace::Middle : TPlace::Final;
     for (const auto& reading : characters.ReadingsOf(character, place)) {
-      int kind = KindOf(reading.Text);
       float cost =
           Weights.Character + Weights.Share * reading.Cost + (kanaNext ? Weights.BeforeKana : 0.0f);
       for (const TPartial& p : best[i].Partials()) {
         if (!MayFollow(p.Reading, reading.Text)) continue;
-        float mixed = p.Kind != 0 && kind != 0 && p.Kind != kind ? Weights.Mixed : 0.0f;
+        float mixed = p.Sino < 0.0f ? 0.0f : Weights.Mixed * std::abs(p.Sino - reading.Sino);
+        if (joined && StartsVoiced(reading.Text) && AfterLink(p.Reading))
+          mixed += Weights.VoicedAfterLink;
         best[i + 1].Offer(
             p.Cost + cost + mixed - pairBonus(p, character, reading.Text, Weights.Pair),
-            p.Reading + reading.Text, kind, character, reading.Text);
+            p.Reading + reading.Text, reading.Sino, character, reading.Text);
       }
     }
     for (std::size_t j = i + 1; j <= count; ++j) {

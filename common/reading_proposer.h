@@ -17,6 +17,7 @@ struct TProposalWeights {
   float Rank = 1.0f;          // times the word's own cost
   float SelfReading = 32.0f;  // a kana read as itself
   float Voiced = 3.0f;        // 本棚: ﾎﾝ + ﾀﾅ -> ﾎﾝﾀﾞﾅ
+  float VoicedAfterLink = 3.0f;  // and more after a linking ﾉ or ｶﾞ
   float Geminate = 6.25f;     // 学校: ｶﾞｸ + ｺｳ -> ｶﾞｯｺｳ
   float Character = 15.0f;    // one kanji read as compounds read it
   float Share = 1.1f;         // times the cost of that reading's share
@@ -25,7 +26,7 @@ struct TProposalWeights {
   // (native) reading; before kana, the compound reading of a kanji is.
   float LoneKanji = 3.2f;
   float BeforeKana = 14.0f;
-  float Mixed = 0.8f;          // a Sino-Japanese reading beside a native one (湯桶読み)
+  float Mixed = 3.0f;  // times how far a reading's kind is from the kanji before (湯桶読み)
   float Pair = 3.15f;          // off per doubling of how often two neighbours read so
   float SharedReading = 0.5f;  // off per doubling of the words that read the same
   float SharedEnds = 1.25f;    // the same for such words that begin or end alike
