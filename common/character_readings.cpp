@@ -113,22 +113,30 @@ int KindOf(std::string_view reading) {
 }
 
 constexpr float PriorWeight = 2.0f;
-constexpr std::uint64_t SinoFlag = std::uint64_t{1} << 63;  // above every character and piece
 
-// Walks settled counts along with keys asked in rising order: the weight of
-// each, 0 for none.
-class TCountCursor {
+// Where each key of settled counts stands in them, by open addressing: the
+// kinds of neighbours are looked up a million times at each start.
+class TKeyPlaces {
  public:
-  using TCounts = std::vector<std::pair<std::uint64_t, float>>;
-  TCountCursor(const TCounts& counts, TCounts::const_iterator from)
-      : At(from), End(counts.end()) {}
-  float operator()(std::uint64_t key) {
-    while (At != End && At->first < key) ++At;
-    return At != End && At->first == key ? At->second : 0.0f;
+  explicit TKeyPlaces(const std::vector<std::pair<std::uint64_t, float>>& counts) {
+    while ((std::size_t{1} << Bits) < 2 * counts.size()) ++Bits;
+    Slots.assign(std::size_t{1} << Bits, {0, None});
+    for (std::size_t i = 0; i < counts.size(); ++i)
+      Slots[SlotOf(counts[i].first)] = {counts[i].first, static_cast<std::uint32_t>(i)};
   }
+  // The place of a key that is there.
+  std::size_t operator()(std::uint64_t key) const { return Slots[SlotOf(key)].second; }
 
  private:
-  TCounts::const_iterator At, End;
+  static constexpr std::uint32_t None = ~std::uint32_t{0};
+  std::size_t SlotOf(std::uint64_t key) const {
+    const std::size_t mask = Slots.size() - 1;
+    std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - Bits));
+    while (Slots[slot].second != None && Slots[slot].first != key) slot = (slot + 1) & mask;
+    return slot;
+  }
+  int Bits = 4;
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> Slots;
 };
 
 std::uint64_t PairKey(std::string_view first, std::string_view firstPiece, std::string_view second,
@@ -228,20 +236,14 @@ void TCharacterReadings::Finish() {
     range.second = static_cast<std::uint32_t>(i + 1);
   }
   TCounts settled;
-  // Per piece, its neighbours whose shape tells their kind: native ones under
-  // the piece's key, Sino-Japanese ones under the key with SinoFlag.
-  TCounts neighbours;
+  std::vector<std::pair<TKey, TKey>> links;  // pieces side by side
   for (const TSample& sample : Samples) {
     std::vector<std::string_view> pieces = BestCut(sample);
     for (std::size_t k = 0; k < pieces.size(); ++k) {
       TKey key = KeyOf(CharacterKey(sample.Notation.substr(2 * k, 2), PlaceOf(k, pieces.size())),
                        pieces[k]);
       settled.push_back({key, 1.0f});
-      for (std::size_t other : {k - 1, k + 1}) {
-        int kind = other < pieces.size() ? KindOf(pieces[other]) : 0;
-        if (kind == 0) continue;
-        neighbours.push_back({kind == 1 ? key | SinoFlag : key, 1.0f});
-      }
+      if (k > 0) links.push_back({settled[settled.size() - 2].first, key});
       if (k > 0)
         Pairs.push_back({PairKey(sample.Notation.substr(2 * k - 2, 2), pieces[k - 1],
                                  sample.Notation.substr(2 * k, 2), pieces[k]),
@@ -250,27 +252,51 @@ void TCharacterReadings::Finish() {
   }
   Settle(settled);
   Settle(Pairs);
-  Settle(neighbours);
   Samples = {};
   Counts = {};
   Ranges = {};
 
+  // First the kinds the shapes of a piece and its neighbours tell, the
+  // piece's own counting as a few neighbours would; then once more with the
+  // neighbours' kinds so learned: ｱｷ looks Sino-Japanese, but 秋山 and 秋田
+  // tell it is not, nor ﾔﾏ.
+  TKeyPlaces places(settled);
+  std::vector<float> priors(settled.size()), sinoSums(settled.size()),
+      linkCounts(settled.size()), shapeShares(settled.size());
+  std::vector<int> kinds(settled.size());
+  for (std::size_t i = 0; i < settled.size(); ++i) {
+    kinds[i] = KindOf(TPiece(settled[i].first).View());
+    priors[i] = kinds[i] == 1 ? 0.8f : kinds[i] == 2 ? 0.2f : 0.5f;
+  }
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> linked;
+  linked.reserve(links.size());
+  for (const auto& [left, right] : links) linked.push_back({places(left), places(right)});
+  links = {};
+  for (auto [left, right] : linked)
+    for (auto [i, beside] : {std::pair{left, right}, std::pair{right, left}}) {
+      int kind = kinds[beside];
+      if (kind == 0) continue;
+      sinoSums[i] += kind == 1 ? 1.0f : 0.0f;
+      linkCounts[i] += 1.0f;
+    }
+  auto share = [&](std::size_t i) {
+    return (sinoSums[i] + PriorWeight * priors[i]) / (linkCounts[i] + PriorWeight);
+  };
+  for (std::size_t i = 0; i < settled.size(); ++i) shapeShares[i] = share(i);
+  std::fill(sinoSums.begin(), sinoSums.end(), 0.0f);
+  std::fill(linkCounts.begin(), linkCounts.end(), 0.0f);
+  for (auto [left, right] : linked) {
+    sinoSums[left] += shapeShares[right];
+    sinoSums[right] += shapeShares[left];
+    linkCounts[left] += 1.0f;
+    linkCounts[right] += 1.0f;
+  }
   std::unordered_map<std::uint32_t, float> totals;
-  TCountCursor nativeSeen(neighbours, neighbours.begin());
-  TCountCursor sinoSeen(neighbours,
-                        std::lower_bound(neighbours.begin(), neighbours.end(),
-                                         std::pair<TKey, float>{SinoFlag, 0.0f}));
-  for (const auto& [key, count] : settled) {
+  for (std::size_t i = 0; i < settled.size(); ++i) {
+    const auto& [key, count] = settled[i];
     auto character = static_cast<std::uint32_t>(key >> ReadingBits);
     totals[character] += count;
-    const TPiece bytes(key);
-    std::string_view piece = bytes.View();
-    // The piece's own shape counts as a few neighbours would.
-    int kind = KindOf(piece);
-    float prior = kind == 1 ? 0.8f : kind == 2 ? 0.2f : 0.5f;
-    float sino = sinoSeen(key | SinoFlag);
-    float sinoShare = (sino + PriorWeight * prior) / (nativeSeen(key) + sino + PriorWeight);
-    Readings[character].push_back({std::string(piece), count, sinoShare});
+    Readings[character].push_back({std::string(TPiece(key).View()), count, share(i)});
   }
   for (auto& [character, readings] : Readings) {
     float total = totals[character];

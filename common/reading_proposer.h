@@ -26,7 +26,7 @@ struct TProposalWeights {
   // (native) reading; before kana, the compound reading of a kanji is.
   float LoneKanji = 3.2f;
   float BeforeKana = 14.0f;
-  float Mixed = 3.0f;  // times how far a reading's kind is from the kanji before (湯桶読み)
+  float Mixed = 5.0f;  // times how far a reading's kind is from the kanji before (湯桶読み)
   float Pair = 3.15f;          // off per doubling of how often two neighbours read so
   float SharedReading = 0.5f;  // off per doubling of the words that read the same
   float SharedEnds = 1.25f;    // the same for such words that begin or end alike
