@@ -81,6 +81,66 @@ TEST(CharacterReadings, NeighboursAreCountedAsTheirCompoundsCutThem) {
   EXPECT_EQ(characters.PairCount("共", "ﾄﾓ", "出", "ｼｭﾂ"), 0.0f);  // 共 alone is no compound
 }
 
+// Native compounds of 秋, 青, 山, 川 and Sino-Japanese ones of 学, 先, 生, 会.
+void LearnKinds(TCharacterReadings& characters) {
+  for (int twice = 0; twice < 2; ++twice)
+    for (auto [notation, reading] : {std::pair{"秋山", "ｱｷﾔﾏ"}, {"秋川", "ｱｷｶﾜ"}, {"青山", "ｱｵﾔﾏ"},
+                                     {"青川", "ｱｵｶﾜ"}, {"学生", "ｶﾞｸｾｲ"}, {"学会", "ｶﾞｸｶｲ"},
+                                     {"先生", "ｾﾝｾｲ"}, {"先会", "ｾﾝｶｲ"}})
+      characters.Learn(notation, reading);
+}
+
+float SinoOf(const TCharacterReadings& characters, std::string_view kanji, std::string_view piece) {
+  for (const auto& r : characters.ReadingsOf(kanji, TCharacterReadings::TPlace::Initial))
+    if (r.Text == piece) return r.Sino;
+  ADD_FAILURE() << "no such reading";
+  return -1.0f;
+}
+
+TEST(CharacterReadings, AReadingIsOfTheKindOfTheReadingsBesideIt) {
+  TCharacterReadings characters;
+  LearnKinds(characters);
+  characters.Finish();
+  // ｱｷ is shaped as ｶﾞｸ is, but keeps company with native readings.
+  EXPECT_LT(SinoOf(characters, "秋", "ｱｷ"), 0.6f);
+  EXPECT_GT(SinoOf(characters, "学", "ｶﾞｸ"), 0.7f);
+  EXPECT_GT(SinoOf(characters, "学", "ｶﾞｸ"), SinoOf(characters, "秋", "ｱｷ") + 0.25f);
+}
+
+TEST(ReadingProposer, ReadingsOfOneKindGoTogether) {
+  TReadingIndex index;
+  // 春 and 田 each read two ways, one native and one Sino-Japanese.
+  index.AddDictionaryText(
+      "ﾊﾙﾔﾏ,春山,001\r\nﾊﾙｶﾜ,春川,001\r\nｼｭﾝｷ,春季,001\r\nｼｭﾝﾌﾞﾝ,春分,001\r\n"
+      "ｱｵﾀ,青田,001\r\nﾓﾘﾀ,森田,001\r\nｵｷﾀ,沖田,001\r\nｽｲﾃﾞﾝ,水田,001\r\n"
+      "ｴﾝﾃﾞﾝ,塩田,001\r\nﾕﾃﾞﾝ,油田,001\r\nｱｵﾔﾏ,青山,001\r\nﾓﾘﾔﾏ,森山,001\r\n"
+      "ｵｷﾔﾏ,沖山,001\r\nｽｲﾌﾞﾝ,水分,001\r\nｴﾝﾌﾞﾝ,塩分,001\r\nﾕﾌﾞﾝ,油分,001\r\n"
+      "ｷｾﾂ,季節,001\r\nｵｵｶﾜ,大川,001\r\nﾊﾙｿﾞﾗ,春空,001\r\nﾊﾙｶｾﾞ,春風,001\r\n",
+      true);
+  index.Finish();
+  TStringList readings = TReadingProposer(index).Propose("春田");
+  auto place = [&](const char* reading) {
+    return std::find(readings.begin(), readings.end(), reading) - readings.begin();
+  };
+  ASSERT_LT(place("ﾊﾙﾀ"), std::ssize(readings));
+  ASSERT_LT(place("ｼｭﾝﾃﾞﾝ"), std::ssize(readings));
+  for (const char* mixed : {"ﾊﾙﾃﾞﾝ", "ｼｭﾝﾀ"}) {
+    EXPECT_GT(place(mixed), place("ﾊﾙﾀ")) << mixed;
+    EXPECT_GT(place(mixed), place("ｼｭﾝﾃﾞﾝ")) << mixed;
+  }
+}
+
+TEST(ReadingProposer, ALinkingKanaKeepsTheNextWordUnvoiced) {
+  TReadingIndex index;
+  index.AddDictionaryText("ﾌｼﾞ,藤,001\r\nｻｷ,崎,001\r\n", true);
+  index.Finish();
+  TProposalWeights voicing;
+  voicing.Voiced = -0.5f * voicing.VoicedAfterLink;
+  EXPECT_EQ(TReadingProposer(index, voicing).Propose("藤崎").at(0), "ﾌｼﾞｻﾞｷ");
+  EXPECT_EQ(TReadingProposer(index, voicing).Propose("藤ケ崎").at(0), "ﾌｼﾞｶﾞｻｷ");
+  EXPECT_EQ(TReadingProposer(index, voicing).Propose("藤の崎").at(0), "ﾌｼﾞﾉｻｷ");
+}
+
 TEST(ReadingProposer, AReadingOtherWordsWithTheSameKanjiShareComesFirst) {
   TReadingIndex index;
   index.AddDictionaryText("ｱｲ,哀,001\r\nｶﾜ,川,001\r\n", true);
