@@ -123,13 +123,21 @@ void OfferGeminate(TBest& to, const TPartial& from, std::string_view reading, fl
 // its join may take. lastKanji ends the word, read lastPiece, when known.
 void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float cost, bool joined,
                const TProposalWeights& weights, std::string_view lastKanji,
-               std::string_view lastPiece) {
+               std::string_view lastPiece, float sino = -1.0f) {
   if (!MayFollow(from.Reading, reading)) return;
-  to.Offer(from.Cost + cost, from.Reading + std::string(reading), 0, lastKanji, lastPiece);
+  if (from.Sino >= 0.0f && sino >= 0.0f) cost += weights.Mixed * std::abs(from.Sino - sino);
+  to.Offer(from.Cost + cost, from.Reading + std::string(reading), sino, lastKanji, lastPiece);
   if (!joined || !StartsUnvoiced(reading)) return;
   float link = AfterLink(from.Reading) ? weights.VoicedAfterLink : 0.0f;
   to.Offer(from.Cost + cost + weights.Voiced + link, from.Reading + Voiced(reading));
   OfferGeminate(to, from, reading, cost + weights.Geminate);
+}
+
+// The kind of one reading of a kanji, as compounds taught it; below 0 unknown.
+float SinoOf(const std::vector<TCharacterReadings::TReading>& readings, std::string_view piece) {
+  for (const auto& r : readings)
+    if (r.Text == piece) return r.Sino;
+  return -1.0f;
 }
 
 // The likeliest reading of a kanji at one end of a word's reading: the piece
@@ -264,10 +272,11 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
                      (bareStem ? Weights.BareStem : 0.0f) +
                      (j == i + 1 && kanjiNear ? Weights.LoneKanji : 0.0f);
         if (loneKanji) {
+          float sino = SinoOf(characters.ReadingsOf(character, place), word.Reading);
           for (const TPartial& p : best[i].Partials())
             OfferWord(best[j], p, word.Reading,
                       cost - pairBonus(p, character, word.Reading, Weights.Pair), joined, Weights,
-                      character, word.Reading);
+                      character, word.Reading, sino);
           continue;
         }
         std::string_view firstPiece, lastPiece;
