@@ -13,14 +13,6 @@
 
 namespace {
 
-bool KeyMatches(const TPhrase& phrase, std::string_view letter, int depth) {
-  return phrase.MatchKeyAt(letter, depth) == MatchYes;
-}
-
-bool SyllableMatches(const TPhrase& phrase, std::string_view letter, int depth) {
-  return phrase.MatchSyllableAt(letter, depth) == MatchYes;
-}
-
 // Verb types whose stem alone is one key short of the shortest form.
 bool TakesExtraKey(int type) {
   return (type >= 4 && type <= 7) || (type >= 9 && type <= AdjectiveWordType);
@@ -29,21 +21,11 @@ bool TakesExtraKey(int type) {
 }  // namespace
 
 void TCartridgeEXT::InputKey(std::string_view caption) {
-  TAfterUnlock after;
-  std::lock_guard lock(StateMutex);
-  if (SymbolListShown) HideSymbolList(after);
-  std::string letter = KeyLetterOfCaption(caption);
-  if (Ignores(letter)) return;
-  PushKeyLevel(letter, false);
+  RunKeyStep(KeyLetterOfCaption(caption), false);
 }
 
 void TCartridgeEXT::InputSyllable(std::string_view text) {
-  TAfterUnlock after;
-  std::lock_guard lock(StateMutex);
-  if (SymbolListShown) HideSymbolList(after);
-  std::string letter = NormalizeKana(ToHalfWidth(ToKatakana(text)));
-  if (Ignores(letter)) return;
-  PushKeyLevel(letter, true);
+  RunKeyStep(NormalizeKana(ToHalfWidth(ToKatakana(text))), true);
 }
 
 bool TCartridgeEXT::Ignores(std::string_view letter) {
@@ -60,47 +42,6 @@ void TCartridgeEXT::ShowAgain() {
   } else {
     ShowFromWorker(*CandidateLists.back(), TopList().AnchorTopIndex(), -1);
   }
-}
-
-void TCartridgeEXT::PushKeyLevel(const std::string& letter, bool syllable) {
-  TPhraseList& top = TopList();
-  int old = Depth;
-  std::unique_ptr<TPhraseList> next;
-  KeyLetters.push_back(letter);
-  Depth = old + 1;
-  if (old == 0) {
-    TPhraseList* cached = syllable ? BuildSyllableList(letter) : BuildRowList(letter);
-    next = cached ? std::make_unique<TPhraseList>(cached) : std::make_unique<TPhraseList>();
-  } else {
-    next = std::make_unique<TPhraseList>();
-    TFilter filter = syllable ? SyllableMatches : KeyMatches;
-    // Grid syllables always grow past a phrase's end; row keys only in phrase mode.
-    bool grow = syllable || PhraseMode;
-    TGrowthSources grown;
-    for (std::size_t i = 0; i < top.Count() && !AbortRequested; ++i) {
-      const TPhrase* phrase = top.GetItem(i);
-      TMatch match =
-          syllable ? phrase->MatchSyllableAt(letter, Depth) : phrase->MatchKeyAt(letter, Depth);
-      if (match == MatchYes) {
-        const TPhrase* carried = phrase->Follow(next->Pool());
-        if (syllable) {
-          next->AddSyllable(carried);
-        } else {
-          next->Add(carried);
-        }
-      } else if (match == MatchBeyondEnd && grow && grown.IsNew(*phrase)) {
-        AddConnected(phrase, *next, filter, letter, syllable);
-      }
-    }
-  }
-  next->SetAnchor(top.GetAnchor());
-  const TStringList& candidates =
-      syllable ? next->SelectSyllable(Depth) : next->SelectByLength(Depth);
-  bool empty = next->Count() == 0;
-  PhraseLists.push_back(std::move(next));
-  CandidateLists.push_back(Borrow(candidates));
-  if (empty) DeadEnd = true;
-  ShowFromWorker(candidates, TopList().AnchorTopIndex(), -1);
 }
 
 void TCartridgeEXT::InputVowel(std::string_view text) {
@@ -157,9 +98,10 @@ void TCartridgeEXT::EnterPhraseMode(const TCandidateListModel::TItem& chosenItem
   top.SetSavedIndex(selected);
 
   const TConjugation& conjugation = GetConjugation();
-  auto next = std::make_unique<TPhraseList>();
+  auto next = std::make_shared<TPhraseList>();
   TGrowthSources expanded;
-  for (std::size_t i = 0; i < top.Count() && !AbortRequested; ++i) {
+  const TStop stop = [this] { return AbortRequested.load(); };
+  for (std::size_t i = 0; i < top.Count() && !stop(); ++i) {
     const TPhrase* phrase = top.GetItem(i);
     const TWord* word = phrase->LastWord();
     if (word == nullptr) continue;
@@ -171,7 +113,7 @@ void TCartridgeEXT::EnterPhraseMode(const TCandidateListModel::TItem& chosenItem
       if (endings[form] == "_") continue;
       const TPhrase* stem = next->Pool().New(*word, form);
       next->Add(stem);
-      AddConnected(stem, *next);
+      AddConnected(stem, *next, stop);
     }
     if (word->KeyLength() < Depth) {
       Depth = word->KeyLength();

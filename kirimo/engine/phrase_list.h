@@ -4,10 +4,11 @@
 // strings selected from them for the list box.
 //
 // A list may delegate to a source list (a cached first-key list): it then
-// answers and acts as the source does, so one cached list can be shown at
-// several stack levels without being owned by any of them.
+// answers and acts as the source does, and keeps it alive, so the phrases
+// carried on from it stay valid however the cache is cleared.
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,8 +24,8 @@ class TPhraseList {
   using TPhrases = std::vector<const TPhrase*>;
 
   TPhraseList() = default;
-  // A list that delegates everything to source, which must outlive it.
-  explicit TPhraseList(TPhraseList* source) : Source(source) {}
+  // A list that delegates everything to source.
+  explicit TPhraseList(std::shared_ptr<TPhraseList> source) : Source(std::move(source)) {}
   TPhraseList(const TPhraseList&) = delete;
   TPhraseList& operator=(const TPhraseList&) = delete;
 
@@ -78,7 +79,7 @@ class TPhraseList {
   const TStringList& SelectByMeasure(int depth, TMeasure measure);
   void SortCandidates(bool byReading);
 
-  TPhraseList* Source = nullptr;
+  std::shared_ptr<TPhraseList> Source;
   TPhrasePool Nodes;
   std::array<TPhrases, GroupCount> Groups;
   TPhrases All;

@@ -114,6 +114,10 @@ class TCartridge {
 
   void SetKeyString(std::string keyString);
   bool QueueEmpty() const;
+  // For long loops on the worker, without a lock: an operation waits behind
+  // the running one; a waiting back step or clear will take back what it builds.
+  bool OperationWaiting() const { return Worker.HasWaiting(); }
+  bool UndoQueued() const { return Worker.UndoAhead(); }
 
   // Run use on the attached control, if any, under the view lock; what it
   // throws is swallowed. False when nothing is attached. use takes no other
