@@ -1,0 +1,154 @@
+// Gestures on the UI thread while the worker builds a long key step on a
+// dictionary of many words of one reading: they return at once, a back step
+// or clear stops the build, and nothing posted is lost.
+#include <thread>
+
+#include "kirimo/engine/cartridge_ext_fixture.h"
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+class TCartridgeEXTBusy : public TCartridgeEXTFixture {
+ protected:
+  static constexpr int WordCount = 100000;
+
+  void SetUp() override {
+    {
+      std::ofstream file(Folder / "busy.dic", std::ios::binary);
+      for (int i = 0; i < WordCount; ++i) file << "ｱ,亜" << i << "\r\n";
+      file << "ｱｶ,赤\r\nｱｶｻ,赤さ\r\n";
+    }
+    Busy = std::make_unique<TDictionaryEXT>("多", (Folder / "busy.dic").string());
+    BusyUser = std::make_unique<TDictionaryEXT>("多Usr", (Folder / "busy.usr").string());
+    Cartridge = std::make_unique<TCartridgeEXT>(Settings, Output);
+    Cartridge->SetDictionary(Busy.get());
+    Cartridge->SetUserDictionary(BusyUser.get());
+    Cartridge->LoadHistory(HistoryPath(), 3);
+    Cartridge->SetSymbolList("SYMBOLS");
+    Cartridge->SetActive(true);
+    Cartridge->AttachListBox(List);
+    Cartridge->AttachStatusBar(Status);
+  }
+
+  // The first key's whole step, from post to idle (nothing cached yet), and
+  // the phrases it finds.
+  TClock::duration FirstKeyAlone() {
+    auto start = TClock::now();
+    Key("あ");
+    TClock::duration step = TClock::now() - start;
+    FullCount = Cartridge->TopPhraseCount();
+    ClearKey();
+    Cartridge->ResetIdleWork();
+    return step;
+  }
+
+  // Starts the first key and gives the worker time to be well inside it.
+  void StartFirstKey() {
+    Cartridge->PostOperation({opKey, "あ"});
+    std::this_thread::sleep_for(milliseconds(20));
+  }
+
+  static long long Ms(TClock::duration d) {
+    return std::chrono::duration_cast<milliseconds>(d).count();
+  }
+
+  template <typename TGesture>
+  static TClock::duration Timed(TGesture gesture) {
+    auto start = TClock::now();
+    gesture();
+    return TClock::now() - start;
+  }
+
+  std::unique_ptr<TDictionaryEXT> Busy;
+  std::unique_ptr<TDictionaryEXT> BusyUser;
+  std::size_t FullCount = 0;
+};
+
+TEST_F(TCartridgeEXTBusy, GesturesDoNotWaitForTheBuild) {
+  TClock::duration step = FirstKeyAlone();
+  // Too short a step on this machine proves nothing either way.
+  if (step < milliseconds(100)) GTEST_SKIP() << "the step took only " << Ms(step) << " ms";
+
+  StartFirstKey();
+  // A click on the list as it was painted before the key.
+  const TStringList history = Cartridge->HistorySnapshot();
+  List.SetItems(history);
+  List.SetSelected(0, true);
+  TClock::duration worst{};
+  worst = std::max(worst, Timed([&] { Cartridge->StepCount(); }));
+  worst = std::max(worst, Timed([&] { Cartridge->HandlesForward(); }));
+  worst = std::max(worst, Timed([&] { Cartridge->Accumulate(); }));
+  worst = std::max(worst, Timed([&] { Cartridge->Forward(); }));
+  worst = std::max(worst, Timed([&] { Cartridge->SelectCandidate(0); }));
+  worst = std::max(worst, Timed([&] { Cartridge->GetCandidateList(); }));
+  Cartridge->WaitUntilIdle();
+
+  EXPECT_LT(worst, step / 4) << "worst gesture " << Ms(worst) << " ms of a step of "
+                             << Ms(step) << " ms";
+  // The gestures had nothing to act on: no output, the key stands.
+  EXPECT_TRUE(Output.Calls().empty());
+  EXPECT_EQ(Cartridge->GetKeyString(), "ｱ");
+  EXPECT_EQ(Cartridge->TopPhraseCount(), FullCount);
+  EXPECT_GE(Position("亜0"), 0);
+}
+
+TEST_F(TCartridgeEXTBusy, ABackStepOrClearStopsTheBuild) {
+  TClock::duration step = FirstKeyAlone();
+  if (step < milliseconds(100)) GTEST_SKIP() << "the step took only " << Ms(step) << " ms";
+
+  for (TOperationKind undo : {opBack, opClear}) {
+    StartFirstKey();
+    auto start = TClock::now();
+    Cartridge->PostOperation({undo, ""});
+    Cartridge->WaitUntilIdle();
+    EXPECT_LT(TClock::now() - start, step / 2)
+        << "undo kind " << int(undo) << " of a step of " << Ms(step) << " ms";
+    EXPECT_EQ(Cartridge->StackDepth(), 0);
+    EXPECT_EQ(Cartridge->GetKeyString(), "");
+    EXPECT_EQ(List.Items(), Cartridge->HistorySnapshot());
+  }
+  // Nothing half-built was kept: the key builds its whole list again.
+  Key("あ");
+  EXPECT_EQ(Cartridge->TopPhraseCount(), FullCount);
+}
+
+TEST_F(TCartridgeEXTBusy, KeysPostedDuringTheBuildAllTakeEffect) {
+  StartFirstKey();
+  Cartridge->PostOperation({opKey, "か"});
+  Cartridge->PostOperation({opKey, "さ"});
+  Cartridge->PostOperation({opBack, ""});
+  Cartridge->WaitUntilIdle();
+  // ｱ then ｶ; the back step took only the ｻ.
+  EXPECT_EQ(Cartridge->GetKeyString(), "ｱｶ");
+  EXPECT_EQ(Cartridge->StackDepth(), 2);
+  EXPECT_EQ(Cartridge->StepCount(), 3);
+  EXPECT_GE(Position("赤"), 0);
+  EXPECT_GE(Position("赤さ"), 0);
+}
+
+TEST_F(TCartridgeEXTBusy, AClearOnTheUiThreadDropsTheKeyBeingBuilt) {
+  FirstKeyAlone();
+  StartFirstKey();
+  Cartridge->Clear();
+  EXPECT_EQ(Cartridge->StackDepth(), 0);
+  Cartridge->WaitUntilIdle();
+  // The build's late result does not come back over the cleared state.
+  EXPECT_EQ(Cartridge->StackDepth(), 0);
+  EXPECT_EQ(List.Items(), Cartridge->HistorySnapshot());
+  Key("あ");
+  EXPECT_EQ(Cartridge->TopPhraseCount(), FullCount);
+}
+
+TEST_F(TCartridgeEXTBusy, AReloadDuringTheBuildBuildsAgainWithTheNewWords) {
+  FirstKeyAlone();
+  StartFirstKey();
+  AppendTo(Folder / "busy.usr", "ｱｲ,愛\r\n");
+  Cartridge->ReloadDictionaries();
+  Cartridge->WaitUntilIdle();
+  EXPECT_EQ(Cartridge->StackDepth(), 1);
+  EXPECT_EQ(Cartridge->TopPhraseCount(), FullCount + 1);
+}
+
+}  // namespace
