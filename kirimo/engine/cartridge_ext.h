@@ -211,6 +211,9 @@ class TCartridgeEXT : public TCartridge {
   bool GridOn() const;
 
   std::vector<std::shared_ptr<TPhraseList>> PhraseLists;
+  // Set while a vowel narrows the top list without the lock.
+  bool Narrowing = false;
+  static inline const TStringList NoCandidates{};
   int Depth = 0;
   int SavedDepth = 0;
   bool PhraseMode = false;

@@ -49,16 +49,30 @@ void TCartridgeEXT::InputVowel(std::string_view text) {
     if (Active) SendKeyCommand(text);
     return;
   }
-  std::lock_guard lock(StateMutex);
-  if (!KeysEntered()) {
-    ShowAgain();
-    return;
-  }
   std::string letter = ToHalfWidth(ToKatakana(text));
+  std::shared_ptr<TPhraseList> top;
+  int depth = 0;
+  {
+    std::lock_guard lock(StateMutex);
+    if (!KeysEntered()) {
+      ShowAgain();
+      return;
+    }
+    // Nothing to choose from while the top list narrows; the UI thread
+    // leaves that list alone until it is done.
+    top = PhraseLists.back();
+    depth = Depth;
+    KeyLetters.back() = letter;
+    CandidateLists.back() = Borrow(NoCandidates);
+    Narrowing = true;
+  }
   // The phrase list stays: Back after a vowel returns to the list before the key.
-  CandidateLists.back() = Borrow(TopList().NarrowByVowel(letter, Depth));
-  KeyLetters.back() = letter;
-  if (Active) Show(*CandidateLists.back(), 0, -1);
+  const TStringList& narrowed = top->NarrowByVowel(letter, depth);
+  std::lock_guard lock(StateMutex);
+  Narrowing = false;
+  if (PhraseLists.back() != top) return;  // cleared on the UI thread meanwhile
+  CandidateLists.back() = Borrow(narrowed);
+  if (Active) Show(narrowed, 0, -1);
 }
 
 void TCartridgeEXT::Accumulate() {

@@ -87,7 +87,7 @@ void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
       if (!hasSelection) return;
       BuildVariants(selected);
       ShowVariants();
-    } else if (Active) {
+    } else if (Active && !Narrowing) {
       int top = TopList().NextAnchor();
       int first = TopList().AnchorTopIndex();
       WithListBox([&](TCandidateListModel& view) {
