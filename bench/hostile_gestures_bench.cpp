@@ -147,10 +147,18 @@ void BusyWorkerGestures(const std::filesystem::path& folder, long words, TWorst&
   cartridge.PostOperation({opVowel, "あ"});
   GesturesWhileBusy(worst, "vowel あ", cartridge, list);
   TimeGesture(worst, "clear", cartridge, [&] { cartridge.PostOperation({opClear, ""}); });
+  TimeGesture(worst, "row key あ (cached)", cartridge,
+              [&] { cartridge.PostOperation({opKey, "あ"}); });
+  SelectText(list, "亜0");
+  TimeGesture(worst, "hold 亜0 (phrase mode)", cartridge, [&] { cartridge.Accumulate(); });
+  TimeGesture(worst, "clear", cartridge, [&] { cartridge.PostOperation({opClear, ""}); });
 
   settings.Use50Key = true;
   cartridge.ResetIdleWork();
   TimeGesture(worst, "grid ア", cartridge, [&] { cartridge.PostOperation({opSyllable, "ア"}); });
+  SelectText(list, "亜0");
+  TimeGesture(worst, "hold 亜0 (variants)", cartridge, [&] { cartridge.Accumulate(); });
+  TimeGesture(worst, "back", cartridge, [&] { cartridge.PostOperation({opBack, ""}); });
   // Every one of the phrases grows by the next syllable.
   cartridge.PostOperation({opSyllable, "カ"});
   GesturesWhileBusy(worst, "grid カ", cartridge, list);

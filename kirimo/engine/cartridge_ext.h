@@ -96,6 +96,8 @@ class TCartridgeEXT : public TCartridge {
 
  protected:
   void SaveState() override;
+  // Builds the phrase-mode level a long press pushed.
+  void DeferredWork() override;
 
  private:
   using TFilter = bool (*)(const TPhrase& phrase, std::string_view letter, int depth);
@@ -162,6 +164,25 @@ class TCartridgeEXT : public TCartridge {
   void AddFollowing(const TKeyStep& step, TPhraseList& next, const TStop& stop) const;
   enum class TPublish { Done, BuildAgain };
   TPublish PublishLevel(TKeyStep& step, std::optional<TBuiltLevel> built);
+
+  // Phrase mode entered on a chosen candidate: what the worker builds from.
+  struct TPhraseStep {
+    std::string Text;  // the chosen candidate
+    int Depth = 0;     // its key length
+    int Type = 0;      // the type of its last word
+    std::vector<std::shared_ptr<TPhraseList>> Below;
+    std::shared_ptr<TPhraseList> Pushed;
+    unsigned Generation = 0;
+  };
+  struct TPhraseLevel {
+    std::shared_ptr<TPhraseList> List;
+    int Depth = 0;
+    bool PlainWords = false;  // nothing grows: the variants are shown instead
+    const TStringList* Candidates = nullptr;
+    TStringList Variants;
+  };
+  std::optional<TPhraseLevel> BuildPhraseLevel(const TPhraseStep& step, const TStop& stop) const;
+  TPublish PublishPhraseLevel(TPhraseStep& step, std::optional<TPhraseLevel> built);
   // The key step is not wanted any more: the cartridge goes, a waiting back
   // step or clear takes it back, or the state changed under it.
   bool StepStopped(unsigned generation) const;
@@ -171,7 +192,8 @@ class TCartridgeEXT : public TCartridge {
 
   // What the public operations of the same names do, with StateMutex held;
   // output waits in after.
-  void EnterPhraseMode(const TCandidateListModel::TItem& chosenItem);
+  // Pushes the phrase-mode level, empty, and posts its build to the worker.
+  void EnterPhraseMode(const TCandidateListModel::TItem& chosenItem, TAfterUnlock& after);
   void ForwardLocked(TAfterUnlock& after);
   void CommitLocked(const std::string& text, TAfterUnlock& after);
   void RecordHistoryLocked(const std::string& text);
@@ -184,7 +206,9 @@ class TCartridgeEXT : public TCartridge {
   // Lets go of the symbol list's held keys once the locks are let go.
   void HideSymbolList(TAfterUnlock& after);
   void ToggleSymbolList(TAfterUnlock& after);
-  void BuildVariants(const std::string& selected);
+  // The other widths, cases and kana forms of selected, and the readings of
+  // the phrases of top written so.
+  static TStringList VariantsOf(const std::string& selected, const TPhraseList& top);
   void ShowVariants();
   // Types text into the target, and a Left arrow after a bracket pair.
   void DeliverText(const std::string& text, TAfterUnlock& after);
@@ -213,6 +237,8 @@ class TCartridgeEXT : public TCartridge {
   std::vector<std::shared_ptr<TPhraseList>> PhraseLists;
   // Set while a vowel narrows the top list without the lock.
   bool Narrowing = false;
+  // The phrase-mode level waiting for the worker to build it.
+  std::optional<TPhraseStep> PendingPhrase;
   static inline const TStringList NoCandidates{};
   int Depth = 0;
   int SavedDepth = 0;

@@ -1,6 +1,6 @@
-// Gestures on the UI thread while the worker builds a long key step on a
-// dictionary of many words of one reading: they return at once, a back step
-// or clear stops the build, and nothing posted is lost.
+// Gestures on the UI thread while the worker builds a long step on a
+// dictionary of many words of one reading, or of one notation: they return
+// at once, a back step or clear stops the build, and nothing posted is lost.
 #include <thread>
 
 #include "kirimo/engine/cartridge_ext_fixture.h"
@@ -14,10 +14,15 @@ class TCartridgeEXTBusy : public TCartridgeEXTFixture {
  protected:
   static constexpr int WordCount = 100000;
 
+  // Many words read ｱ, each written its own way.
+  virtual void WriteWords(std::ofstream& file) {
+    for (int i = 0; i < WordCount; ++i) file << "ｱ,亜" << i << "\r\n";
+  }
+
   void SetUp() override {
     {
       std::ofstream file(Folder / "busy.dic", std::ios::binary);
-      for (int i = 0; i < WordCount; ++i) file << "ｱ,亜" << i << "\r\n";
+      WriteWords(file);
       file << "ｱｶ,赤\r\nｱｶｻ,赤さ\r\n";
     }
     Busy = std::make_unique<TDictionaryEXT>("多", (Folder / "busy.dic").string());
@@ -172,6 +177,73 @@ TEST_F(TCartridgeEXTBusy, AReloadDuringTheBuildBuildsAgainWithTheNewWords) {
   Cartridge->WaitUntilIdle();
   EXPECT_EQ(Cartridge->StackDepth(), 1);
   EXPECT_EQ(Cartridge->TopPhraseCount(), FullCount + 1);
+}
+
+// Words of many readings, all written 亜 and all one key long (voicing marks
+// take no key): a long press on 亜 grows every one.
+class TCartridgeEXTBusyPhrase : public TCartridgeEXTBusy {
+ protected:
+  void WriteWords(std::ofstream& file) override {
+    for (int i = 0; i < 3000; ++i) {
+      file << "ｱ";
+      for (int bit = 0; bit < 12; ++bit) file << ((i >> bit & 1) ? "ﾟ" : "ﾞ");
+      file << ",亜\r\n";
+    }
+  }
+
+  // The long press on 亜 after the first key, and the time to its list.
+  TClock::duration HoldAlone() {
+    Key("あ");
+    Select("亜");
+    auto start = TClock::now();
+    Cartridge->Accumulate();
+    Cartridge->WaitUntilIdle();
+    TClock::duration step = TClock::now() - start;
+    HeldCount = Cartridge->TopPhraseCount();
+    ClearKey();
+    return step;
+  }
+
+  std::size_t HeldCount = 0;
+};
+
+TEST_F(TCartridgeEXTBusyPhrase, ALongPressReturnsAtOnceAndTheWorkerGrowsThePhrases) {
+  TClock::duration step = HoldAlone();
+  if (step < milliseconds(100)) GTEST_SKIP() << "the press took only " << Ms(step) << " ms";
+  EXPECT_GT(HeldCount, 3000u);
+
+  Key("あ");
+  Select("亜");
+  TClock::duration press = Timed([&] { Cartridge->Accumulate(); });
+  TClock::duration worst = WorstGesture();
+  Cartridge->WaitUntilIdle();
+  EXPECT_LT(std::max(press, worst), step / 4)
+      << "press " << Ms(press) << " ms, worst gesture " << Ms(worst) << " ms of "
+      << Ms(step) << " ms";
+  EXPECT_EQ(Cartridge->GetKeyString(), "/");
+  EXPECT_EQ(Cartridge->TopPhraseCount(), HeldCount);
+  EXPECT_EQ(Status.Text(), "文節モード");
+  EXPECT_GT(List.Count(), 0);
+  EXPECT_TRUE(Output.Calls().empty());
+}
+
+TEST_F(TCartridgeEXTBusyPhrase, ABackStepDuringTheGrowthLeavesPhraseModeAtOnce) {
+  TClock::duration step = HoldAlone();
+  if (step < milliseconds(100)) GTEST_SKIP() << "the press took only " << Ms(step) << " ms";
+
+  Key("あ");
+  const TStringList firstKey = List.Items();
+  int chosen = Select("亜");
+  Cartridge->Accumulate();
+  auto start = TClock::now();
+  Cartridge->PostOperation({opBack, ""});
+  Cartridge->WaitUntilIdle();
+  EXPECT_LT(TClock::now() - start, step / 2);
+  EXPECT_EQ(Cartridge->GetKeyString(), "ｱ");
+  EXPECT_EQ(Cartridge->StackDepth(), 1);
+  // Back at the list the press was made on, with the chosen item selected.
+  EXPECT_EQ(List.Items(), firstKey);
+  EXPECT_EQ(List.SelectedIndex(), chosen);
 }
 
 }  // namespace

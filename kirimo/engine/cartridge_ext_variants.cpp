@@ -21,11 +21,11 @@ std::string FullUpper(std::string_view text) {
 
 }  // namespace
 
-void TCartridgeEXT::BuildVariants(const std::string& s) {
-  Variants.clear();
-  auto add = [this](const std::string& text) {
-    if (std::find(Variants.begin(), Variants.end(), text) == Variants.end()) {
-      Variants.push_back(text);
+TStringList TCartridgeEXT::VariantsOf(const std::string& s, const TPhraseList& top) {
+  TStringList variants;
+  auto add = [&variants](const std::string& text) {
+    if (std::find(variants.begin(), variants.end(), text) == variants.end()) {
+      variants.push_back(text);
     }
   };
   std::string half = ToHalfWidth(s);
@@ -47,7 +47,6 @@ void TCartridgeEXT::BuildVariants(const std::string& s) {
   add(hiragana);
   add(ToKatakana(hiragana));
   add(ToHalfWidth(ToKatakana(hiragana)));
-  TPhraseList& top = TopList();
   for (std::size_t i = 0; i < top.Count(); ++i) {
     const TPhrase* phrase = top.GetItem(i);
     if (phrase->GetNotation() != hiragana) continue;
@@ -64,6 +63,7 @@ void TCartridgeEXT::BuildVariants(const std::string& s) {
     add(FullLower(fullHiragana));
     add(FullUpper(fullHiragana));
   }
+  return variants;
 }
 
 void TCartridgeEXT::ShowVariants() {
@@ -85,7 +85,7 @@ void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
   if (KeysEntered()) {
     if (GridOn() || PhraseMode) {
       if (!hasSelection) return;
-      BuildVariants(selected);
+      Variants = VariantsOf(selected, TopList());
       ShowVariants();
     } else if (Active && !Narrowing) {
       int top = TopList().NextAnchor();

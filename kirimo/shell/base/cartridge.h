@@ -111,6 +111,9 @@ class TCartridge {
   virtual void BuildKeyLayouts() = 0;
   // Saves what must survive, such as the input history. Runs only through SaveWhenIdle.
   virtual void SaveState();
+  // The worker's part of a UI-thread operation, posted as opDeferred by the
+  // cartridge itself so that it runs in queue order after what came before.
+  virtual void DeferredWork();
 
   void SetKeyString(std::string keyString);
   bool QueueEmpty() const;
