@@ -144,6 +144,7 @@ void BusyWorkerGestures(const std::filesystem::path& folder, long words, TWorst&
   TStringList shown = cartridge.GetCandidateList();
   std::printf("%zu candidates shown\n", shown.size());
   TimeWhileBusy(worst, "list box filled with them", [&] { list.SetItems(shown); });
+  TimeGesture(worst, "forward to the next initial", cartridge, [&] { cartridge.Forward(); });
   cartridge.PostOperation({opVowel, "あ"});
   GesturesWhileBusy(worst, "vowel あ", cartridge, list);
   TimeGesture(worst, "clear", cartridge, [&] { cartridge.PostOperation({opClear, ""}); });

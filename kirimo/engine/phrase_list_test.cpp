@@ -229,6 +229,16 @@ TEST_F(PhraseList, AnchorWithASingleInitialStays) {
   EXPECT_EQ(List.GetAnchor(), "ｻ");
 }
 
+TEST_F(PhraseList, InitialsAreComparedNormalised) {
+  // Small kana count as large ones; letters, stored half width, as capitals.
+  for (const char* reading : {"ｱｲ", "ｧｲ", "ａｂ", "ａｃ", "ab", "Ac"}) Add(reading, reading);
+  ASSERT_EQ(List.SelectByLength(2), (TStringList{"ab", "ａｂ", "ａｃ", "Ac", "ｱｲ", "ｧｲ"}));
+  EXPECT_EQ(List.NextAnchor(), 4);
+  EXPECT_EQ(List.GetAnchor(), "ｱ");
+  EXPECT_EQ(List.NextAnchor(), 0);  // ｧ is ｱ: no initial after it
+  EXPECT_EQ(List.GetAnchor(), "A");
+}
+
 TEST(PhraseListStock, KeepsListsByKey) {
   TPhraseListStock stock;
   EXPECT_EQ(stock.Find("ｶｷｸｹｺ"), nullptr);
