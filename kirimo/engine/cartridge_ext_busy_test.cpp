@@ -126,6 +126,28 @@ TEST_F(TCartridgeEXTBusy, GesturesDoNotWaitForAVowelToNarrowALongList) {
   EXPECT_LT(Position("赤"), 0);  // two keys long: narrowed away at one
 }
 
+TEST_F(TCartridgeEXTBusy, ABackStepStopsAVowelNarrowingALongList) {
+  Key("あ");
+  auto start = TClock::now();
+  Vowel("あ");
+  TClock::duration step = TClock::now() - start;
+  if (step < milliseconds(100)) GTEST_SKIP() << "the vowel took only " << Ms(step) << " ms";
+
+  Cartridge->PostOperation({opVowel, "あ"});
+  std::this_thread::sleep_for(milliseconds(5));
+  start = TClock::now();
+  Cartridge->PostOperation({opBack, ""});
+  Cartridge->WaitUntilIdle();
+  EXPECT_LT(TClock::now() - start, step / 2);
+  EXPECT_EQ(Cartridge->StackDepth(), 0);
+  EXPECT_EQ(Cartridge->GetKeyString(), "");
+  EXPECT_EQ(List.Items(), Cartridge->HistorySnapshot());
+  // The list left half narrowed went with its level.
+  Key("あ");
+  Vowel("あ");
+  EXPECT_GE(Position("亜99999"), 0);
+}
+
 TEST_F(TCartridgeEXTBusy, ABackStepOrClearStopsTheBuild) {
   TClock::duration step = FirstKeyAlone();
   if (step < milliseconds(100)) GTEST_SKIP() << "the step took only " << Ms(step) << " ms";

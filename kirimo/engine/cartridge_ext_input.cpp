@@ -58,10 +58,13 @@ void TCartridgeEXT::InputVowel(std::string_view text) {
     Narrowing = true;
   }
   // The phrase list stays: Back after a vowel returns to the list before the key.
-  const TStringList& narrowed = top->NarrowByVowel(letter, depth);
+  auto undone = [this] { return AbortRequested || UndoQueued(); };
+  const TStringList& narrowed = top->NarrowByVowel(letter, depth, undone);
   std::lock_guard lock(StateMutex);
   Narrowing = false;
   if (PhraseLists.back() != top) return;  // cleared on the UI thread meanwhile
+  // A waiting back step or clear takes the level; until then nothing to choose.
+  if (undone()) return;
   CandidateLists.back() = Borrow(narrowed);
   if (Active) Show(narrowed, 0, -1);
 }

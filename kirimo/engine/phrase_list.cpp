@@ -204,10 +204,12 @@ const TStringList& TPhraseList::SelectByRange(int shortest, int longest) {
   return CandidateTexts;
 }
 
-const TStringList& TPhraseList::NarrowByVowel(std::string_view letter, int depth) {
-  if (Source) return Source->NarrowByVowel(letter, depth);
+const TStringList& TPhraseList::NarrowByVowel(std::string_view letter, int depth,
+                                              const std::function<bool()>& stop) {
+  if (Source) return Source->NarrowByVowel(letter, depth, stop);
   StartSelection();
   if (depth <= 0 || LongestLength < depth) return CandidateTexts;
+  auto stopped = [&stop] { return stop && stop(); };
   auto keep = [&](const TPhrase* phrase) {
     int length = phrase->GetKeyLength();
     All.push_back(phrase);
@@ -215,10 +217,14 @@ const TStringList& TPhraseList::NarrowByVowel(std::string_view letter, int depth
     if (length == depth) Take(phrase);
   };
   if (depth == 1) {
-    for (const TPhrase* phrase : GroupOfLetter(letter)) keep(phrase);
+    for (const TPhrase* phrase : GroupOfLetter(letter)) {
+      if (stopped()) return CandidateTexts;
+      keep(phrase);
+    }
   } else {
     for (const TPhrases& group : Groups) {
       for (const TPhrase* phrase : group) {
+        if (stopped()) return CandidateTexts;
         if (CharWithoutMarksAt(phrase->GetNormalizedReading(), depth) == letter) keep(phrase);
       }
     }

@@ -8,6 +8,7 @@
 // carried on from it stay valid however the cache is cleared.
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,7 +51,9 @@ class TPhraseList {
   const TStringList& SelectByLength(int depth);
   const TStringList& SelectByRange(int shortest, int longest);
   const TStringList& SelectSyllable(int depth);
-  const TStringList& NarrowByVowel(std::string_view letter, int depth);
+  // Stops early, with part of the selection made, once stop answers true.
+  const TStringList& NarrowByVowel(std::string_view letter, int depth,
+                                   const std::function<bool()>& stop = nullptr);
 
   const TStringList& Candidates() const;
   // The phrase a candidate came from (the first of its notation).
