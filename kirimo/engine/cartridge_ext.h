@@ -96,7 +96,7 @@ class TCartridgeEXT : public TCartridge {
 
  protected:
   void SaveState() override;
-  // Builds the phrase-mode level a long press pushed.
+  // Builds the phrase-mode level a long press pushed, or the variants it asked for.
   void DeferredWork() override;
 
  private:
@@ -181,6 +181,7 @@ class TCartridgeEXT : public TCartridge {
     const TStringList* Candidates = nullptr;
     TStringList Variants;
   };
+  void BuildPhraseMode();
   std::optional<TPhraseLevel> BuildPhraseLevel(const TPhraseStep& step, const TStop& stop) const;
   TPublish PublishPhraseLevel(TPhraseStep& step, std::optional<TPhraseLevel> built);
   // The key step is not wanted any more: the cartridge goes, a waiting back
@@ -207,8 +208,13 @@ class TCartridgeEXT : public TCartridge {
   void HideSymbolList(TAfterUnlock& after);
   void ToggleSymbolList(TAfterUnlock& after);
   // The other widths, cases and kana forms of selected, and the readings of
-  // the phrases of top written so.
-  static TStringList VariantsOf(const std::string& selected, const TPhraseList& top);
+  // the phrases of top written so. None when stopped.
+  static std::optional<TStringList> VariantsOf(const std::string& selected,
+                                               const TPhraseList& top, const TStop& stop);
+  // Opens the variants list, empty, and posts their gathering to the worker:
+  // a long list may hold many phrases to look at.
+  void RequestVariants(const std::string& selected, TAfterUnlock& after);
+  void GatherVariants();
   void ShowVariants();
   // Types text into the target, and a Left arrow after a bracket pair.
   void DeliverText(const std::string& text, TAfterUnlock& after);
@@ -239,6 +245,12 @@ class TCartridgeEXT : public TCartridge {
   bool Narrowing = false;
   // The phrase-mode level waiting for the worker to build it.
   std::optional<TPhraseStep> PendingPhrase;
+  // The variants waiting for the worker: of which text, from which list.
+  struct TVariantsStep {
+    std::string Text;
+    std::shared_ptr<TPhraseList> Top;
+  };
+  std::optional<TVariantsStep> PendingVariants;
   static inline const TStringList NoCandidates{};
   int Depth = 0;
   int SavedDepth = 0;

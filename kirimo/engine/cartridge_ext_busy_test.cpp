@@ -148,6 +148,22 @@ TEST_F(TCartridgeEXTBusy, ABackStepStopsAVowelNarrowingALongList) {
   EXPECT_GE(Position("亜99999"), 0);
 }
 
+TEST_F(TCartridgeEXTBusy, ALongPressInTheGridLeavesTheVariantsToTheWorker) {
+  Settings.Use50Key = true;
+  Syllable("ア");
+  Select("亜0");
+  auto start = TClock::now();
+  Cartridge->Accumulate();
+  TClock::duration press = TClock::now() - start;
+  Cartridge->WaitUntilIdle();
+  TClock::duration whole = TClock::now() - start;
+  if (whole < milliseconds(60)) GTEST_SKIP() << "the variants took only " << Ms(whole) << " ms";
+  EXPECT_LT(press, whole / 3) << "press " << Ms(press) << " ms of " << Ms(whole) << " ms";
+  EXPECT_EQ(List.Items(), (TStringList{"亜0", "亜０", "ｱ", "ア", "あ"}));
+  Choose("亜０");
+  EXPECT_EQ(Output.Calls(), TStringList{"text 亜０"});
+}
+
 TEST_F(TCartridgeEXTBusy, ABackStepOrClearStopsTheBuild) {
   TClock::duration step = FirstKeyAlone();
   if (step < milliseconds(100)) GTEST_SKIP() << "the step took only " << Ms(step) << " ms";

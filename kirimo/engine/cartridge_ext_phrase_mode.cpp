@@ -55,6 +55,11 @@ void TCartridgeEXT::EnterPhraseMode(const TCandidateListModel::TItem& chosenItem
 }
 
 void TCartridgeEXT::DeferredWork() {
+  BuildPhraseMode();
+  GatherVariants();
+}
+
+void TCartridgeEXT::BuildPhraseMode() {
   TPhraseStep step;
   {
     std::lock_guard lock(StateMutex);
@@ -106,7 +111,9 @@ std::optional<TCartridgeEXT::TPhraseLevel> TCartridgeEXT::BuildPhraseLevel(
   built.PlainWords = OnlyPlainWords(next);
   if (built.PlainWords) {
     built.Candidates = &next.SelectByLength(depth);
-    built.Variants = VariantsOf(step.Text, next);
+    std::optional<TStringList> variants = VariantsOf(step.Text, next, stop);
+    if (!variants) return std::nullopt;
+    built.Variants = std::move(*variants);
   } else {
     built.Candidates = &next.SelectByRange(depth, depth + 1);
   }

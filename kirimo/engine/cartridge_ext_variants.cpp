@@ -21,7 +21,8 @@ std::string FullUpper(std::string_view text) {
 
 }  // namespace
 
-TStringList TCartridgeEXT::VariantsOf(const std::string& s, const TPhraseList& top) {
+std::optional<TStringList> TCartridgeEXT::VariantsOf(const std::string& s,
+                                                     const TPhraseList& top, const TStop& stop) {
   TStringList variants;
   auto add = [&variants](const std::string& text) {
     if (std::find(variants.begin(), variants.end(), text) == variants.end()) {
@@ -48,6 +49,7 @@ TStringList TCartridgeEXT::VariantsOf(const std::string& s, const TPhraseList& t
   add(ToKatakana(hiragana));
   add(ToHalfWidth(ToKatakana(hiragana)));
   for (std::size_t i = 0; i < top.Count(); ++i) {
+    if (stop()) return std::nullopt;
     const TPhrase* phrase = top.GetItem(i);
     if (phrase->GetNotation() != hiragana) continue;
     std::string reading = phrase->GetReading();
@@ -85,8 +87,7 @@ void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
   if (KeysEntered()) {
     if (GridOn() || PhraseMode) {
       if (!hasSelection) return;
-      Variants = VariantsOf(selected, TopList());
-      ShowVariants();
+      RequestVariants(selected, after);
     } else if (Active && !Narrowing) {
       int top = TopList().NextAnchor();
       int first = TopList().AnchorTopIndex();
@@ -109,4 +110,29 @@ void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
   } else if (Active) {
     ToggleSymbolList(after);
   }
+}
+
+void TCartridgeEXT::RequestVariants(const std::string& selected, TAfterUnlock& after) {
+  Variants.clear();
+  ShowVariants();
+  PendingVariants = TVariantsStep{selected, PhraseLists.back()};
+  after.Add([this] { PostOperation({opDeferred, ""}); });
+}
+
+void TCartridgeEXT::GatherVariants() {
+  std::optional<TVariantsStep> step;
+  {
+    std::lock_guard lock(StateMutex);
+    step.swap(PendingVariants);
+  }
+  if (!step) return;
+  // The list stays as it is while the variants are shown: only the worker
+  // changes it, and it is here.
+  std::optional<TStringList> variants =
+      VariantsOf(step->Text, *step->Top, [this] { return AbortRequested || UndoQueued(); });
+  std::lock_guard lock(StateMutex);
+  // A back step or clear closed them meanwhile, or is about to.
+  if (!variants || !VariantsShown || PhraseLists.back() != step->Top) return;
+  Variants = std::move(*variants);
+  ShowFromWorker(Variants, 0, -1);
 }
