@@ -7,12 +7,15 @@
 // Threads: the input operations, Back, Clear and IdleWork run on the worker;
 // Accumulate, Forward, SelectCandidate and the dictionary operations on the UI
 // thread. Both take StateMutex around everything they touch of the stacks, the
-// cache and the history, but a key step and an idle prebuild do their long
-// work without it: the step pushes its level at once, empty, builds the
-// phrases from the levels below (kept alive by shared ownership) and fills the
-// level under the lock only if it is still on top and nothing was reset
-// meanwhile. So a UI-thread call never waits for a build, and what it acts on
-// is always the cartridge's own present state. Lock order: StateMutex, then a
+// cache and the history, but no long work runs under it: a key step pushes
+// its level at once, empty, builds the phrases from the levels below (kept
+// alive by shared ownership) and fills the level under the lock only if it is
+// still on top and nothing was reset meanwhile; a vowel narrows without it; a
+// long press pushes the phrase-mode level, or opens the variants, empty, and
+// leaves the growing and gathering to the worker (opDeferred), and so does the
+// idle prebuild. So a UI-thread call never waits for a build, and what it acts
+// on is always the cartridge's own present state; a back step or clear waiting
+// in the queue stops the build it undoes. Lock order: StateMutex, then a
 // dictionary's own lock, never the other way.
 #include <atomic>
 #include <functional>
