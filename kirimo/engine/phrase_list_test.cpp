@@ -239,6 +239,13 @@ TEST_F(PhraseList, InitialsAreComparedNormalised) {
   EXPECT_EQ(List.GetAnchor(), "A");
 }
 
+TEST_F(PhraseList, AVoicingMarkAtTheStartIsNoInitial) {
+  for (const char* reading : {"ｱｲ", "ﾞｱｳ", "ﾞｶｲ"}) Add(reading, reading);
+  ASSERT_EQ(List.SelectByLength(2), (TStringList{"ｱｲ", "ﾞｱｳ", "ﾞｶｲ"}));
+  EXPECT_EQ(List.NextAnchor(), 2);
+  EXPECT_EQ(List.GetAnchor(), "ｶ");
+}
+
 TEST(PhraseListStock, KeepsListsByKey) {
   TPhraseListStock stock;
   EXPECT_EQ(stock.Find("ｶｷｸｹｺ"), nullptr);
