@@ -49,6 +49,19 @@ class TCartridgeEXTBusy : public TCartridgeEXTFixture {
     return step;
   }
 
+  // The first key, then the time a vowel takes to narrow its whole list.
+  TClock::duration VowelAfterFirstKey() {
+    Key("あ");
+    auto start = TClock::now();
+    Vowel("あ");
+    return TClock::now() - start;
+  }
+
+  void StartVowel() {
+    Cartridge->PostOperation({opVowel, "あ"});
+    std::this_thread::sleep_for(milliseconds(5));
+  }
+
   // Starts the first key and gives the worker time to be well inside it.
   void StartFirstKey() {
     Cartridge->PostOperation({opKey, "あ"});
@@ -109,14 +122,10 @@ TEST_F(TCartridgeEXTBusy, GesturesDoNotWaitForTheBuild) {
 }
 
 TEST_F(TCartridgeEXTBusy, GesturesDoNotWaitForAVowelToNarrowALongList) {
-  Key("あ");
-  auto start = TClock::now();
-  Vowel("あ");
-  TClock::duration step = TClock::now() - start;
+  TClock::duration step = VowelAfterFirstKey();
   if (step < milliseconds(100)) GTEST_SKIP() << "the vowel took only " << Ms(step) << " ms";
 
-  Cartridge->PostOperation({opVowel, "あ"});
-  std::this_thread::sleep_for(milliseconds(5));
+  StartVowel();
   TClock::duration worst = WorstLockWait();
   Cartridge->WaitUntilIdle();
   EXPECT_LT(worst, step / 3) << "worst gesture " << Ms(worst) << " ms of a vowel of "
@@ -127,15 +136,11 @@ TEST_F(TCartridgeEXTBusy, GesturesDoNotWaitForAVowelToNarrowALongList) {
 }
 
 TEST_F(TCartridgeEXTBusy, ABackStepStopsAVowelNarrowingALongList) {
-  Key("あ");
-  auto start = TClock::now();
-  Vowel("あ");
-  TClock::duration step = TClock::now() - start;
+  TClock::duration step = VowelAfterFirstKey();
   if (step < milliseconds(100)) GTEST_SKIP() << "the vowel took only " << Ms(step) << " ms";
 
-  Cartridge->PostOperation({opVowel, "あ"});
-  std::this_thread::sleep_for(milliseconds(5));
-  start = TClock::now();
+  StartVowel();
+  auto start = TClock::now();
   Cartridge->PostOperation({opBack, ""});
   Cartridge->WaitUntilIdle();
   EXPECT_LT(TClock::now() - start, step / 2);
