@@ -123,7 +123,7 @@ class Soak:
         name = keypad.values.get('name', '')
         japanese = name in JAPANESE
         status = keypad.values.get('status', '')
-        choices = [('list', 3), ('dic', 1), ('clear', 1)]
+        choices = [('list', 3), ('dic', 1 if name in JAPANESE else 3), ('clear', 1)]
         if japanese:
             choices += [('key', 6), ('vowel', 4 if status else 1)]
             if status:

@@ -14,6 +14,7 @@
 #include "kirimo/shell/keypad_observer.h"
 #include "kirimo/shell/keypad_timers.h"
 #include "kirimo/shell/keypad_tree_layout.h"
+#include "kirimo/shell/pointer_moves.h"
 #include "kirimo/shell/win32/keypad_form_view.h"
 #include "kirimo/shell/win32/keypad_window.h"
 
@@ -66,6 +67,8 @@ class TSearchForm : public TWindowBase,
   void Paint(HDC dc);
   void PaintButtons(HDC dc, const TKeypadTree& tree);
   void PlaceSponsor();
+  void MakeFonts();
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void MakeGestures();
   void SaveGeometry();
   // A worker changed the list, the status or the name: one repaint, posted.
@@ -81,7 +84,9 @@ class TSearchForm : public TWindowBase,
   TUniqueWindow SponsorPanel;
   TGdiObject Font;
   TGdiObject StripFont;
+  int Dpi = 96;  // fixed sizes and fonts are made for it
   int KeyHeight = 0;
   int ScrollInterval = 100;
+  TPointerMoves Pointer;
   std::optional<int> SplitterGrab;  // the pointer's distance above the key panel while dragging
 };
