@@ -127,8 +127,10 @@ class Soak:
         choices = [('list', 3), ('dic', 1 if name in JAPANESE else 3), ('clear', 1)]
         if japanese:
             choices += [('key', 6), ('vowel', 4)]
-            if status:
+            if status and any(c[0] == 'row' for c in keypad.controls):
                 choices += [('commit', 4), ('long', 1)]
+            elif status:
+                choices += [('clear', 3)]  # a key string without candidates: start over
         elif name == 'VK':
             choices += [('key', 2)]  # narrows the list; its rows would press keys
         if self.random.random() < 0.01:
