@@ -2,7 +2,9 @@
 // Gleaner's start-up with the dictionaries its settings name (the generated
 // base dictionary when run by scripts/bench-gleaner) and the extraction of a
 // long CP932 text: the scanner, the newness tests and the readings, each
-// timed, with the heap the dictionaries take.
+// timed, with the heap the dictionaries take; then the readings Gleaner
+// proposes where no input method answers, whose index over the dictionaries
+// the first extraction after start waits for.
 #include <malloc.h>
 #include <sys/resource.h>
 
@@ -16,10 +18,13 @@
 #include <vector>
 
 #include "common/ime_readings.h"
+#include "common/reading_index.h"
+#include "common/reading_index_files.h"
 #include "gleaner/extract_words.h"
 #include "gleaner/gleaner_app_ini.h"
 #include "gleaner/gleaner_controller.h"
 #include "gleaner/plain_views.h"
+#include "gleaner/proposing_reading_query.h"
 
 namespace {
 
@@ -90,6 +95,63 @@ void ExtractionRun(const std::string& program, const std::string& text, TReading
               Verdict(total, 2000));
   std::printf("  readings               %9.2f ms\n", readingMs);
   std::printf("  newness tests          %9.2f ms\n", std::max(0.0, total - wordsMs - readingMs));
+}
+
+void ProposerIndexBuild(const std::string& program) {
+  const TGleanerAppIni settings(program);
+  std::vector<double> builds;
+  std::size_t heap = 0;
+  std::size_t notations = 0;
+  for (int run = 0; run < Runs; ++run) {
+    const std::size_t before = HeapInUse();
+    auto start = TClock::now();
+    TReadingIndex index;
+    AddSettingsDictionaries(DictionarySectionsOf(settings), index);
+    builds.push_back(MillisecondsSince(start));
+    heap = HeapInUse() - before;
+    notations = index.NotationCount();
+  }
+  const double build = Median(builds);
+  std::printf("proposer's index: %zu notations  %9.2f ms  (goal 300 ms) %s, heap %zu KB\n", notations,
+              build, Verdict(build, 300), heap / 1024);
+}
+
+// As the program runs without an input method: the query made at start-up,
+// the first extraction after the pause a user takes to paste a text (none: the
+// worst case), then the same text again.
+void ProposerExtractionRun(const std::string& program, const std::string& text,
+                           TReadingSource& inputMethod, std::chrono::milliseconds pause) {
+  auto start = TClock::now();
+  const TGleanerAppIni settings(program);
+  TProposingReadingQuery proposing(inputMethod, settings);
+  TTimedReadings readings(proposing, 0);
+  TSetup setup(program, readings);
+  const double startup = MillisecondsSince(start);
+  std::this_thread::sleep_for(pause);
+  start = TClock::now();
+  setup.Controller.Extract(text);
+  const double first = MillisecondsSince(start);
+  const double firstReadings = readings.Milliseconds;
+  std::vector<double> totals;
+  std::vector<double> readingTimes;
+  for (int run = 1; run < Runs; ++run) {
+    readings.Milliseconds = 0;
+    start = TClock::now();
+    setup.Controller.Extract(text);
+    totals.push_back(MillisecondsSince(start));
+    readingTimes.push_back(readings.Milliseconds);
+  }
+  std::size_t proposed = 0;
+  for (int entry = 0; entry < static_cast<int>(setup.Controller.GetNotations().size()); ++entry)
+    proposed += setup.Controller.GetReadings(entry).empty() ? 0 : 1;
+  std::printf("extraction with proposed readings, %lld ms after start-up: %zu entries, %zu with readings\n",
+              static_cast<long long>(pause.count()), setup.Controller.GetNotations().size(), proposed);
+  std::printf("  start-up, index beside %9.2f ms  (goal 1000 ms) %s\n", startup,
+              Verdict(startup, 1000));
+  std::printf("  first                  %9.2f ms  (goal 2000 ms) %s, readings %.2f ms\n", first,
+              Verdict(first, 2000), firstReadings);
+  std::printf("  later                  %9.2f ms, readings %.2f ms\n", Median(totals),
+              Median(readingTimes));
 }
 
 // What a scan of every row from the first would cost, measured on a sample of
@@ -165,6 +227,9 @@ int main(int argc, char** argv) {
 
   ExtractionRun(program, text, system, 0, wordsMs);
   ExtractionRun(program, text, system, 2, wordsMs);
+  ProposerIndexBuild(program);
+  ProposerExtractionRun(program, text, *source, std::chrono::milliseconds(0));
+  ProposerExtractionRun(program, text, *source, std::chrono::milliseconds(1000));
   {
     TSetup setup(program, system);
     LinearScanEstimate(*setup.Controller.SelectedDic(), words);

@@ -1,11 +1,8 @@
 #include "gleaner/proposing_reading_query.h"
 
-#include "common/dictionary_settings.h"
 #include "common/reading_index_files.h"
 
-namespace {
-
-TDictionarySections SectionsOf(const TGleanerAppIni& settings) {
+TDictionarySections DictionarySectionsOf(const TGleanerAppIni& settings) {
   TDictionarySections sections;
   for (int i = 0; i < TGleanerAppIni::DicCount; ++i) {
     TDicSettings& dic = i == TGleanerAppIni::BaseDic
@@ -17,16 +14,24 @@ TDictionarySections SectionsOf(const TGleanerAppIni& settings) {
   return sections;
 }
 
-}  // namespace
-
 TProposingReadingQuery::TProposingReadingQuery(TReadingSource& inputMethod,
                                                const TGleanerAppIni& settings)
-    : InputMethod(inputMethod), Settings(settings) {}
+    : InputMethod(inputMethod) {
+  // The thread works on its own copy of the sections and shares nothing else.
+  Building = std::async(std::launch::async, [sections = DictionarySectionsOf(settings)] {
+    auto index = std::make_unique<TReadingIndex>();
+    AddSettingsDictionaries(sections, *index);
+    return index;
+  });
+}
+
+TProposingReadingQuery::~TProposingReadingQuery() {
+  if (Building.valid()) Building.wait();
+}
 
 TStringList TProposingReadingQuery::Readings(std::string_view word) {
   if (!Fallback) {
-    Index = std::make_unique<TReadingIndex>();
-    AddSettingsDictionaries(SectionsOf(Settings), *Index);
+    Index = Building.get();  // an error of the build is raised here, to the caller
     Proposer = std::make_unique<TReadingProposer>(*Index);
     Fallback = std::make_unique<TFallbackReadingSource>(InputMethod, *Proposer);
   }

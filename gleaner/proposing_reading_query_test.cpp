@@ -5,7 +5,9 @@
 
 #include <map>
 
+#include "gleaner/gleaner_controller.h"
 #include "gleaner/gleaner_test_folder.h"
+#include "gleaner/plain_views.h"
 
 using ::testing::Contains;
 using ::testing::ElementsAre;
@@ -49,10 +51,21 @@ TEST_F(ProposingReadingQueryTest, TheInputMethodFirstThenEveryDictionaryOfTheSet
   EXPECT_THAT(query.Readings("鬱"), IsEmpty());
 }
 
-TEST_F(ProposingReadingQueryTest, ReadsTheDictionariesAtTheFirstQuestion) {
+// The index is built on its own thread while the window opens its dictionaries.
+TEST_F(ProposingReadingQueryTest, AControllerMadeWhileTheIndexIsBuiltGetsItsReadings) {
   TProposingReadingQuery query(InputMethod, *Settings);
-  Folder.Write("dic/Base.usr", "ﾊｼ,橋,001\r\n");  // changed after start, before any question
-  EXPECT_THAT(query.Readings("橋"), ElementsAre("ﾊｼ"));
+  TGleanerController controller(*Settings, query);
+  TPlainChoice selector;
+  controller.FillDictionaryChoices(selector);
+  controller.Extract("研究所の山田と珈琲と鬱");
+  EXPECT_THAT(controller.GetNotations(), ElementsAre("研究所", "山田", "鬱"));
+  EXPECT_THAT(controller.GetReadings(0), Contains("ｹﾝｷｭｳｼﾞｮ"));
+  EXPECT_THAT(controller.GetReadings(1), ElementsAre("ﾔﾏﾀﾞ"));  // held by another dictionary
+  EXPECT_THAT(controller.GetReadings(2), IsEmpty());
+}
+
+TEST_F(ProposingReadingQueryTest, AQueryNeverAskedEndsWithItsBuild) {
+  for (int i = 0; i < 20; ++i) TProposingReadingQuery query(InputMethod, *Settings);
 }
 
 }  // namespace

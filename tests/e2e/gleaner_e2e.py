@@ -75,8 +75,10 @@ class Gleaner:
                                      lambda: self.list_items(ident) == expected or None, timeout)
 
     def click_item(self, ident, index):
-        left, top, right, _ = self.controls()[ident]['rect']
-        self.session.click((left + right) // 2, top + 2 + index * ITEM_HEIGHT + ITEM_HEIGHT // 2)
+        rect = self.session.inspect('item-rect', self.controls()[ident]['handle'], index).strip()
+        check(rect.count(',') == 3, f'list {ident} has no item {index}')
+        left, top, right, bottom = (int(v) for v in rect.split(','))
+        self.session.click((left + right) // 2, (top + bottom) // 2)
 
     def set_memo(self, text):
         self.session.inspect('set-text', self.controls()[MEMO]['handle'], text)
@@ -99,6 +101,28 @@ class Gleaner:
         self.session.inspect('set-text', controls[INPUT_EDIT]['handle'], text)
         self.session.click_child(box, 'OK')
         self.session.wait_gone('TInputBox')
+
+    def keep_only_reading(self, reading):
+        """Leaves the current entry with reading alone: deletes the other
+        proposals, or types it in when nothing proposed it."""
+        for _ in range(10):
+            readings = [text for _, text in self.list_items(READINGS)]
+            if readings == [reading]:
+                return
+            others = [i for i, text in enumerate(readings) if text != reading]
+            if not others:
+                break
+            self.click_item(READINGS, others[0])
+            self.session.wait_for(f'reading {others[0]} selected',
+                                  lambda: self.list_items(READINGS)[others[0]][0] or None, 10)
+            self.click(SYLL_DELETE)
+            self.session.wait_for('the reading deleted',
+                                  lambda: len(self.list_items(READINGS)) == len(readings) - 1 or None, 10)
+        check(self.list_items(READINGS) == [], f'readings {self.list_items(READINGS)} kept')
+        notation = next(text for selected, text in self.list_items(NOTATIONS) if selected)
+        self.click(SYLL_ADD)
+        self.answer('読みの追加', f'「{notation}」の読みを入力してください', reading)
+        self.wait_list(READINGS, [(True, reading)])
 
     def shade(self, shot, index):
         """The colour of a notation item in a screenshot, right of its text."""
@@ -233,6 +257,81 @@ def case_gleaner_no_base(session):
           f'message {text!r}')
     check(session.find('TGleanerForm') is None, 'the window was made')
     gleaner.process.wait(timeout=10)
+
+
+# Nouns no shipped dictionary holds, in a sentence where nothing else is new,
+# with their readings; the first is typed on the keypad with these keys.
+ROUND_TRIP_TEXT = '週末は森小屋で栗餅を食べた。'
+NEW_WORDS = [('森小屋', 'ﾓﾘｺﾔ'), ('栗餅', 'ｸﾘﾓﾁ')]
+TYPED_KEYS = (('ま', 'も'), ('ら', 'り'), ('か', 'こ'), ('や', 'や'))
+
+
+def gleaner_from_tray(session, kirimo):
+    kirimo.choose('テキストから新語抽出')
+    gleaner = Gleaner(session, process=True)
+    gleaner.wait_window()
+    return gleaner
+
+
+def activate_notepad(session):
+    session.inspect('activate', session.find('Notepad').handle)
+    session.wait_for('Notepad active', lambda: session.find('Notepad').foreground, 10)
+
+
+def case_gleaner_round_trip(session):
+    """New words from a text through Gleaner into the user dictionary, one of them
+    then typed on the keypad into Notepad; a second extraction proposes neither."""
+    kirimo, typist = kirimo_e2e.start_typing(session)
+    shutil.copy(ROOT / 'dist' / 'Gleaner.ini', session.folder)
+    shutil.copy(session.build / 'gleaner' / 'program' / 'Gleaner.exe', session.folder)
+    usr = session.folder / 'dic' / 'Base.usr'
+    before = usr.read_bytes() if usr.exists() else b''
+
+    gleaner = gleaner_from_tray(session, kirimo)
+    check(gleaner.controls()[COMBO]['text'] == '基本', 'the base dictionary is not chosen')
+    gleaner.set_memo(ROUND_TRIP_TEXT)
+    gleaner.click(EXTRACT)
+    listed = [(index == 0, word) for index, (word, _) in enumerate(NEW_WORDS)]
+    gleaner.wait_list(NOTATIONS, listed, timeout=60)
+    gleaner.click_item(NOTATIONS, 1)  # the first entry is then seen unselected
+    gleaner.wait_list(NOTATIONS, [(index == 1, word) for index, (word, _) in enumerate(NEW_WORDS)])
+    shot = session.screenshot('extracted')
+    check(gleaner.shade(shot, 0) == WHITE, f'{NEW_WORDS[0][0]} with proposals is {gleaner.shade(shot, 0)}')
+    proposed = {}
+    for index, (word, reading) in enumerate(NEW_WORDS):
+        gleaner.click_item(NOTATIONS, index)
+        session.wait_for(f'{word} selected', lambda: gleaner.list_items(NOTATIONS)[index][0] or None, 10)
+        proposed[word] = [text for _, text in gleaner.list_items(READINGS)]
+        gleaner.keep_only_reading(reading)
+    session.screenshot('readings-kept')
+    gleaner.click(SAVE)
+    lines = ''.join(f'{reading},{word},001\r\n' for word, reading in NEW_WORDS).encode('cp932')
+    session.wait_for('the saved lines', lambda: usr.read_bytes() == before + lines or None, 20)
+    gleaner.wait_list(NOTATIONS, listed)
+    shot = session.screenshot('saved')
+    check(gleaner.shade(shot, 1) == AQUA, f'a saved entry is {gleaner.shade(shot, 1)}')
+    gleaner.close()
+
+    # Kirimo has reloaded its user dictionaries: the reading offers the word.
+    word = NEW_WORDS[0][0]
+    activate_notepad(session)
+    typist.spell(*TYPED_KEYS)
+    typist.wait_candidate(word)
+    session.screenshot('candidate')
+    typist.choose(word)
+    kirimo_e2e.wait_text(session, word)
+    session.screenshot('typed')
+
+    gleaner = gleaner_from_tray(session, kirimo)
+    gleaner.set_memo(ROUND_TRIP_TEXT)
+    gleaner.click(EXTRACT)
+    session.wait_window('#32770', timeout=60)
+    session.screenshot('second-extraction')
+    check(gleaner.message() == '新しい名詞は有りませんでした。', 'the saved words were proposed again')
+    check(gleaner.list_items(NOTATIONS) == [], 'notations listed after no new words')
+    gleaner.close()
+    kirimo.exit()
+    print(f'proposed readings: {proposed}')
 
 
 class KirimoBeside(kirimo_e2e.Kirimo):

@@ -9,6 +9,8 @@
 //                                of their static control)
 //   list HANDLE                  a list box's items, one a line: 1 or 0 (selected),
 //                                a tab, the item's text
+//   item-rect HANDLE INDEX       a list box item's screen rectangle:
+//                                left,top,right,bottom
 //   set-text HANDLE TEXT         WM_SETTEXT (an edit box of a dialog)
 //   post HANDLE MSG WPARAM LPARAM
 //   activate HANDLE              bring to the foreground
@@ -149,6 +151,14 @@ void PrintListBox(HWND list) {
   }
 }
 
+int PrintItemRect(HWND list, WPARAM index) {
+  RECT rect{};
+  if (SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect)) == LB_ERR) return 1;
+  MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  std::printf("%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right, rect.bottom);
+  return 0;
+}
+
 int PrintMemory(DWORD processId) {
   HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_READ, FALSE, processId);
   if (process == nullptr) return 1;
@@ -163,7 +173,7 @@ int PrintMemory(DWORD processId) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: kirimo-inspect windows|children H|text H|list H|set-text H T|post H M W L|activate H|move H X Y|foreground-samples H MS|keypad H|memory PID\n");
+  std::fprintf(stderr, "usage: kirimo-inspect windows|children H|text H|list H|item-rect H I|set-text H T|post H M W L|activate H|move H X Y|foreground-samples H MS|keypad H|memory PID\n");
   return 2;
 }
 
@@ -180,6 +190,8 @@ int main(int argc, char** argv) {
     std::printf("%s\n", Utf8(MessageText(HandleArg(argv[2]))).c_str());
   } else if (command == "list" && argc == 3) {
     PrintListBox(HandleArg(argv[2]));
+  } else if (command == "item-rect" && argc == 4) {
+    if (PrintItemRect(HandleArg(argv[2]), std::strtoul(argv[3], nullptr, 0)) != 0) return 1;
   } else if (command == "set-text" && argc == 4) {
     // From the wide command line: argv went through the ANSI code page, which
     // may not hold the text.

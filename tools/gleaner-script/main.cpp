@@ -1,8 +1,9 @@
-// gleaner-script [--ini PATH] [--readings PATH] [SCRIPT]
+// gleaner-script [--ini PATH] [SCRIPT]
 // Drives Gleaner's controller as its window does, from event lines (a file,
 // or standard input), and prints the window's lists after each line.
-// --ini names Gleaner's pointer file (default dist/Gleaner.ini); --readings a
-// table that answers as an input method would (without it, the system's).
+// --ini names Gleaner's pointer file (default dist/Gleaner.ini). Readings come
+// as in the program: the system's input method, then what the dictionaries of
+// the settings propose.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -12,16 +13,15 @@
 #include "common/cp932.h"
 #include "gleaner/gleaner_app_ini.h"
 #include "gleaner/gleaner_controller.h"
+#include "gleaner/proposing_reading_query.h"
 #include "tools/gleaner-script/gleaner_session.h"
-#include "tools/gleaner-script/table_reading_source.h"
 
 namespace {
 
-constexpr const char* Usage = "usage: gleaner-script [--ini PATH] [--readings PATH] [SCRIPT]";
+constexpr const char* Usage = "usage: gleaner-script [--ini PATH] [SCRIPT]";
 
 struct TOptions {
   std::string IniPath = "dist/Gleaner.ini";
-  std::string ReadingsPath;  // empty: the system's reading source
   std::string ScriptPath;    // empty: standard input
 };
 
@@ -35,8 +35,6 @@ bool ParseOptions(int argc, char** argv, TOptions& options) {
     std::string arg = argv[i];
     if (arg == "--ini" && i + 1 < argc) {
       options.IniPath = argv[++i];
-    } else if (arg == "--readings" && i + 1 < argc) {
-      options.ReadingsPath = argv[++i];
     } else if (!arg.starts_with("--") && options.ScriptPath.empty()) {
       options.ScriptPath = arg;
     } else {
@@ -53,10 +51,8 @@ int RunScript(std::istream& script, const std::filesystem::path& scriptFolder,
   TGleanerAppIni settings(Utf8ToCp932(ini.replace_extension(".exe").string()));
   if (settings.BaseProblem() != TBaseDicProblem::None)
     return Fail(Cp932ToUtf8(settings.BaseProblemMessage()));
-  std::unique_ptr<TReadingSource> source =
-      options.ReadingsPath.empty() ? CreateSystemReadingSource()
-                                   : std::make_unique<TTableReadingSource>(options.ReadingsPath);
-  TImeReadingQuery readings(*source);
+  std::unique_ptr<TReadingSource> inputMethod = CreateSystemReadingSource();
+  TProposingReadingQuery readings(*inputMethod, settings);
   TGleanerController controller(settings, readings);
   TGleanerSession session(controller, scriptFolder);
   std::string line;
