@@ -277,12 +277,11 @@ bool TSearchForm::OnSetCursor(LPARAM lParam) {
   if (IsWindowEnabled(Handle()) || !Gestures) return true;
   POINT cursor{};
   GetCursorPos(&cursor);
-  const bool moved = Pointer.MovedTo({cursor.x, cursor.y});
   ScreenToClient(Handle(), &cursor);
   const TKeypadControl control = HitTest(HitGeometry(), {cursor.x, cursor.y});
   switch (HIWORD(lParam)) {
     case WM_MOUSEMOVE:
-      if (moved) Gestures->MouseMove(control);
+      Gestures->MouseMove(control);
       break;
     case WM_LBUTTONDOWN:
       Gestures->MouseDown(control);

@@ -14,7 +14,6 @@
 #include "kirimo/shell/keypad_observer.h"
 #include "kirimo/shell/keypad_timers.h"
 #include "kirimo/shell/keypad_tree_layout.h"
-#include "kirimo/shell/pointer_moves.h"
 #include "kirimo/shell/win32/keypad_form_view.h"
 #include "kirimo/shell/win32/keypad_window.h"
 
@@ -87,6 +86,5 @@ class TSearchForm : public TWindowBase,
   int Dpi = 96;  // fixed sizes and fonts are made for it
   int KeyHeight = 0;
   int ScrollInterval = 100;
-  TPointerMoves Pointer;
   std::optional<int> SplitterGrab;  // the pointer's distance above the key panel while dragging
 };
