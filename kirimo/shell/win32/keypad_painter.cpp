@@ -14,10 +14,6 @@ void PaintText(HDC dc, RECT area, std::string_view text, COLORREF colour, UINT f
   DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, format | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-}  // namespace
-
-namespace {
-
 // Room left and right of a caption inside the bevel.
 constexpr int CaptionMargin = 2;
 
@@ -49,11 +45,7 @@ void PaintButton(HDC dc, const TRect& rect, std::string_view caption, bool press
   DrawEdge(dc, &area, BDR_SUNKENOUTER | (pressed ? BDR_SUNKENINNER : BDR_RAISEDINNER), BF_RECT | BF_ADJUST);
   if (pressed) OffsetRect(&area, 1, 1);
   const TGdiObject fitted = FittedFont(dc, area, ToWide(caption), smallestFontHeight);
-  if (fitted.Get() == nullptr) {
-    PaintText(dc, area, caption, colour, DT_CENTER | DT_VCENTER);
-    return;
-  }
-  TSelection font(dc, fitted.Get());
+  TSelection font(dc, fitted ? fitted.Get() : GetCurrentObject(dc, OBJ_FONT));
   PaintText(dc, area, caption, colour, DT_CENTER | DT_VCENTER);
 }
 
