@@ -5,6 +5,7 @@
 
 #include "common/char_class.h"
 #include "common/cp932.h"
+#include "common/radix_sort.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ constexpr std::size_t LongestWord = 4;   // characters
 constexpr std::size_t KeptPerCharacter = 8;
 constexpr float MinimumCount = 0.75f;
 constexpr int ReadingBits = 8 * LongestPiece;
+constexpr int CharacterBits = 16 + 2;  // two bytes and the place
 
 // A piece of a reading cannot begin with a mark, a small kana, ﾝ or ｰ.
 bool CanBeginPiece(std::string_view reading, std::size_t pos) {
@@ -69,7 +71,8 @@ struct TPiece {
 
 // Adds up the weights of equal keys.
 void Settle(std::vector<std::pair<std::uint64_t, float>>& counts) {
-  std::sort(counts.begin(), counts.end());
+  RadixSort(
+      counts, [](const std::pair<std::uint64_t, float>& c) { return c.first; }, 64);
   std::size_t out = 0;
   for (std::size_t i = 0; i < counts.size(); ++i) {
     if (out > 0 && counts[out - 1].first == counts[i].first)
@@ -78,6 +81,16 @@ void Settle(std::vector<std::pair<std::uint64_t, float>>& counts) {
       counts[out++] = counts[i];
   }
   counts.resize(out);
+}
+
+std::uint64_t PairKey(std::string_view first, std::string_view firstPiece, std::string_view second,
+                      std::string_view secondPiece) {
+  std::uint64_t hash = 14695981039346656037ull;  // FNV-1a; a clash only blurs a count
+  for (std::string_view part : {first, firstPiece, second, secondPiece}) {
+    for (char c : part) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    hash = (hash ^ 0xFFu) * 1099511628211ull;  // no byte of a piece is 0xFF
+  }
+  return hash;
 }
 
 }  // namespace
@@ -107,9 +120,8 @@ void TCharacterReadings::Learn(std::string_view notation, std::string_view readi
 
 std::pair<TCharacterReadings::TCounts::const_iterator, TCharacterReadings::TCounts::const_iterator>
 TCharacterReadings::FirstRound(std::uint32_t character) const {
-  auto found = Ranges.find(character);
-  if (found == Ranges.end()) return {Counts.end(), Counts.end()};
-  return {Counts.begin() + found->second.first, Counts.begin() + found->second.second};
+  auto [begin, end] = Ranges[character];
+  return {Counts.begin() + begin, Counts.begin() + end};
 }
 
 std::vector<std::string_view> TCharacterReadings::BestCut(const TSample& sample) const {
@@ -161,21 +173,28 @@ void TCharacterReadings::Finish() {
   Settle(Counts);
   // A cut seen less than about once is noise, and would slow the second round.
   std::erase_if(Counts, [](const std::pair<TKey, float>& c) { return c.second < MinimumCount; });
+  Ranges.assign(std::size_t{1} << CharacterBits, {0, 0});
   for (std::size_t i = 0; i < Counts.size(); ++i) {
-    auto [range, added] =
-        Ranges.try_emplace(static_cast<std::uint32_t>(Counts[i].first >> ReadingBits), i, i);
-    range->second.second = i + 1;
+    auto& range = Ranges[Counts[i].first >> ReadingBits];
+    if (range.second == 0) range.first = static_cast<std::uint32_t>(i);
+    range.second = static_cast<std::uint32_t>(i + 1);
   }
   TCounts settled;
   for (const TSample& sample : Samples) {
     std::vector<std::string_view> pieces = BestCut(sample);
-    for (std::size_t k = 0; k < pieces.size(); ++k)
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
       settled.push_back(
           {KeyOf(CharacterKey(sample.Notation.substr(2 * k, 2), PlaceOf(k, pieces.size())),
                  pieces[k]),
            1.0f});
+      if (k > 0)
+        Pairs.push_back({PairKey(sample.Notation.substr(2 * k - 2, 2), pieces[k - 1],
+                                 sample.Notation.substr(2 * k, 2), pieces[k]),
+                         1.0f});
+    }
   }
   Settle(settled);
+  Settle(Pairs);
   Samples = {};
   Counts = {};
   Ranges = {};
@@ -206,4 +225,11 @@ const std::vector<TCharacterReadings::TReading>& TCharacterReadings::ReadingsOf(
   found = Readings.find(
       CharacterKey(character, place == TPlace::Final ? TPlace::Middle : TPlace::Final));
   return found == Readings.end() ? none : found->second;
+}
+
+float TCharacterReadings::PairCount(std::string_view first, std::string_view firstPiece,
+                                    std::string_view second, std::string_view secondPiece) const {
+  std::uint64_t key = PairKey(first, firstPiece, second, secondPiece);
+  auto found = std::lower_bound(Pairs.begin(), Pairs.end(), std::pair<TKey, float>{key, 0.0f});
+  return found != Pairs.end() && found->first == key ? found->second : 0.0f;
 }

@@ -29,6 +29,9 @@ class TCharacterReadings {
   // The readings of a kanji at that place, most usual first; empty for a
   // character never seen there.
   const std::vector<TReading>& ReadingsOf(std::string_view character, TPlace place) const;
+  // How often two kanji side by side were read so in the dictionaries' compounds.
+  float PairCount(std::string_view first, std::string_view firstPiece, std::string_view second,
+                  std::string_view secondPiece) const;
 
  private:
   using TKey = std::uint64_t;  // character with its position, then up to 5 reading bytes
@@ -45,7 +48,9 @@ class TCharacterReadings {
 
   std::vector<TSample> Samples;
   TCounts Counts;  // first round, sorted by key once Finish starts
-  std::unordered_map<std::uint32_t, std::pair<std::size_t, std::size_t>>
-      Ranges;  // of each character in Counts
+  // Where each character's counts lie in Counts, by CharacterKey: an array,
+  // for the second round looks them up millions of times.
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> Ranges;
   std::unordered_map<std::uint32_t, std::vector<TReading>> Readings;
+  TCounts Pairs;  // keyed by a hash of both characters and both pieces, sorted
 };

@@ -30,7 +30,7 @@ class TReadingIndex {
   void AddWord(std::string_view notation, std::string_view reading, std::int16_t type, float cost);
 
   // Settles what was learned of single kanji; call once the last word is in.
-  void Finish() { Characters.Finish(); }
+  void Finish();
 
   // The first entry of a notation, -1 when it is not held; follow TEntry::Next.
   int Find(std::string_view notation) const;
@@ -39,6 +39,11 @@ class TReadingIndex {
   // The longest notation held, in bytes: no lookup needs to be longer.
   std::size_t LongestNotation() const { return Longest; }
   const TCharacterReadings& CharacterReadings() const { return Characters; }
+  // How many words read so (half-width katakana): names and places share
+  // readings much more than their spellings.
+  int ReadingCount(std::string_view reading) const;
+  // Of them, those whose notation begins (first) or ends with that character.
+  int ReadingCount(std::string_view reading, std::string_view character, bool first) const;
 
   // The cost of the word on line rank of a frequency-ordered file.
   static float CostOfRank(int rank);
@@ -48,12 +53,13 @@ class TReadingIndex {
  private:
   struct TChain {
     std::string_view Notation;
+    std::uint32_t Hash;
     int First;
     int Last;
   };
   // Open addressing over Chains: hundreds of thousands of notations go in at
   // start, and a node-based map spends most of the build allocating.
-  std::size_t SlotOf(std::string_view notation) const;
+  std::size_t SlotOf(std::string_view notation, std::uint32_t hash) const;
   // Room for that many notations without rehashing on the way.
   void Reserve(std::size_t notations);
   // notation must already be held in Buffers; reading is kept as it is when
@@ -64,7 +70,13 @@ class TReadingIndex {
   std::deque<std::string> Buffers;  // a deque: the views into them stay valid
   std::vector<TEntry> Entries;
   std::vector<TChain> Chains;
-  std::vector<int> Slots;  // index into Chains, -1 for a free slot; a power of two long
+  struct TSlot {
+    std::uint32_t Hash;  // of the chain's notation: most probes need not look further
+    int Chain;           // index into Chains, -1 for a free slot
+  };
+  std::vector<TSlot> Slots;  // a power of two long
   std::size_t Longest = 0;
   TCharacterReadings Characters;
+  std::vector<std::uint32_t> ReadingHashes;  // one per word, sorted by Finish
+  std::vector<std::uint32_t> EndHashes;      // two per word, with its end characters
 };

@@ -1,6 +1,7 @@
 #include "common/reading_proposer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "common/char_class.h"
@@ -9,23 +10,6 @@
 
 namespace {
 
-// Costs of the compound search, in the units of TReadingIndex::CostOfRank.
-// Each extra word costs more than a rarer reading of a longer one: compounds
-// are read by their longest known parts.
-constexpr float WordCost = 12.0f;
-constexpr float SelfReadingCost = 1.0f;  // a kana read as itself
-constexpr float VoicedCost = 6.0f;       // 本棚: ﾎﾝ + ﾀﾅ -> ﾎﾝﾀﾞﾅ
-constexpr float GeminateCost = 5.0f;     // 学校: ｶﾞｸ + ｺｳ -> ｶﾞｯｺｳ
-// One kanji read as compounds read it; plus the share of that reading.
-constexpr float CharacterCost = 20.0f;
-// A verb or adjective stem without the kana that follow it (書 of 書く).
-constexpr float BareStemCost = 8.0f;
-// Inside a run of kanji a lone kanji of the dictionary is mostly the wrong
-// (native) reading; before kana, the compound reading of a kanji is.
-constexpr float LoneKanjiCost = 8.0f;
-constexpr float BeforeKanaCost = 20.0f;
-// A Sino-Japanese reading next to a native one (湯桶読み) is the rarer compound.
-constexpr float MixedCost = 2.0f;
 // Partial readings kept per position.
 constexpr std::size_t Beam = 8;
 
@@ -33,12 +17,17 @@ struct TPartial {
   float Cost;
   std::string Reading;
   int Kind = 0;  // of the last kanji read alone: 0 unknown, 1 Sino-Japanese, 2 native
+  // The last kanji when it was read alone, and how: neighbours that the
+  // dictionaries' compounds read together cost less.
+  std::string_view LastKanji;
+  std::string_view LastPiece;
 };
 
 // The best few distinct readings reaching one position.
 class TBest {
  public:
-  void Offer(float cost, std::string reading, int kind = 0) {
+  void Offer(float cost, std::string reading, int kind = 0, std::string_view lastKanji = {},
+             std::string_view lastPiece = {}) {
     auto same = std::find_if(Items.begin(), Items.end(),
                              [&](const TPartial& p) { return p.Reading == reading; });
     if (same != Items.end()) {
@@ -49,7 +38,7 @@ class TBest {
     }
     auto place = std::upper_bound(Items.begin(), Items.end(), cost,
                                   [](float c, const TPartial& p) { return c < p.Cost; });
-    Items.insert(place, TPartial{cost, std::move(reading), kind});
+    Items.insert(place, TPartial{cost, std::move(reading), kind, lastKanji, lastPiece});
     if (Items.size() > Beam) Items.pop_back();
   }
   const std::vector<TPartial>& Partials() const { return Items; }
@@ -116,6 +105,13 @@ bool StartsWithRow(std::string_view reading, unsigned char first, unsigned char 
   return c >= first && c <= last;
 }
 
+std::string Voiced(std::string_view reading) {
+  std::string voiced(reading.substr(0, 1));
+  voiced += '\xDE';
+  voiced += reading.substr(1);
+  return voiced;
+}
+
 // A reading ending in ｯ goes on only with a consonant that doubles.
 bool MayFollow(std::string_view before, std::string_view reading) {
   if (before.empty() || before.back() != '\xAF') return true;
@@ -123,20 +119,14 @@ bool MayFollow(std::string_view before, std::string_view reading) {
          (StartsWithRow(reading, 0xCA, 0xCE) && reading.size() > 1 && reading[1] == '\xDF');
 }
 
-void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float cost, bool joined) {
-  if (!MayFollow(from.Reading, reading)) return;
-  to.Offer(from.Cost + cost, from.Reading + std::string(reading));
-  if (!joined || !StartsUnvoiced(reading)) return;
-  std::string voiced(reading.substr(0, 1));
-  voiced += '\xDE';
-  voiced += reading.substr(1);
-  to.Offer(from.Cost + cost + VoicedCost, from.Reading + voiced);
-  // ｸ, ｷ, ﾁ, ﾂ before ｶ, ｻ, ﾀ, ﾊ rows double the next consonant (ﾊ rows turn to ﾊﾟ).
+// ｸ, ｷ before the ｶ row and ﾁ, ﾂ before the ｶ, ｻ, ﾀ, ﾊ rows double the next
+// consonant (学校 ｶﾞｯｺｳ, 一体 ｲｯﾀｲ; the ﾊ row turns to ﾊﾟ: 一本 ｲｯﾎﾟﾝ).
+void OfferGeminate(TBest& to, const TPartial& from, std::string_view reading, float cost) {
   const std::string& before = from.Reading;
-  if (before.empty()) return;
+  if (before.empty() || !StartsUnvoiced(reading)) return;
   unsigned char last = static_cast<unsigned char>(before.back());
   if (last != 0xB8 && last != 0xB7 && last != 0xC1 && last != 0xC2) return;
-  if (last != 0xC2 && !StartsWithRow(reading, 0xB6, 0xBA)) return;  // ｸ,ｷ,ﾁ only before ｶ row
+  if ((last == 0xB8 || last == 0xB7) && !StartsWithRow(reading, 0xB6, 0xBA)) return;
   std::string geminate = before.substr(0, before.size() - 1) + "ｯ";
   if (StartsWithRow(reading, 0xCA, 0xCE)) {
     geminate += reading.substr(0, 1);
@@ -145,7 +135,50 @@ void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float 
   } else {
     geminate += reading;
   }
-  to.Offer(from.Cost + cost + GeminateCost, std::move(geminate));
+  to.Offer(from.Cost + cost, std::move(geminate));
+}
+
+// A word of the dictionaries after a partial reading, with the sound changes
+// its join may take. lastKanji ends the word, read lastPiece, when known.
+void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float cost, bool joined,
+               const TProposalWeights& weights, std::string_view lastKanji,
+               std::string_view lastPiece) {
+  if (!MayFollow(from.Reading, reading)) return;
+  to.Offer(from.Cost + cost, from.Reading + std::string(reading), 0, lastKanji, lastPiece);
+  if (!joined || !StartsUnvoiced(reading)) return;
+  to.Offer(from.Cost + cost + weights.Voiced, from.Reading + Voiced(reading));
+  OfferGeminate(to, from, reading, cost + weights.Geminate);
+}
+
+// The likeliest reading of a kanji at one end of a word's reading: the piece
+// that word gives it.
+std::string_view PieceAtEnd(const std::vector<TCharacterReadings::TReading>& readings,
+                            std::string_view word, bool last) {
+  for (const auto& r : readings)
+    if (r.Text.size() < word.size() && (last ? word.ends_with(r.Text) : word.starts_with(r.Text)))
+      return r.Text;
+  return {};
+}
+
+// The finished readings, those other words share first: names and places
+// share readings much more than spellings, above all with the same kanji at
+// the same end (first and last are the notation's end characters).
+TStringList RankedReadings(const TReadingIndex& index, const TProposalWeights& weights,
+                           std::vector<TPartial> finished, std::string_view first,
+                           std::string_view last) {
+  auto sharedBits = [&](int words) { return std::log2(1.0f + static_cast<float>(words)); };
+  for (TPartial& p : finished)
+    p.Cost -= weights.SharedReading * sharedBits(index.ReadingCount(p.Reading)) +
+              weights.SharedEnds * (sharedBits(index.ReadingCount(p.Reading, first, true)) +
+                                    sharedBits(index.ReadingCount(p.Reading, last, false)));
+  std::stable_sort(finished.begin(), finished.end(),
+                   [](const TPartial& x, const TPartial& y) { return x.Cost < y.Cost; });
+  TStringList readings;
+  for (const TPartial& p : finished) {
+    if (readings.size() == TReadingProposer::MaxProposals) break;
+    if (MayFollow(p.Reading, {})) readings.push_back(p.Reading);
+  }
+  return readings;
 }
 
 }  // namespace
@@ -171,76 +204,107 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
   ForEachChar(notation, [&](std::string_view c) { starts.push_back(c.data() - notation.data()); });
   starts.push_back(notation.size());
   const std::size_t count = starts.size() - 1;
+  if (count == 0) return {};
+  auto characterAt = [&](std::size_t i) {
+    return notation.substr(starts[i], starts[i + 1] - starts[i]);
+  };
+  const TCharacterReadings& characters = Index.CharacterReadings();
+  // Off the cost when the kanji before was read alone and the dictionaries'
+  // compounds read the two so.
+  auto pairBonus = [&](const TPartial& p, std::string_view kanji, std::string_view piece,
+                       float weight) {
+    if (weight == 0.0f || p.LastKanji.empty()) return 0.0f;
+    float seen = characters.PairCount(p.LastKanji, p.LastPiece, kanji, piece);
+    return weight * std::log2(1.0f + seen);
+  };
   std::vector<TBest> best(count + 1);
   best[0].Offer(0, {});
 
   for (std::size_t i = 0; i < count; ++i) {
     if (best[i].Partials().empty()) continue;
-    std::string_view character = notation.substr(starts[i], starts[i + 1] - starts[i]);
+    std::string_view character = characterAt(i);
     bool joined = i > 0;
     if (ReadsAsItself(character) || IsKana(character)) {
       // A run of letters and digits is one word; kana may still begin a word.
       std::size_t end = i + 1;
       bool letters = ReadsAsItself(character);
-      while (letters && end < count &&
-             ReadsAsItself(notation.substr(starts[end], starts[end + 1] - starts[end])))
-        ++end;
+      while (letters && end < count && ReadsAsItself(characterAt(end))) ++end;
       std::string reading =
           ToHalfWidth(ToKatakana(notation.substr(starts[i], starts[end] - starts[i])));
       if (IsSingleByteText(reading))  // ヶ has no half-width form
         for (const TPartial& p : best[i].Partials())
-          best[end].Offer(p.Cost + SelfReadingCost * static_cast<float>(end - i),
+          best[end].Offer(p.Cost + Weights.SelfReading * static_cast<float>(end - i),
                           p.Reading + reading);
       // The small ヶ of place names (霞ヶ関) and a ケ between kanji.
       bool small = character == "ヶ" || character == "ヵ";
       if (small || (character == "ケ" && joined && i + 1 < count)) {
         for (const TPartial& p : best[i].Partials()) {
-          best[end].Offer(p.Cost + SelfReadingCost * (small ? 0.5f : 2.0f), p.Reading + "ｶﾞ");
-          if (small) best[end].Offer(p.Cost + SelfReadingCost * 2.0f, p.Reading + "ｶ");
-          if (small) best[end].Offer(p.Cost + SelfReadingCost, p.Reading + "ｹ");
+          best[end].Offer(p.Cost + (small ? Weights.SmallKeVoiced : Weights.KeVoiced),
+                          p.Reading + "ｶﾞ");
+          if (small) best[end].Offer(p.Cost + Weights.SelfReading * 2.0f, p.Reading + "ｶ");
+          if (small) best[end].Offer(p.Cost + Weights.SelfReading, p.Reading + "ｹ");
         }
       }
       if (letters) continue;
     }
-    bool kanaNext =
-        i + 1 < count && IsKana(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1]));
-    bool kanjiNear =
-        (i > 0 && IsKanji(notation.substr(starts[i - 1], starts[i] - starts[i - 1]))) ||
-        (i + 1 < count && IsKanji(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1])));
-    bool kanjiNext =
-        i + 1 < count && IsKanji(notation.substr(starts[i + 1], starts[i + 2] - starts[i + 1]));
+    bool kanaNext = i + 1 < count && IsKana(characterAt(i + 1));
+    bool kanjiNext = i + 1 < count && IsKanji(characterAt(i + 1));
+    bool kanjiNear = (i > 0 && IsKanji(characterAt(i - 1))) || kanjiNext;
+    bool kanji = IsKanji(character);
     using TPlace = TCharacterReadings::TPlace;
     TPlace place = i == 0 ? TPlace::Initial : kanjiNext ? TPlace::Middle : TPlace::Final;
-    for (const auto& reading : Index.CharacterReadings().ReadingsOf(character, place)) {
+    for (const auto& reading : characters.ReadingsOf(character, place)) {
       int kind = KindOf(reading.Text);
+      float cost =
+          Weights.Character + Weights.Share * reading.Cost + (kanaNext ? Weights.BeforeKana : 0.0f);
       for (const TPartial& p : best[i].Partials()) {
         if (!MayFollow(p.Reading, reading.Text)) continue;
-        float mixed = p.Kind != 0 && kind != 0 && p.Kind != kind ? MixedCost : 0.0f;
+        float mixed = p.Kind != 0 && kind != 0 && p.Kind != kind ? Weights.Mixed : 0.0f;
         best[i + 1].Offer(
-            p.Cost + CharacterCost + reading.Cost + mixed + (kanaNext ? BeforeKanaCost : 0.0f),
-            p.Reading + reading.Text, kind);
+            p.Cost + cost + mixed - pairBonus(p, character, reading.Text, Weights.Pair),
+            p.Reading + reading.Text, kind, character, reading.Text);
       }
     }
     for (std::size_t j = i + 1; j <= count; ++j) {
       std::size_t length = starts[j] - starts[i];
       if (length > Index.LongestNotation()) break;
       int entry = Index.Find(notation.substr(starts[i], length));
-      bool kanaFollows = j < count && IsKana(notation.substr(starts[j], starts[j + 1] - starts[j]));
+      bool kanaFollows = j < count && IsKana(characterAt(j));
+      bool loneKanji = j == i + 1 && kanji;
+      // The kanji at the ends of a longer word pair with their neighbours too.
+      std::string_view lastKanji =
+          j > i + 1 && IsKanji(characterAt(j - 1)) ? characterAt(j - 1) : std::string_view();
       for (; entry >= 0; entry = Index.Entry(entry).Next) {
         const TReadingIndex::TEntry& word = Index.Entry(entry);
         bool bareStem = word.Type >= 2 && word.Type <= 21 && !kanaFollows;
-        float cost = WordCost + word.Cost + (bareStem ? BareStemCost : 0.0f) +
-                     (j == i + 1 && kanjiNear ? LoneKanjiCost : 0.0f);
+        float cost = Weights.Word + Weights.Rank * word.Cost +
+                     (bareStem ? Weights.BareStem : 0.0f) +
+                     (j == i + 1 && kanjiNear ? Weights.LoneKanji : 0.0f);
+        if (loneKanji) {
+          for (const TPartial& p : best[i].Partials())
+            OfferWord(best[j], p, word.Reading,
+                      cost - pairBonus(p, character, word.Reading, Weights.Pair), joined, Weights,
+                      character, word.Reading);
+          continue;
+        }
+        std::string_view firstPiece, lastPiece;
+        if (Weights.WordPair != 0.0f) {
+          if (kanji)
+            firstPiece =
+                PieceAtEnd(characters.ReadingsOf(character, TPlace::Initial), word.Reading, false);
+          if (!lastKanji.empty())
+            lastPiece =
+                PieceAtEnd(characters.ReadingsOf(lastKanji, TPlace::Final), word.Reading, true);
+        }
         for (const TPartial& p : best[i].Partials())
-          OfferWord(best[j], p, word.Reading, cost, joined);
+          OfferWord(
+              best[j], p, word.Reading,
+              cost - (firstPiece.empty() ? 0.0f
+                                         : pairBonus(p, character, firstPiece, Weights.WordPair)),
+              joined, Weights, lastPiece.empty() ? std::string_view() : lastKanji, lastPiece);
       }
     }
   }
-  TStringList readings;
-  for (const TPartial& p : best[count].Partials()) {
-    if (readings.size() == MaxProposals) break;
-    if (!MayFollow(p.Reading, {})) continue;
-    readings.push_back(p.Reading);
-  }
-  return readings;
+  return RankedReadings(Index, Weights, best[count].Partials(), notation.substr(0, starts[1]),
+                        characterAt(count - 1));
 }

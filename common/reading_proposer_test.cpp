@@ -72,12 +72,43 @@ TEST(ReadingProposer, KanjiReadAsTheCompoundsOfTheDictionariesReadThem) {
   EXPECT_EQ(proposer.Propose("書き").at(0), "ｶｷ");
 }
 
+TEST(CharacterReadings, NeighboursAreCountedAsTheirCompoundsCutThem) {
+  const TCharacterReadings& characters = SmallIndex().CharacterReadings();
+  EXPECT_EQ(characters.PairCount("続", "ｿﾞｸ", "編", "ﾍﾝ"), 1.0f);  // 続編
+  EXPECT_EQ(characters.PairCount("新", "ｼﾝ", "出", "ｼｭﾂ"), 1.0f);  // 新出
+  EXPECT_EQ(characters.PairCount("続", "ｿﾞ", "編", "ｸﾍﾝ"), 0.0f);  // another cut
+  EXPECT_EQ(characters.PairCount("編", "ﾍﾝ", "続", "ｿﾞｸ"), 0.0f);  // the other order
+  EXPECT_EQ(characters.PairCount("共", "ﾄﾓ", "出", "ｼｭﾂ"), 0.0f);  // 共 alone is no compound
+}
+
+TEST(ReadingProposer, AReadingOtherWordsWithTheSameKanjiShareComesFirst) {
+  TReadingIndex index;
+  index.AddDictionaryText("ｱｲ,哀,001\r\nｶﾜ,川,001\r\n", true);
+  // Names ending in 川 read it ｶﾞﾜ after ｱｲ.
+  index.AddDictionaryText("ｱｲｶﾞﾜ,相川,001\r\nｱｲｶﾞﾜ,愛川,001\r\nｱｲｶﾞﾜ,藍川,001\r\n", true);
+  index.Finish();
+  EXPECT_EQ(TReadingProposer(index).Propose("哀川").at(0), "ｱｲｶﾞﾜ");
+  TProposalWeights alone;
+  alone.SharedReading = alone.SharedEnds = 0;
+  EXPECT_EQ(TReadingProposer(index, alone).Propose("哀川").at(0), "ｱｲｶﾜ");
+}
+
 TEST(ReadingProposer, SoundChangesAtTheJoinsAreOffered) {
   TReadingProposer proposer(SmallIndex());
   TStringList shelf = proposer.Propose("本棚");
   EXPECT_NE(std::find(shelf.begin(), shelf.end(), "ﾎﾝﾀﾞﾅ"), shelf.end());
   TStringList school = proposer.Propose("学高");
   EXPECT_NE(std::find(school.begin(), school.end(), "ｶﾞｯｺｳ"), school.end());
+  // ﾁ doubles before the ｻ row as ﾂ does (一歳 ｲｯｻｲ); ｸ does not (学歳).
+  TReadingIndex index;
+  index.AddDictionaryText("ｲﾁ,一,001\r\nｻｲ,歳,001\r\nｶﾞｸ,学,001\r\n", true);
+  index.Finish();
+  TStringList years = TReadingProposer(index).Propose("一歳");
+  EXPECT_NE(std::find(years.begin(), years.end(), "ｲｯｻｲ"), years.end());
+  TStringList noDoubling = TReadingProposer(index).Propose("学歳");
+  EXPECT_EQ(std::find(noDoubling.begin(), noDoubling.end(), "ｶﾞｯｻｲ"), noDoubling.end());
+  // A ケ between kanji is the particle of place names, read ｶﾞ.
+  EXPECT_EQ(proposer.Propose("本ケ学").at(0), "ﾎﾝｶﾞｶﾞｸ");
   // A doubled consonant never ends a reading nor stands before a vowel.
   for (const std::string& r : proposer.Propose("学")) EXPECT_NE(r.back(), '\xAF');
 }

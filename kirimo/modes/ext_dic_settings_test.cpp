@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
+#include "common/cp932.h"
 #include "common/string_list.h"
 #include "common/test_folder.h"
 #include "kirimo/shell/base/app_ini.h"
@@ -138,4 +142,26 @@ TEST_F(ExtDicSettings, NothingChangesUntilStored) {
   EXPECT_TRUE(dialog.Validate(groups, Prompts, Failure));
   EXPECT_EQ(Settings->ExtDics[0].DicName, "固有名詞");
   EXPECT_EQ(Folder.Read("Kirimo.ini"), before);
+}
+
+// The settings file we ship, as a user first opens the dialog and presses OK.
+TEST(ShippedExtDicSettings, PassAsTheyStand) {
+  std::ifstream source(std::filesystem::path(KIRIMO_SOURCE_DIR) / "data" / "Kirimo.ini",
+                       std::ios::binary);
+  std::string text{std::istreambuf_iterator<char>(source), std::istreambuf_iterator<char>()};
+  ASSERT_FALSE(text.empty());
+  TTestFolder folder;
+  folder.Write("Kirimo.ini", Utf8ToCp932(text));
+  std::filesystem::create_directory(folder.PathOf("dic"));
+  TAppIni settings(folder.PathOf("Kirimo.exe"));
+  // Every dictionary file the settings name is shipped.
+  for (const auto& ext : settings.ExtDics)
+    if (!ext.DicFile.empty()) std::ofstream(ext.DicFile, std::ios::binary) << "";
+  TScriptedPrompts prompts;
+  prompts.Answer = false;
+  TExtDicFailure failure;
+  TExtDicSettings dialog(settings);
+  EXPECT_TRUE(dialog.Validate(dialog.Load(), prompts, failure));
+  EXPECT_EQ(prompts.DataErrors, 0);
+  EXPECT_TRUE(prompts.Questions.empty());
 }

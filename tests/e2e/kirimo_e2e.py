@@ -396,8 +396,8 @@ COMBO_DIC, EDIT_WORD, COMBO_READ, COMBO_TYPE = 201, 202, 203, 204
 
 
 def case_word_registration(session):
-    kirimo = Kirimo(session)
-    kirimo.wait_keypad()
+    """A word registered through the dialog is typed on the keypad at once."""
+    kirimo, typist = start_typing(session)
     form = kirimo.open_dialog('単語登録', 'TAddJPWordForm', '単語登録',
                               ('辞書', '語幹', '読み', '品詞', '活用', 'クリア', '辞書に登録', '基本'))
     # The word first: a change of the word takes the input method's reading.
@@ -430,7 +430,17 @@ def case_word_registration(session):
     session.screenshot('proposed')
     session.post(form, WM_CLOSE)
     session.wait_gone('TAddJPWordForm')
-    print('(typing the word on the keypad needs the keypad window, not in this program yet)')
+
+    # Typed at once, without a restart: the row keys of ｷﾘﾓｳ, then the word.
+    activate_notepad(session)
+    typist.spell('か', 'ら', 'ま', 'あ')
+    wait_status(session, 'ｶﾗﾏｱ')
+    typist.wait_candidate('霧網')
+    session.screenshot('candidate')
+    typist.choose('霧網')
+    wait_text(session, '霧網')
+    session.screenshot('typed')
+    kirimo.exit()
 
 
 # Controls of group g of the extension dictionary dialog.
@@ -438,13 +448,35 @@ def ext_name(g): return 301 + g * 10
 def ext_file(g): return 302 + g * 10
 
 
+def dictionary_names(session, typist):
+    """The names 辞書切替 shows, once round, from 基本 on."""
+    first = Keypad(session).values['name']
+    names = [first]
+    for _ in range(8):
+        typist.click('dic')
+        name = Keypad(session).values['name']
+        if name == first:
+            start = names.index('基本') if '基本' in names else 0
+            return names[start:] + names[:start]
+        names.append(name)
+    raise Failure(f'辞書切替 never came back to {first}: {names}')
+
+
 def case_ext_dic(session):
-    kirimo = Kirimo(session)
-    kirimo.wait_keypad()
+    """A named dictionary added through the dialog is a cartridge on 辞書切替, and goes again."""
+    kirimo, typist = start_typing(session)
+    check(dictionary_names(session, typist) == ['基本', '固有名詞', '英数', 'VK'], 'the shipped cartridges')
     form = kirimo.open_dialog('拡張辞書の設定', 'TExtDicForm', '拡張辞書の設定',
                               ('拡張辞書 １', '拡張辞書 ２', '拡張辞書 ３', '辞書名', 'ファイル', 'キータイプ', '固有名詞',
                                'OK', 'キャンセル'))
     session.screenshot('shown')
+    # As shipped, OK is accepted and changes nothing.
+    before = (session.folder / 'Kirimo.ini').read_bytes()
+    session.click_child(form, 'OK')
+    session.wait_gone('TExtDicForm')
+    check(session.ini_section_value('EXT1_DIC', 'DicName') == '固有名詞', 'EXT1_DIC changed')
+    check(session.ini_section_value('EXT2_DIC', 'DicName') == '', 'EXT2_DIC named')
+    form = kirimo.open_dialog('拡張辞書の設定', 'TExtDicForm', '拡張辞書の設定')
     # Group 2 has a name and no file.
     session.inspect('set-text', session.child(form, ext_name(1))['handle'], 'Ext2')
     session.inspect('set-text', session.child(form, ext_file(1))['handle'], '')
@@ -462,6 +494,13 @@ def case_ext_dic(session):
     session.wait_for('EXT2_DIC in Kirimo.ini', lambda: session.ini_section_value('EXT2_DIC', 'DicName') == '自作', 10)
     check(session.ini_section_value('EXT2_DIC', 'DicFile') == 'dic\\Mine.dic', 'EXT2_DIC DicFile')
     check(session.ini_section_value('EXT3_DIC', 'DicName') == '', 'EXT3_DIC DicName')
+
+    # The keypad has a cartridge of that name at once.
+    activate_notepad(session)
+    names = dictionary_names(session, typist)
+    check(names == ['基本', '固有名詞', '自作', '英数', 'VK'], f'辞書切替 goes {names}')
+    switch_to(typist, '自作')
+    session.screenshot('keypad-mine')
 
     # The new dictionary can take words at once.
     kirimo.choose('単語登録')
@@ -490,7 +529,11 @@ def case_ext_dic(session):
     session.wait_for('EXT2_DIC emptied', lambda: session.ini_section_value('EXT2_DIC', 'DicFile') == '', 10)
     check(session.ini_section_value('EXT2_DIC', 'DicName') == '', 'EXT2_DIC DicName stayed')
     check(session.ini_section_value('EXT1_DIC', 'DicName') == '固有名詞', 'EXT1_DIC changed')
-    print('(the cartridge names on 辞書切替 need the keypad window, not in this program yet)')
+    activate_notepad(session)
+    names = dictionary_names(session, typist)
+    check(names == ['基本', '固有名詞', '英数', 'VK'], f'辞書切替 goes {names} with 自作 removed')
+    session.screenshot('keypad-removed')
+    kirimo.exit()
 
 
 def case_dpi144(session):
@@ -663,13 +706,18 @@ class Typist:
         wait_rows(self.session, f'the candidate {text}', lambda rows: text in rows)
 
 
+def activate_notepad(session):
+    """Notepad the active window again, as after a dialog of the tray menu."""
+    session.inspect('activate', session.find('Notepad').handle)
+    session.wait_for('Notepad active', lambda: session.find('Notepad').foreground, 10)
+
+
 def start_typing(session):
     """Notepad active beside a running keypad."""
-    notepad = start_notepad(session)
+    start_notepad(session)
     kirimo = Kirimo(session)
     kirimo.wait_keypad()
-    session.inspect('activate', notepad.handle)
-    session.wait_for('Notepad active', lambda: session.find('Notepad').foreground, 10)
+    activate_notepad(session)
     return kirimo, Typist(session)
 
 
