@@ -637,19 +637,26 @@ class Keypad:
                 self.controls.append((name, int(index), int(x), int(y), caption))
 
     def find(self, name, caption=None, index=None):
-        for control in self.controls:
-            if control[0] == name and (caption is None or control[4] == caption) and \
-                    (index is None or control[1] == index):
-                return control
-        raise Failure(f'no {name} {caption or index} on the keypad: {self.controls}')
+        control = self.lookup(name, caption, index)
+        check(control is not None, f'no {name} {caption or index} on the keypad: {self.controls}')
+        return control
+
+    def lookup(self, name, caption=None, index=None):
+        return next((c for c in self.controls if c[0] == name and (caption is None or c[4] == caption) and
+                     (index is None or c[1] == index)), None)
 
     def rows(self):
         return [c[4] for c in self.controls if c[0] == 'row']
 
 
 def keypad_click(session, name, caption=None, index=None, hold=0.0):
-    """Clicks a keypad control found by its name and caption or index."""
-    _, _, x, y, _ = Keypad(session).find(name, caption, index)
+    """Clicks a keypad control found by its name and caption or index, waiting for
+    the caption as a user waits to see it: the keypad relabels its buttons after
+    the worker has taken the previous click, later on a loaded machine."""
+    deadline = time.time() + 10
+    while Keypad(session).lookup(name, caption, index) is None and time.time() < deadline:
+        time.sleep(0.3)
+    _, _, x, y, _ = Keypad(session).find(name, caption, index)  # fails naming what shows
     subprocess.run(['xdotool', 'mousemove', str(x), str(y)], check=True)
     time.sleep(0.1)
     subprocess.run(['xdotool', 'mousedown', '1'], check=True)
