@@ -1,7 +1,7 @@
 # The two commands: `make test` and `make run`.
 PRESETS_TESTED := native asan tsan win32
 
-.PHONY: test run setup dist bench bench-gleaner bench-readings bench-clicks bench-hostile word-frequency $(addprefix test-,$(PRESETS_TESTED))
+.PHONY: test run soak setup dist bench bench-gleaner bench-readings bench-clicks bench-hostile word-frequency $(addprefix test-,$(PRESETS_TESTED))
 
 test: setup $(addprefix test-,$(PRESETS_TESTED))
 
@@ -26,6 +26,13 @@ dist:
 # On the current display, or a demonstration on a private one without a display.
 run: dist
 	scripts/run-kirimo
+
+# Not part of `make test`: random clicks on the real keypad for SOAK_MINUTES
+# (make soak SOAK_MINUTES=1 for a quick look); memory figures and screenshots
+# in build/win32/e2e-artifacts/.
+SOAK_MINUTES ?= 10
+soak: dist
+	scripts/with-display python3 tests/e2e/kirimo_soak.py --build build/win32 --minutes $(SOAK_MINUTES)
 
 bench: setup
 	cmake --preset native-release >/dev/null

@@ -1,11 +1,13 @@
 // kirimo_bench_hostile [WORDS] [LABELS]
 // Gestures on hostile files: a dictionary of WORDS words (default 1,000,000)
-// all read ｱ and written 亜, and a virtual-key dictionary of LABELS names
-// (default 100,000) that all begin with A. For each gesture it prints the
-// time the UI thread spent in the call (waiting for the worker's lock
-// included), the processor time it used in that call (what the call costs on a
-// machine busy with other work), and the worker's time after it, then the
-// worst UI-thread gesture.
+// all read ｱ and written 亜, another of as many words read ｱ with as many
+// notations, and a virtual-key dictionary of LABELS names (default 100,000)
+// that all begin with A. For each gesture it prints the time the UI thread
+// spent in the call (waiting for the worker's lock included), the processor
+// time it used in that call (what the call costs on a machine busy with other
+// work), and the worker's time after it, then the worst UI-thread gesture.
+// The gestures made while the worker builds a long step are timed alone, as a
+// user clicking on a keypad that is busy would feel them.
 #include <time.h>
 
 #include <algorithm>
@@ -68,9 +70,22 @@ void TimeGesture(TWorst& worst, const std::string& gesture, TCartridge& cartridg
   worst.Report(gesture, ui, work, MillisecondsSince(start));
 }
 
-void WriteSameReadingDictionary(const std::filesystem::path& path, long words) {
+template <typename TCall>
+void TimeWhileBusy(TWorst& worst, const std::string& gesture, TCall call) {
+  auto start = TClock::now();
+  double work = ThreadMilliseconds();
+  call();
+  double ui = MillisecondsSince(start);
+  worst.Report(gesture, ui, ThreadMilliseconds() - work, 0);
+}
+
+void WriteSameReadingDictionary(const std::filesystem::path& path, long words, bool numbered) {
   std::ofstream file(path, std::ios::binary);
-  for (long i = 0; i < words; ++i) file << "ｱ,亜\r\n";
+  for (long i = 0; i < words; ++i) {
+    file << "ｱ,亜";
+    if (numbered) file << i;
+    file << "\r\n";
+  }
 }
 
 void WriteManyNames(const std::filesystem::path& path, long labels) {
@@ -91,6 +106,64 @@ void SelectText(TCandidateListModel& list, const std::string& text) {
     list.SetSelected(index, true);
     list.SetItemIndex(index);
   }
+}
+
+// Every gesture the keypad may send while the worker is in the middle of a
+// step, then a back step that must stop it.
+void GesturesWhileBusy(TWorst& worst, const std::string& step, TCartridgeEXT& cartridge,
+                       TCandidateListModel& list) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const std::string during = " during " + step;
+  TimeWhileBusy(worst, "step count" + during, [&] { cartridge.StepCount(); });
+  TimeWhileBusy(worst, "forward query" + during, [&] { cartridge.HandlesForward(); });
+  list.SetSelected(0, true);
+  TimeWhileBusy(worst, "hold" + during, [&] { cartridge.Accumulate(); });
+  TimeWhileBusy(worst, "forward" + during, [&] { cartridge.Forward(); });
+  TimeWhileBusy(worst, "click" + during, [&] { cartridge.SelectCandidate(0); });
+  TimeWhileBusy(worst, "candidates" + during, [&] { cartridge.GetCandidateList(); });
+  TimeGesture(worst, "back" + during + ", to idle", cartridge,
+              [&] { cartridge.PostOperation({opBack, ""}); });
+}
+
+void BusyWorkerGestures(const std::filesystem::path& folder, long words, TWorst& worst) {
+  TAppIni settings((folder / "Kirimo.exe").string());
+  TRecordingOutput output;
+  TCandidateListModel list;
+  TDictionaryEXT main("基本", (folder / "many_notations.dic").string());
+  TCartridgeEXT cartridge(settings, output);
+  cartridge.SetDictionary(&main);
+  cartridge.SetActive(true);
+  cartridge.AttachListBox(list);
+  std::printf("%ld words of one reading and as many notations:\n", words);
+
+  cartridge.PostOperation({opKey, "あ"});
+  GesturesWhileBusy(worst, "first key あ", cartridge, list);
+  TimeGesture(worst, "row key あ (alone)", cartridge,
+              [&] { cartridge.PostOperation({opKey, "あ"}); });
+  // What showing a list of every notation costs whoever holds the list box.
+  TStringList shown = cartridge.GetCandidateList();
+  std::printf("%zu candidates shown\n", shown.size());
+  TimeWhileBusy(worst, "list box filled with them", [&] { list.SetItems(shown); });
+  TimeGesture(worst, "forward to the next initial", cartridge, [&] { cartridge.Forward(); });
+  cartridge.PostOperation({opVowel, "あ"});
+  GesturesWhileBusy(worst, "vowel あ", cartridge, list);
+  TimeGesture(worst, "clear", cartridge, [&] { cartridge.PostOperation({opClear, ""}); });
+  TimeGesture(worst, "row key あ (cached)", cartridge,
+              [&] { cartridge.PostOperation({opKey, "あ"}); });
+  SelectText(list, "亜0");
+  TimeGesture(worst, "hold 亜0 (phrase mode)", cartridge, [&] { cartridge.Accumulate(); });
+  TimeGesture(worst, "clear", cartridge, [&] { cartridge.PostOperation({opClear, ""}); });
+
+  settings.Use50Key = true;
+  cartridge.ResetIdleWork();
+  TimeGesture(worst, "grid ア", cartridge, [&] { cartridge.PostOperation({opSyllable, "ア"}); });
+  SelectText(list, "亜0");
+  TimeGesture(worst, "hold 亜0 (variants)", cartridge, [&] { cartridge.Accumulate(); });
+  TimeGesture(worst, "back", cartridge, [&] { cartridge.PostOperation({opBack, ""}); });
+  // Every one of the phrases grows by the next syllable.
+  cartridge.PostOperation({opSyllable, "カ"});
+  GesturesWhileBusy(worst, "grid カ", cartridge, list);
+  TimeGesture(worst, "clear", cartridge, [&] { cartridge.PostOperation({opClear, ""}); });
 }
 
 void JapaneseGestures(const std::filesystem::path& folder, long words, TWorst& worst) {
@@ -157,12 +230,14 @@ int main(int argc, char** argv) {
   std::filesystem::path folder = std::filesystem::temp_directory_path() / "kirimo_bench_hostile";
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
-  WriteSameReadingDictionary(folder / "same_reading.dic", words);
+  WriteSameReadingDictionary(folder / "same_reading.dic", words, false);
+  WriteSameReadingDictionary(folder / "many_notations.dic", words, true);
   WriteManyNames(folder / "many_names.dic", labels);
 
   TWorst worst;
   VirtualKeyGestures(folder, worst);
   JapaneseGestures(folder, words, worst);
+  BusyWorkerGestures(folder, words, worst);
   std::printf("worst UI-thread gesture: %.1f ms (%s)\n", worst.Ms,
               Cp932ToUtf8(worst.Gesture).c_str());
   std::filesystem::remove_all(folder);

@@ -81,7 +81,7 @@ TCartridgeEXT::TCartridgeEXT(const TAppIni& settings, TOutputOperations& output)
     : TCartridge("EXT", settings, output) {
   BuildKeyLayouts();
   // The root: no key letter, one empty phrase, and the history as its list.
-  auto root = std::make_unique<TPhraseList>();
+  auto root = std::make_shared<TPhraseList>();
   root->Add(root->Pool().New());
   root->SelectAll();
   PhraseLists.push_back(std::move(root));
@@ -99,9 +99,7 @@ TCartridgeEXT::~TCartridgeEXT() {
   std::lock_guard lock(StateMutex);
   // Only a changed history is written: an unchanged file stays as it was.
   if (HistoryModified) SaveHistoryLocked();
-  // Levels continue the phrases of the cached lists: free them first.
   PhraseLists.clear();
-  RetiredStocks.clear();
   Stock.reset();
 }
 

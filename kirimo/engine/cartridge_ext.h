@@ -7,10 +7,18 @@
 // Threads: the input operations, Back, Clear and IdleWork run on the worker;
 // Accumulate, Forward, SelectCandidate and the dictionary operations on the UI
 // thread. Both take StateMutex around everything they touch of the stacks, the
-// cache and the history, so a UI-thread call waits at most for one key step
-// (or one letter of an idle prebuild). Lock order: StateLock, then a
+// cache and the history, but no long work runs under it: a key step pushes
+// its level at once, empty, builds the phrases from the levels below (kept
+// alive by shared ownership) and fills the level under the lock only if it is
+// still on top and nothing was reset meanwhile; a vowel narrows without it; a
+// long press pushes the phrase-mode level, or opens the variants, empty, and
+// leaves the growing and gathering to the worker (opDeferred), and so does the
+// idle prebuild. So a UI-thread call never waits for a build, and what it acts
+// on is always the cartridge's own present state; a back step or clear waiting
+// in the queue stops the build it undoes. Lock order: StateMutex, then a
 // dictionary's own lock, never the other way.
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -91,43 +99,125 @@ class TCartridgeEXT : public TCartridge {
 
  protected:
   void SaveState() override;
+  // Builds the phrase-mode level a long press pushed, or the variants it asked for.
+  void DeferredWork() override;
 
  private:
   using TFilter = bool (*)(const TPhrase& phrase, std::string_view letter, int depth);
+  // Answers true when a long loop is to stop: its result is no longer wanted.
+  using TStop = std::function<bool()>;
 
-  // Builders (worker thread, StateMutex held).
-  TPhraseList* BuildRowList(std::string_view letter);
-  TPhraseList* BuildSyllableList(std::string_view syllable);
-  void AddBucketWords(const TBucketView& bucket, TPhraseList& list);
-  void AddBucketForms(const TBucketView& bucket, TPhraseList& list, int n,
-                      std::string_view syllable);
+  // What a key step builds from, taken under StateMutex.
+  struct TKeyStep {
+    std::string Letter;
+    bool Syllable = false;
+    int Depth = 0;     // the key letters the new level matches
+    bool Grow = false;  // phrases shorter than Depth grow by connection
+    std::string Anchor;
+    // The levels under the new one: their phrases are carried on, so they stay
+    // alive while the step builds even if a clear pops them.
+    std::vector<std::shared_ptr<TPhraseList>> Below;
+    std::shared_ptr<TPhraseList> Pushed;   // the new level while it is empty
+    std::shared_ptr<TPhraseList> Cached;   // the first-key list the cache held
+    std::string CacheKey;                  // where a first-key list is cached
+    unsigned Generation = 0;
+    const TDictionaryEXT* Main = nullptr;
+    const TDictionaryEXT* User = nullptr;
+  };
+  // A built level and its candidates, ready to be put on the stack.
+  struct TBuiltLevel {
+    std::shared_ptr<TPhraseList> List;
+    std::shared_ptr<TPhraseList> NewlyCached;  // a first-key list to keep in the cache
+    const TStringList* Candidates = nullptr;
+    int TopIndex = 0;
+  };
+
+  // Builders (no lock held; they read only what they are given and the dictionaries).
+  std::shared_ptr<TPhraseList> BuildFirstKeyList(std::string_view letter, bool syllable,
+                                                 const TDictionaryEXT* main,
+                                                 const TDictionaryEXT* user,
+                                                 const TStop& stop) const;
+  std::shared_ptr<TPhraseList> BuildRowList(std::string_view letter, const TDictionaryEXT* main,
+                                            const TDictionaryEXT* user, const TStop& stop) const;
+  std::shared_ptr<TPhraseList> BuildSyllableList(std::string_view syllable,
+                                                 const TDictionaryEXT* main,
+                                                 const TDictionaryEXT* user,
+                                                 const TStop& stop) const;
+  static void AddBucketWords(const TBucketView& bucket, TPhraseList& list, const TStop& stop);
+  static void AddBucketForms(const TBucketView& bucket, TPhraseList& list, int n,
+                             std::string_view syllable, const TStop& stop);
   // Grows phrase by each follower in each form; with a filter only the grown
-  // phrases it accepts are kept. Syllable mode adds with its own measure.
-  void AddConnected(const TPhrase* phrase, TPhraseList& list, TFilter filter = nullptr,
-                    std::string_view letter = {}, bool syllable = false);
+  // phrases it accepts at depth are kept. Syllable mode adds with its own measure.
+  void AddConnected(const TPhrase* phrase, TPhraseList& list, const TStop& stop,
+                    TFilter filter = nullptr, std::string_view letter = {}, int depth = 0,
+                    bool syllable = false) const;
   // Whether a key or syllable is to be ignored; then the shown list is restored.
   bool Ignores(std::string_view letter);
   // Posting emptied the list box: an operation that changes nothing shows again what stays.
   void ShowAgain();
-  // Pushes one level built on the top list (InputKey and InputSyllable).
-  void PushKeyLevel(const std::string& letter, bool syllable);
+  // One key or syllable (InputKey and InputSyllable): the level goes on the
+  // stack at once and is filled when built, or built again after a reset.
+  void RunKeyStep(const std::string& letter, bool syllable);
+  // Pushes the empty level and takes what the build needs (StateMutex held).
+  TKeyStep BeginKeyStep(const std::string& letter, bool syllable);
+  // Takes the cached first-key list, the dictionaries and the generation again.
+  void TakeStepSources(TKeyStep& step);
+  // None when stopped before the end.
+  std::optional<TBuiltLevel> BuildLevel(const TKeyStep& step, const TStop& stop) const;
+  void AddFollowing(const TKeyStep& step, TPhraseList& next, const TStop& stop) const;
+  enum class TPublish { Done, BuildAgain };
+  TPublish PublishLevel(TKeyStep& step, std::optional<TBuiltLevel> built);
+
+  // Phrase mode entered on a chosen candidate: what the worker builds from.
+  struct TPhraseStep {
+    std::string Text;  // the chosen candidate
+    int Depth = 0;     // its key length
+    int Type = 0;      // the type of its last word
+    std::vector<std::shared_ptr<TPhraseList>> Below;
+    std::shared_ptr<TPhraseList> Pushed;
+    unsigned Generation = 0;
+  };
+  struct TPhraseLevel {
+    std::shared_ptr<TPhraseList> List;
+    int Depth = 0;
+    bool PlainWords = false;  // nothing grows: the variants are shown instead
+    const TStringList* Candidates = nullptr;
+    TStringList Variants;
+  };
+  void BuildPhraseMode();
+  std::optional<TPhraseLevel> BuildPhraseLevel(const TPhraseStep& step, const TStop& stop) const;
+  TPublish PublishPhraseLevel(TPhraseStep& step, std::optional<TPhraseLevel> built);
+  // The key step is not wanted any more: the cartridge goes, a waiting back
+  // step or clear takes it back, or the state changed under it.
+  bool StepStopped(unsigned generation) const;
+  // Drops every cached list and stops what is built for the state before.
   void ClearStock();
+  std::string CacheKeyOf(std::string_view letter, bool syllable) const;
 
   // What the public operations of the same names do, with StateMutex held;
   // output waits in after.
-  void EnterPhraseMode(const TCandidateListModel::TItem& chosenItem);
+  // Pushes the phrase-mode level, empty, and posts its build to the worker.
+  void EnterPhraseMode(const TCandidateListModel::TItem& chosenItem, TAfterUnlock& after);
   void ForwardLocked(TAfterUnlock& after);
   void CommitLocked(const std::string& text, TAfterUnlock& after);
   void RecordHistoryLocked(const std::string& text);
   bool SaveHistoryLocked();
 
-  // Navigation (StateMutex held).
-  void PopLevel();
+  // Navigation (StateMutex held). The popped level is handed back so that it
+  // can be freed after the lock.
+  std::shared_ptr<TPhraseList> PopLevel();
   void ClearLevels(TAfterUnlock& after);
   // Lets go of the symbol list's held keys once the locks are let go.
   void HideSymbolList(TAfterUnlock& after);
   void ToggleSymbolList(TAfterUnlock& after);
-  void BuildVariants(const std::string& selected);
+  // The other widths, cases and kana forms of selected, and the readings of
+  // the phrases of top written so. None when stopped.
+  static std::optional<TStringList> VariantsOf(const std::string& selected,
+                                               const TPhraseList& top, const TStop& stop);
+  // Opens the variants list, empty, and posts their gathering to the worker:
+  // a long list may hold many phrases to look at.
+  void RequestVariants(const std::string& selected, TAfterUnlock& after);
+  void GatherVariants();
   void ShowVariants();
   // Types text into the target, and a Left arrow after a bracket pair.
   void DeliverText(const std::string& text, TAfterUnlock& after);
@@ -153,7 +243,18 @@ class TCartridgeEXT : public TCartridge {
   bool KeysEntered() const { return PhraseLists.size() > 1; }
   bool GridOn() const;
 
-  std::vector<std::unique_ptr<TPhraseList>> PhraseLists;
+  std::vector<std::shared_ptr<TPhraseList>> PhraseLists;
+  // Set while a vowel narrows the top list without the lock.
+  bool Narrowing = false;
+  // The phrase-mode level waiting for the worker to build it.
+  std::optional<TPhraseStep> PendingPhrase;
+  // The variants waiting for the worker: of which text, from which list.
+  struct TVariantsStep {
+    std::string Text;
+    std::shared_ptr<TPhraseList> Top;
+  };
+  std::optional<TVariantsStep> PendingVariants;
+  static inline const TStringList NoCandidates{};
   int Depth = 0;
   int SavedDepth = 0;
   bool PhraseMode = false;
@@ -178,9 +279,9 @@ class TCartridgeEXT : public TCartridge {
   const TDictionaryJPSub* ParticleDic = nullptr;
 
   std::unique_ptr<TPhraseListStock> Stock;
-  // Caches cleared while the stack still showed their lists: their phrases
-  // are referenced until the stack is back at its root.
-  std::vector<std::unique_ptr<TPhraseListStock>> RetiredStocks;
+  // Changes (under StateMutex) whenever the stack is cleared or the cache
+  // dropped from the UI thread: a build begun before is stale.
+  std::atomic<unsigned> Generation{0};
   std::atomic<bool> Reloading{false};
   // The grid mode the idle work prebuilds for, taken on the UI thread (which
   // changes the setting) at creation and at every reset.

@@ -1,4 +1,6 @@
 // First-key lists, their cache, growth by connection and the idle prebuild.
+// The builders hold no lock of the cartridge: they run on the worker while
+// the UI thread goes on.
 #include <memory>
 
 #include "kirimo/engine/cartridge_ext.h"
@@ -24,20 +26,21 @@ std::string SyllableKey(std::string_view syllable) {
 
 }  // namespace
 
-void TCartridgeEXT::AddBucketWords(const TBucketView& bucket, TPhraseList& list) {
+void TCartridgeEXT::AddBucketWords(const TBucketView& bucket, TPhraseList& list,
+                                   const TStop& stop) {
   for (const TWord& word : bucket) {
-    if (AbortRequested) return;
+    if (stop()) return;
     list.Add(list.Pool().New(word, word.WordType() > 1 ? 8 : 0));
     if (word.WordType() == AdjectivalNounWordType) list.Add(list.Pool().New(word, 0));
   }
 }
 
 void TCartridgeEXT::AddBucketForms(const TBucketView& bucket, TPhraseList& list, int n,
-                                   std::string_view syllable) {
+                                   std::string_view syllable, const TStop& stop) {
   const TConjugation& conjugation = GetConjugation();
   bool byKey = syllable == "@" || syllable == "ｰ";
   for (const TWord& word : bucket) {
-    if (AbortRequested) return;
+    if (stop()) return;
     const auto& endings = conjugation.EndingList(word.WordType());
     for (int form = 0; form < FormCount; ++form) {
       if (!FormExists(endings, form)) continue;
@@ -48,18 +51,19 @@ void TCartridgeEXT::AddBucketForms(const TBucketView& bucket, TPhraseList& list,
   }
 }
 
-void TCartridgeEXT::AddConnected(const TPhrase* phrase, TPhraseList& list, TFilter filter,
-                                 std::string_view letter, bool syllable) {
+void TCartridgeEXT::AddConnected(const TPhrase* phrase, TPhraseList& list, const TStop& stop,
+                                 TFilter filter, std::string_view letter, int depth,
+                                 bool syllable) const {
   const TConjugation& conjugation = GetConjugation();
   TFollowerQuery query(*Connector);
   query.FindFollowers(*phrase);
-  while (query.HasNextFollower() && !AbortRequested) {
+  while (query.HasNextFollower() && !stop()) {
     const TWord& follower = query.NextFollower();
     const auto& endings = conjugation.EndingList(follower.WordType());
     for (int form = 0; form < FormCount; ++form) {
       if (!FormExists(endings, form)) continue;
       TPhrase grown(follower, form, phrase);
-      if (filter && !filter(grown, letter, Depth)) continue;
+      if (filter && !filter(grown, letter, depth)) continue;
       const TPhrase* node = list.Pool().New(grown);
       if (syllable) {
         list.AddSyllable(node);
@@ -70,45 +74,55 @@ void TCartridgeEXT::AddConnected(const TPhrase* phrase, TPhraseList& list, TFilt
   }
 }
 
-TPhraseList* TCartridgeEXT::BuildRowList(std::string_view letter) {
-  std::string_view letters = RowOf(letter);
-  if (TPhraseList* cached = Stock->Find(letters)) return cached;
-  auto list = std::make_unique<TPhraseList>();
-  for (char c : letters) {
+std::shared_ptr<TPhraseList> TCartridgeEXT::BuildRowList(std::string_view letter,
+                                                         const TDictionaryEXT* main,
+                                                         const TDictionaryEXT* user,
+                                                         const TStop& stop) const {
+  auto list = std::make_shared<TPhraseList>();
+  for (char c : RowOf(letter)) {
     std::string_view one(&c, 1);
     for (const TPhrase* phrase : ParticleDic->GetPhrases()) {
       if (phrase->MatchKeyStringAt(one, 1) == MatchYes) list->Add(phrase->Follow(list->Pool()));
     }
-    if (UserDictionary) AddBucketWords(UserDictionary->BucketOfKey(one), *list);
-    if (MainDictionary) AddBucketWords(MainDictionary->BucketOfKey(one), *list);
+    if (user) AddBucketWords(user->BucketOfKey(one), *list, stop);
+    if (main) AddBucketWords(main->BucketOfKey(one), *list, stop);
   }
-  if (AbortRequested) return nullptr;
-  return Stock->Add(std::string(letters), std::move(list));
+  // A partial list is never kept.
+  return stop() ? nullptr : list;
 }
 
-TPhraseList* TCartridgeEXT::BuildSyllableList(std::string_view syllable) {
-  std::string key = SyllableKey(syllable);
-  if (TPhraseList* cached = Stock->Find(key)) return cached;
-  auto list = std::make_unique<TPhraseList>();
+std::shared_ptr<TPhraseList> TCartridgeEXT::BuildSyllableList(std::string_view syllable,
+                                                              const TDictionaryEXT* main,
+                                                              const TDictionaryEXT* user,
+                                                              const TStop& stop) const {
+  auto list = std::make_shared<TPhraseList>();
   for (const TPhrase* phrase : ParticleDic->GetPhrases()) {
     if (phrase->MatchSyllableAt(syllable, 1) == MatchYes) {
       list->AddSyllable(phrase->Follow(list->Pool()));
     }
   }
-  if (UserDictionary) AddBucketForms(UserDictionary->BucketOfKey(syllable), *list, 1, syllable);
-  if (MainDictionary) AddBucketForms(MainDictionary->BucketOfKey(syllable), *list, 1, syllable);
-  if (AbortRequested) return nullptr;
-  return Stock->Add(key, std::move(list));
+  if (user) AddBucketForms(user->BucketOfKey(syllable), *list, 1, syllable, stop);
+  if (main) AddBucketForms(main->BucketOfKey(syllable), *list, 1, syllable, stop);
+  return stop() ? nullptr : list;
+}
+
+std::shared_ptr<TPhraseList> TCartridgeEXT::BuildFirstKeyList(std::string_view letter,
+                                                              bool syllable,
+                                                              const TDictionaryEXT* main,
+                                                              const TDictionaryEXT* user,
+                                                              const TStop& stop) const {
+  return syllable ? BuildSyllableList(letter, main, user, stop)
+                  : BuildRowList(letter, main, user, stop);
+}
+
+std::string TCartridgeEXT::CacheKeyOf(std::string_view letter, bool syllable) const {
+  return syllable ? SyllableKey(letter) : std::string(RowOf(letter));
 }
 
 void TCartridgeEXT::ClearStock() {
-  if (KeysEntered()) {
-    // The stack still delegates to (or continues) these lists.
-    RetiredStocks.push_back(std::move(Stock));
-    Stock = std::make_unique<TPhraseListStock>();
-  } else {
-    Stock->Clear();
-  }
+  // Levels on the stack keep the lists they delegate to.
+  Stock->Clear();
+  ++Generation;
 }
 
 void TCartridgeEXT::IdleWork() {
@@ -117,25 +131,43 @@ void TCartridgeEXT::IdleWork() {
   bool grid = IdleGridMode;
   std::string_view letters = grid ? Syllables : RowLetters;
   int& position = grid ? SyllablePrebuildPos : RowPrebuildPos;
-  int from;
+  int index;
   {
     std::lock_guard lock(StateMutex);
-    from = position;
+    index = position;
   }
-  for (int index = from; index <= static_cast<int>(letters.size()); ++index) {
-    std::lock_guard lock(StateMutex);
+  for (; index <= static_cast<int>(letters.size()); ++index) {
+    std::string_view letter = letters.substr(index - 1, 1);
+    std::string key = CacheKeyOf(letter, grid);
+    unsigned generation = 0;
+    const TDictionaryEXT* main = nullptr;
+    const TDictionaryEXT* user = nullptr;
     // A key waiting behind the idle work counts as a stop: it must not wait
-    // for a whole prebuild.
-    if (!IdleRunning || !QueueEmpty() || AbortRequested || Reloading) {
+    // for a whole prebuild, nor even for one letter.
+    auto stop = [&] {
+      return !IdleRunning || OperationWaiting() || AbortRequested || Reloading ||
+             Generation != generation;
+    };
+    {
+      std::lock_guard lock(StateMutex);
+      generation = Generation;
+      if (stop()) {
+        position = index;
+        return;
+      }
+      if (Stock->Find(key)) continue;
+      main = MainDictionary;
+      user = UserDictionary;
+    }
+    std::shared_ptr<TPhraseList> built = BuildFirstKeyList(letter, grid, main, user, stop);
+    std::lock_guard lock(StateMutex);
+    // After a reset the walk starts again at the position the reset chose.
+    if (Generation != generation) return;
+    if (!built) {
       position = index;
       return;
     }
-    std::string_view letter = letters.substr(index - 1, 1);
-    if (grid) {
-      BuildSyllableList(letter);
-    } else {
-      BuildRowList(letter);
-    }
+    Stock->Add(key, std::move(built));
   }
 }
 

@@ -85,6 +85,7 @@ TEST_F(TCartridgeEXTCommit, GridVariantsOfLatinTextListCasesAndWidthsOnce) {
   Syllable("B");
   Select("abc");
   Cartridge->Forward();
+  Cartridge->WaitUntilIdle();  // the worker gathers them
   EXPECT_EQ(List.Items(), (TStringList{"Abc", "Ａｂｃ", "abc", "ａｂｃ", "ABC", "ＡＢＣ"}));
   Choose("Ａｂｃ");
   EXPECT_EQ(Output.Calls(), TStringList{"text Ａｂｃ"});

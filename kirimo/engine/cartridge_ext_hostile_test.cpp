@@ -35,6 +35,7 @@ class TCartridgeEXTHostile : public TCartridgeEXTFixture {
     Post(cartridge, opKey, "あ");
     List.SetSelected(List.IndexOf("亜"), true);
     cartridge.Accumulate();
+    cartridge.WaitUntilIdle();
     std::size_t phraseMode = cartridge.TopPhraseCount();
     Post(cartridge, opClear, "");
     Settings.Use50Key = true;

@@ -19,21 +19,23 @@ void TCartridgeEXT::ToggleSymbolList(TAfterUnlock& after) {
   Deselect();
 }
 
-void TCartridgeEXT::PopLevel() {
+std::shared_ptr<TPhraseList> TCartridgeEXT::PopLevel() {
   if (KeyLetters.back() == "/") {
     PhraseMode = false;
     Depth = SavedDepth;
   } else {
     --Depth;
   }
+  std::shared_ptr<TPhraseList> popped = std::move(PhraseLists.back());
   KeyLetters.pop_back();
   CandidateLists.pop_back();
   PhraseLists.pop_back();
-  if (!KeysEntered()) RetiredStocks.clear();
+  return popped;
 }
 
 void TCartridgeEXT::Back() {
   TAfterUnlock after;
+  std::shared_ptr<TPhraseList> popped;  // a large list is freed after the lock
   std::lock_guard lock(StateMutex);
   const TStringList* chosen = nullptr;
   if (VariantsShown) {
@@ -63,12 +65,14 @@ void TCartridgeEXT::Back() {
 }
 
 void TCartridgeEXT::ClearLevels(TAfterUnlock& after) {
-  while (KeysEntered()) {
-    KeyLetters.pop_back();
-    CandidateLists.pop_back();
-    PhraseLists.pop_back();
-  }
-  RetiredStocks.clear();
+  std::vector<std::shared_ptr<TPhraseList>> popped(PhraseLists.begin() + 1, PhraseLists.end());
+  PhraseLists.resize(1);
+  KeyLetters.resize(1);
+  CandidateLists.resize(1);
+  // A key step still building for a popped level stops.
+  ++Generation;
+  // Freed with the calls, after the lock.
+  if (!popped.empty()) after.Add([popped = std::move(popped)] {});
   Depth = 0;
   SavedDepth = 0;
   PhraseMode = false;

@@ -21,11 +21,12 @@ std::string FullUpper(std::string_view text) {
 
 }  // namespace
 
-void TCartridgeEXT::BuildVariants(const std::string& s) {
-  Variants.clear();
-  auto add = [this](const std::string& text) {
-    if (std::find(Variants.begin(), Variants.end(), text) == Variants.end()) {
-      Variants.push_back(text);
+std::optional<TStringList> TCartridgeEXT::VariantsOf(const std::string& s,
+                                                     const TPhraseList& top, const TStop& stop) {
+  TStringList variants;
+  auto add = [&variants](const std::string& text) {
+    if (std::find(variants.begin(), variants.end(), text) == variants.end()) {
+      variants.push_back(text);
     }
   };
   std::string half = ToHalfWidth(s);
@@ -47,8 +48,8 @@ void TCartridgeEXT::BuildVariants(const std::string& s) {
   add(hiragana);
   add(ToKatakana(hiragana));
   add(ToHalfWidth(ToKatakana(hiragana)));
-  TPhraseList& top = TopList();
   for (std::size_t i = 0; i < top.Count(); ++i) {
+    if (stop()) return std::nullopt;
     const TPhrase* phrase = top.GetItem(i);
     if (phrase->GetNotation() != hiragana) continue;
     std::string reading = phrase->GetReading();
@@ -64,6 +65,7 @@ void TCartridgeEXT::BuildVariants(const std::string& s) {
     add(FullLower(fullHiragana));
     add(FullUpper(fullHiragana));
   }
+  return variants;
 }
 
 void TCartridgeEXT::ShowVariants() {
@@ -85,9 +87,8 @@ void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
   if (KeysEntered()) {
     if (GridOn() || PhraseMode) {
       if (!hasSelection) return;
-      BuildVariants(selected);
-      ShowVariants();
-    } else if (Active) {
+      RequestVariants(selected, after);
+    } else if (Active && !Narrowing) {
       int top = TopList().NextAnchor();
       int first = TopList().AnchorTopIndex();
       WithListBox([&](TCandidateListModel& view) {
@@ -109,4 +110,29 @@ void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
   } else if (Active) {
     ToggleSymbolList(after);
   }
+}
+
+void TCartridgeEXT::RequestVariants(const std::string& selected, TAfterUnlock& after) {
+  Variants.clear();
+  ShowVariants();
+  PendingVariants = TVariantsStep{selected, PhraseLists.back()};
+  after.Add([this] { PostOperation({opDeferred, ""}); });
+}
+
+void TCartridgeEXT::GatherVariants() {
+  std::optional<TVariantsStep> step;
+  {
+    std::lock_guard lock(StateMutex);
+    step.swap(PendingVariants);
+  }
+  if (!step) return;
+  // The list stays as it is while the variants are shown: only the worker
+  // changes it, and it is here.
+  std::optional<TStringList> variants =
+      VariantsOf(step->Text, *step->Top, [this] { return AbortRequested || UndoQueued(); });
+  std::lock_guard lock(StateMutex);
+  // A back step or clear closed them meanwhile, or is about to.
+  if (!variants || !VariantsShown || PhraseLists.back() != step->Top) return;
+  Variants = std::move(*variants);
+  ShowFromWorker(Variants, 0, -1);
 }

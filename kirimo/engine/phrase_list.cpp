@@ -59,9 +59,41 @@ std::string_view CharWithoutMarksAt(std::string_view normalized, int pos) {
   return {};
 }
 
+// The normalised initial of a phrase whose reading begins with a one-byte
+// letter, as a byte; -1 for any other. Readings nearly always do: then the
+// whole reading need not be built, and stepping the anchor over a long list
+// stays quick.
+int OneByteInitial(const TPhrase* phrase) {
+  static const std::array<int, 256> Normalized = [] {
+    std::array<int, 256> table;
+    table.fill(-1);
+    for (int byte = 1; byte < 256; ++byte) {
+      if (byte == 0xDE || byte == 0xDF || IsLeadByte(static_cast<unsigned char>(byte))) continue;
+      table[byte] = static_cast<unsigned char>(NormalizeKana(std::string(1, static_cast<char>(byte)))[0]);
+    }
+    return table;
+  }();
+  int first = FirstReadingByte(phrase);
+  return first < 0 ? -1 : Normalized[first];
+}
+
 // The initial of a phrase as the anchor compares it.
 std::string InitialOf(const TPhrase* phrase) {
+  int byte = OneByteInitial(phrase);
+  if (byte >= 0) return std::string(1, static_cast<char>(byte));
   return std::string(CharWithoutMarksAt(phrase->GetNormalizedReading(), 1));
+}
+
+// Whether a phrase has initial (whose one-byte form, or -1, is byte).
+bool HasInitial(const TPhrase* phrase, int byte, const std::string& initial) {
+  int own = OneByteInitial(phrase);
+  if (own >= 0) return own == byte;
+  return InitialOf(phrase) == initial;
+}
+
+// The one-byte form of an initial, or -1.
+int ByteOf(const std::string& initial) {
+  return initial.size() == 1 ? static_cast<unsigned char>(initial[0]) : -1;
 }
 
 }  // namespace
@@ -199,10 +231,12 @@ const TStringList& TPhraseList::SelectByRange(int shortest, int longest) {
   return CandidateTexts;
 }
 
-const TStringList& TPhraseList::NarrowByVowel(std::string_view letter, int depth) {
-  if (Source) return Source->NarrowByVowel(letter, depth);
+const TStringList& TPhraseList::NarrowByVowel(std::string_view letter, int depth,
+                                              const std::function<bool()>& stop) {
+  if (Source) return Source->NarrowByVowel(letter, depth, stop);
   StartSelection();
   if (depth <= 0 || LongestLength < depth) return CandidateTexts;
+  auto stopped = [&stop] { return stop && stop(); };
   auto keep = [&](const TPhrase* phrase) {
     int length = phrase->GetKeyLength();
     All.push_back(phrase);
@@ -210,10 +244,14 @@ const TStringList& TPhraseList::NarrowByVowel(std::string_view letter, int depth
     if (length == depth) Take(phrase);
   };
   if (depth == 1) {
-    for (const TPhrase* phrase : GroupOfLetter(letter)) keep(phrase);
+    for (const TPhrase* phrase : GroupOfLetter(letter)) {
+      if (stopped()) return CandidateTexts;
+      keep(phrase);
+    }
   } else {
     for (const TPhrases& group : Groups) {
       for (const TPhrase* phrase : group) {
+        if (stopped()) return CandidateTexts;
         if (CharWithoutMarksAt(phrase->GetNormalizedReading(), depth) == letter) keep(phrase);
       }
     }
@@ -284,9 +322,10 @@ void TPhraseList::SetSavedIndex(int index) {
 int TPhraseList::AnchorTopIndex() {
   if (Source) return Source->AnchorTopIndex();
   if (Anchor.empty()) return TopIndex;
-  std::string_view initial = std::string_view(Anchor).substr(0, CharLengthAt(Anchor, 0));
+  std::string initial(std::string_view(Anchor).substr(0, CharLengthAt(Anchor, 0)));
+  int byte = ByteOf(initial);
   for (std::size_t i = 0; i < CandidatePhrases.size(); ++i) {
-    if (InitialOf(CandidatePhrases[i]) == initial) {
+    if (HasInitial(CandidatePhrases[i], byte, initial)) {
       TopIndex = static_cast<int>(i);
       break;
     }
@@ -299,12 +338,12 @@ int TPhraseList::NextAnchor() {
   if (CandidatePhrases.empty()) return 0;
   std::size_t top = static_cast<std::size_t>(TopIndex) < CandidatePhrases.size() ? TopIndex : 0;
   std::string current = InitialOf(CandidatePhrases[top]);
+  int byte = ByteOf(current);
   TopIndex = 0;
   Anchor = InitialOf(CandidatePhrases[0]);
   for (std::size_t i = top + 1; i < CandidatePhrases.size(); ++i) {
-    std::string initial = InitialOf(CandidatePhrases[i]);
-    if (initial != current) {
-      Anchor = std::move(initial);
+    if (!HasInitial(CandidatePhrases[i], byte, current)) {
+      Anchor = InitialOf(CandidatePhrases[i]);
       TopIndex = static_cast<int>(i);
       break;
     }

@@ -4,10 +4,12 @@
 // strings selected from them for the list box.
 //
 // A list may delegate to a source list (a cached first-key list): it then
-// answers and acts as the source does, so one cached list can be shown at
-// several stack levels without being owned by any of them.
+// answers and acts as the source does, and keeps it alive, so the phrases
+// carried on from it stay valid however the cache is cleared.
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,8 +25,8 @@ class TPhraseList {
   using TPhrases = std::vector<const TPhrase*>;
 
   TPhraseList() = default;
-  // A list that delegates everything to source, which must outlive it.
-  explicit TPhraseList(TPhraseList* source) : Source(source) {}
+  // A list that delegates everything to source.
+  explicit TPhraseList(std::shared_ptr<TPhraseList> source) : Source(std::move(source)) {}
   TPhraseList(const TPhraseList&) = delete;
   TPhraseList& operator=(const TPhraseList&) = delete;
 
@@ -49,7 +51,9 @@ class TPhraseList {
   const TStringList& SelectByLength(int depth);
   const TStringList& SelectByRange(int shortest, int longest);
   const TStringList& SelectSyllable(int depth);
-  const TStringList& NarrowByVowel(std::string_view letter, int depth);
+  // Stops early, with part of the selection made, once stop answers true.
+  const TStringList& NarrowByVowel(std::string_view letter, int depth,
+                                   const std::function<bool()>& stop = nullptr);
 
   const TStringList& Candidates() const;
   // The phrase a candidate came from (the first of its notation).
@@ -78,7 +82,7 @@ class TPhraseList {
   const TStringList& SelectByMeasure(int depth, TMeasure measure);
   void SortCandidates(bool byReading);
 
-  TPhraseList* Source = nullptr;
+  std::shared_ptr<TPhraseList> Source;
   TPhrasePool Nodes;
   std::array<TPhrases, GroupCount> Groups;
   TPhrases All;

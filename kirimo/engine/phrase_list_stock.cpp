@@ -1,23 +1,20 @@
 #include "kirimo/engine/phrase_list_stock.h"
 
-TPhraseList* TPhraseListStock::Find(std::string_view key) const {
+std::shared_ptr<TPhraseList> TPhraseListStock::Find(std::string_view key) const {
   for (std::size_t i = 0; i < Keys.size(); ++i) {
-    if (Keys[i] == key) return Lists[i].get();
+    if (Keys[i] == key) return Lists[i];
   }
   return nullptr;
 }
 
-TPhraseList* TPhraseListStock::Add(std::string key, std::unique_ptr<TPhraseList> list) {
-  TPhraseList* stored = list.get();
+std::shared_ptr<TPhraseList> TPhraseListStock::Add(std::string key,
+                                                   std::shared_ptr<TPhraseList> list) {
   Keys.push_back(std::move(key));
-  Lists.push_back(std::move(list));
-  return stored;
+  Lists.push_back(list);
+  return list;
 }
 
 void TPhraseListStock::Clear() {
-  // Lists built later may continue the phrases of earlier ones: free the newest first.
-  while (!Lists.empty()) {
-    Lists.pop_back();
-    Keys.pop_back();
-  }
+  Lists.clear();
+  Keys.clear();
 }

@@ -11,14 +11,14 @@
 class TPhraseListStock {
  public:
   // The list stored under key, or none.
-  TPhraseList* Find(std::string_view key) const;
+  std::shared_ptr<TPhraseList> Find(std::string_view key) const;
   // Stores the list under key and answers it.
-  TPhraseList* Add(std::string key, std::unique_ptr<TPhraseList> list);
-  // Frees every stored list: no list may delegate to one of them any more.
+  std::shared_ptr<TPhraseList> Add(std::string key, std::shared_ptr<TPhraseList> list);
+  // Lets go of every stored list; lists that delegate to one keep it.
   void Clear();
   std::size_t Count() const { return Keys.size(); }
 
  private:
   std::vector<std::string> Keys;
-  std::vector<std::unique_ptr<TPhraseList>> Lists;
+  std::vector<std::shared_ptr<TPhraseList>> Lists;
 };

@@ -22,6 +22,8 @@ class PhraseList : public testing::Test {
     return List.Pool().New(Word(reading, notation, type), form);
   }
   void Add(const char* reading, const char* notation) { List.Add(Phrase(reading, notation)); }
+  // List as the source of a delegating list; the fixture keeps it.
+  std::shared_ptr<TPhraseList> Source() { return {std::shared_ptr<TPhraseList>(), &List}; }
 
   std::deque<TWord> Words;  // stable addresses
   TPhraseList List;
@@ -176,14 +178,14 @@ TEST_F(PhraseList, SyllableSelectionsMeasureTheReading) {
   EXPECT_EQ(List.MaxLength(), 3);  // voicing marks count
   EXPECT_EQ(List.SelectSyllable(2), (TStringList{"蛾", "害"}));
 
-  TPhraseList shown(&List);
+  TPhraseList shown(Source());
   EXPECT_EQ(shown.SelectSyllable(1), (TStringList{"蛾", "蚊", "害"}));  // as row mode
 }
 
 TEST_F(PhraseList, ADelegatingListShowsItsSource) {
   Add("ｲﾇ", "犬");
   Add("ｲｶ", "烏賊");
-  TPhraseList shown(&List);
+  TPhraseList shown(Source());
   EXPECT_TRUE(shown.Delegates());
   shown.Add(shown.Pool().New(Word("ｳﾏ", "馬"), 0));
   EXPECT_EQ(shown.Count(), 3u);
@@ -227,11 +229,28 @@ TEST_F(PhraseList, AnchorWithASingleInitialStays) {
   EXPECT_EQ(List.GetAnchor(), "ｻ");
 }
 
+TEST_F(PhraseList, InitialsAreComparedNormalised) {
+  // Small kana count as large ones; letters, stored half width, as capitals.
+  for (const char* reading : {"ｱｲ", "ｧｲ", "ａｂ", "ａｃ", "ab", "Ac"}) Add(reading, reading);
+  ASSERT_EQ(List.SelectByLength(2), (TStringList{"ab", "ａｂ", "ａｃ", "Ac", "ｱｲ", "ｧｲ"}));
+  EXPECT_EQ(List.NextAnchor(), 4);
+  EXPECT_EQ(List.GetAnchor(), "ｱ");
+  EXPECT_EQ(List.NextAnchor(), 0);  // ｧ is ｱ: no initial after it
+  EXPECT_EQ(List.GetAnchor(), "A");
+}
+
+TEST_F(PhraseList, AVoicingMarkAtTheStartIsNoInitial) {
+  for (const char* reading : {"ｱｲ", "ﾞｱｳ", "ﾞｶｲ"}) Add(reading, reading);
+  ASSERT_EQ(List.SelectByLength(2), (TStringList{"ｱｲ", "ﾞｱｳ", "ﾞｶｲ"}));
+  EXPECT_EQ(List.NextAnchor(), 2);
+  EXPECT_EQ(List.GetAnchor(), "ｶ");
+}
+
 TEST(PhraseListStock, KeepsListsByKey) {
   TPhraseListStock stock;
   EXPECT_EQ(stock.Find("ｶｷｸｹｺ"), nullptr);
-  TPhraseList* row = stock.Add("ｶｷｸｹｺ", std::make_unique<TPhraseList>());
-  TPhraseList* syllable = stock.Add("ｶ", std::make_unique<TPhraseList>());
+  std::shared_ptr<TPhraseList> row = stock.Add("ｶｷｸｹｺ", std::make_shared<TPhraseList>());
+  std::shared_ptr<TPhraseList> syllable = stock.Add("ｶ", std::make_shared<TPhraseList>());
   EXPECT_EQ(stock.Find("ｶｷｸｹｺ"), row);
   EXPECT_EQ(stock.Find("ｶ"), syllable);
   EXPECT_EQ(stock.Find("ｷ"), nullptr);

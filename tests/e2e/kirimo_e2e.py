@@ -12,6 +12,7 @@ A case is a function named case_<name>; add one to add a test.
 import argparse
 import os
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -222,9 +223,10 @@ class Kirimo:
     MENU = ['終了', '-', 'バージョン情報', '-', '拡張辞書の設定', '単語登録', 'テキストから新語抽出', '-',
             '５０音ボタンの使用', 'CMパネルの表示', 'フォント設定', 'ｽｸﾛｰﾙｽﾋﾟｰﾄﾞの設定', '-', '表示', '隠す']
 
-    def __init__(self, session):
+    def __init__(self, session, make_folder=True):
         self.session = session
-        session.make_folder()
+        if make_folder:
+            session.make_folder()
         self.process = session.start()
 
     def wait_keypad(self):
@@ -544,6 +546,15 @@ def case_dpi144(session):
     keypad = kirimo.wait_keypad()
     check((keypad.rect[2] - keypad.rect[0], keypad.rect[3] - keypad.rect[1]) ==
           (int(session.ini_value('Width')), int(session.ini_value('Height'))), 'the stored size was scaled')
+    # Inside, the fixed sizes scale: 20-pixel list buttons and vowel row, 4-pixel splitter.
+    shot = session.screenshot('keypad')
+    view = Keypad(session)
+    up, down, vowel = view.find('up'), view.find('down'), view.find('vowel', index=0)
+    check(down[3] - up[3] == 30, f'"▲" and "▼" {down[3] - up[3]} apart at 144 DPI')
+    check(vowel[3] - down[3] == 36, f'the vowel row {vowel[3] - down[3]} below "▼" at 144 DPI')
+    check([c[4] for c in view.controls if c[0] == 'vowel'] == ['Enter', 'BackSpace', 'Space', 'Delete', 'Tab'],
+          'the vowel row does not show the key commands')
+    check_vowel_captions_fit(shot, view, 30)
     kirimo.choose('バージョン情報')
     about = session.wait_window('TAboutBox')
     check(about.rect[2] - about.rect[0] >= 410, f'about box {about.rect} at 144 DPI')
@@ -551,6 +562,28 @@ def case_dpi144(session):
     session.click_child(about, 'OK')
     session.wait_gone('TAboutBox')
     kirimo.exit()
+
+
+def colours(shot, x, y, width, height):
+    """The set of colours in a rectangle of a screenshot."""
+    out = subprocess.run(['convert', str(shot), '-crop', f'{width}x{height}+{x}+{y}', '-depth', '8', 'txt:-'],
+                         capture_output=True, text=True, check=True).stdout
+    return set(re.findall(r'\((\d+,\d+,\d+)', out))
+
+
+def check_vowel_captions_fit(shot, keypad, row_height):
+    """The five vowel buttons share the row equally; a caption that fits leaves
+    the columns just inside each button's bevel bare (one colour), a clipped one
+    runs through them."""
+    vowels = sorted((c for c in keypad.controls if c[0] == 'vowel'), key=lambda c: c[1])
+    width = vowels[1][2] - vowels[0][2]
+    left = vowels[0][2] - width // 2
+    for index, (_, _, _, y, caption) in enumerate(vowels):
+        x = left + index * width
+        top = y - row_height // 2 + 6
+        for column in (x + 2, x + width - 4):  # two columns inside the 2-pixel bevel on each side
+            seen = colours(shot, column, top, 2, row_height - 12)
+            check(len(seen) == 1, f'the caption {caption!r} runs into the edge of its button ({seen})')
 
 
 def case_exit(session):
@@ -604,19 +637,26 @@ class Keypad:
                 self.controls.append((name, int(index), int(x), int(y), caption))
 
     def find(self, name, caption=None, index=None):
-        for control in self.controls:
-            if control[0] == name and (caption is None or control[4] == caption) and \
-                    (index is None or control[1] == index):
-                return control
-        raise Failure(f'no {name} {caption or index} on the keypad: {self.controls}')
+        control = self.lookup(name, caption, index)
+        check(control is not None, f'no {name} {caption or index} on the keypad: {self.controls}')
+        return control
+
+    def lookup(self, name, caption=None, index=None):
+        return next((c for c in self.controls if c[0] == name and (caption is None or c[4] == caption) and
+                     (index is None or c[1] == index)), None)
 
     def rows(self):
         return [c[4] for c in self.controls if c[0] == 'row']
 
 
 def keypad_click(session, name, caption=None, index=None, hold=0.0):
-    """Clicks a keypad control found by its name and caption or index."""
-    _, _, x, y, _ = Keypad(session).find(name, caption, index)
+    """Clicks a keypad control found by its name and caption or index, waiting for
+    the caption as a user waits to see it: the keypad relabels its buttons after
+    the worker has taken the previous click, later on a loaded machine."""
+    deadline = time.time() + 10
+    while Keypad(session).lookup(name, caption, index) is None and time.time() < deadline:
+        time.sleep(0.3)
+    _, _, x, y, _ = Keypad(session).find(name, caption, index)  # fails naming what shows
     subprocess.run(['xdotool', 'mousemove', str(x), str(y)], check=True)
     time.sleep(0.1)
     subprocess.run(['xdotool', 'mousedown', '1'], check=True)
@@ -817,6 +857,61 @@ def case_grid(session):
     kirimo.exit()
 
 
+def set_ini_values(session, **values):
+    """Rewrites keys of the program folder's Kirimo.ini before the start."""
+    ini = session.folder / 'Kirimo.ini'
+    lines = ini.read_bytes().decode('cp932').split('\r\n')
+    for i, line in enumerate(lines):
+        name = line.partition('=')[0].strip()
+        if name in values:
+            lines[i] = f'{name}={values[name]}'
+    ini.write_bytes('\r\n'.join(lines).encode('cp932'))
+
+
+def register_url_handler(session, scheme, record):
+    """Makes the shell open URLs of scheme by writing them into the file record."""
+    key = f'HKCR\\{scheme}'
+    command = f'C:\\windows\\system32\\cmd.exe /c echo %1> "Z:{str(record).replace("/", chr(92))}"'
+    for args in (['/v', 'URL Protocol', '/d', ''], ['/ve', '/d', f'URL:{scheme}']):
+        subprocess.run([str(ROOT / 'scripts' / 'wine-run'), str(session.prefix), 'reg', 'add', key, *args, '/f'],
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+    subprocess.run([str(ROOT / 'scripts' / 'wine-run'), str(session.prefix), 'reg', 'add',
+                    key + '\\shell\\open\\command', '/ve', '/d', command, '/f'],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+
+
+def case_sponsor(session):
+    """A double-click on the sponsor strip opens the page of the message on show
+    through the shell: a handler of ours records what it was asked to open."""
+    session.make_folder()
+    record = session.folder / 'opened.txt'
+    register_url_handler(session, 'kirimo-sponsor-test', record)
+    (session.folder / 'sponsor.ini').write_bytes(
+        '[ADVERTISER_0]\r\nMSG=スポンサーのお知らせ\r\nURL=kirimo-sponsor-test:page-0\r\n'.encode('cp932'))
+    set_ini_values(session, CMVisible='1', CMFile='sponsor.ini')
+    notepad = start_notepad(session)
+    kirimo = Kirimo(session, make_folder=False)
+    kirimo.wait_keypad()
+    session.inspect('activate', notepad.handle)
+    session.wait_for('Notepad active', lambda: session.find('Notepad').foreground, 10)
+    _, _, x, y, _ = Keypad(session).find('sponsor')
+    # Two clicks with a move between them are no double-click.
+    subprocess.run(['xdotool', 'mousemove', str(x), str(y), 'click', '1', 'mousemove', str(x + 20), str(y),
+                    'click', '1'], check=True)
+    time.sleep(3)
+    check(not record.exists(), 'two clicks with a move between them opened the page')
+    session.screenshot('strip')
+    time.sleep(1)  # past the double-click time
+    subprocess.run(['xdotool', 'mousemove', str(x), str(y), 'click', '--repeat', '2', '--delay', '120', '1'],
+                   check=True)
+    session.wait_for('the sponsor page opened', lambda: record.exists() and record.read_bytes().strip(), 30)
+    opened = record.read_bytes().decode('cp932').strip()
+    check(opened == 'kirimo-sponsor-test:page-0', f'the shell was asked to open {opened!r}')
+    check(not session.find('TSearchForm').foreground, 'the keypad took the activation')
+    check(kirimo.process.poll() is None, 'Kirimo ended')
+    kirimo.exit()
+
+
 def case_hung_target(session):
     """A target that stops answering does not freeze the keypad."""
     shutil.copy(session.build / 'tests' / 'e2e' / 'hung-target.exe', session.folder)
@@ -839,6 +934,11 @@ def case_hung_target(session):
     seconds = time.time() - started
     check(seconds < 30, f'the keypad took {seconds:.0f} s for four clicks')
     print(f'four clicks with a hung target: {seconds:.1f} s')
+    # The tray menu opens and 終了 ends the program while the target still hangs.
+    check(session.find('KirimoHungTarget') is not None, 'the target ended')
+    exit_seconds = kirimo.exit()
+    check(time.time() - started < 55, 'the target stopped hanging before the exit was checked')
+    print(f'exit with a hung target: {exit_seconds:.1f} s')
 
 
 def case_demo(session):

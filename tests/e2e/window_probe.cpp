@@ -19,7 +19,10 @@
 //                                HANDLE was the foreground window
 //   keypad HANDLE                the keypad's controls as it describes them
 //                                (it paints them itself): name, index, x, y, caption
+//   memory PID                   the process's working set and private bytes
+//                                (its commit charge), in KiB
 #include <windows.h>
+#include <psapi.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -156,8 +159,21 @@ int PrintItemRect(HWND list, WPARAM index) {
   return 0;
 }
 
+int PrintMemory(DWORD processId) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  if (process == nullptr) return 1;
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof(counters);
+  const bool read = K32GetProcessMemoryInfo(process, &counters, sizeof(counters)) != FALSE;
+  CloseHandle(process);
+  if (!read) return 1;
+  std::printf("%lu\t%lu\n", static_cast<unsigned long>(counters.WorkingSetSize / 1024),
+              static_cast<unsigned long>(counters.PagefileUsage / 1024));
+  return 0;
+}
+
 int Usage() {
-  std::fprintf(stderr, "usage: kirimo-inspect windows|children H|text H|list H|item-rect H I|set-text H T|post H M W L|activate H|move H X Y|foreground-samples H MS|keypad H\n");
+  std::fprintf(stderr, "usage: kirimo-inspect windows|children H|text H|list H|item-rect H I|set-text H T|post H M W L|activate H|move H X Y|foreground-samples H MS|keypad H|memory PID\n");
   return 2;
 }
 
@@ -200,6 +216,8 @@ int main(int argc, char** argv) {
     std::printf("%d\n", hits);
   } else if (command == "keypad" && argc == 3) {
     return DescribeKeypad(HandleArg(argv[2]));
+  } else if (command == "memory" && argc == 3) {
+    if (PrintMemory(std::strtoul(argv[2], nullptr, 0)) != 0) return 1;
   } else {
     return Usage();
   }

@@ -108,6 +108,7 @@ void TCartridge::IdleWork() {}
 void TCartridge::ResetIdleWork() {}
 void TCartridge::ReloadDictionaries() {}
 void TCartridge::SaveState() {}
+void TCartridge::DeferredWork() {}
 
 TStringList TCartridge::GetKeyLabels() const {
   if (LayoutIndex < 0 || LayoutIndex >= static_cast<int>(KeyLayouts.size())) return {};

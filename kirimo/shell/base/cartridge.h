@@ -111,9 +111,16 @@ class TCartridge {
   virtual void BuildKeyLayouts() = 0;
   // Saves what must survive, such as the input history. Runs only through SaveWhenIdle.
   virtual void SaveState();
+  // The worker's part of a UI-thread operation, posted as opDeferred by the
+  // cartridge itself so that it runs in queue order after what came before.
+  virtual void DeferredWork();
 
   void SetKeyString(std::string keyString);
   bool QueueEmpty() const;
+  // For long loops on the worker, without a lock: an operation waits behind
+  // the running one; a waiting back step or clear will take back what it builds.
+  bool OperationWaiting() const { return Worker.HasWaiting(); }
+  bool UndoQueued() const { return Worker.UndoAhead(); }
 
   // Run use on the attached control, if any, under the view lock; what it
   // throws is swallowed. False when nothing is attached. use takes no other

@@ -22,7 +22,7 @@ std::size_t LastCharStart(std::string_view text) {
 }  // namespace
 
 void TCartridge::PostOperation(TOperationMsg msg) {
-  if (msg.Kind != opIdle && !IsKeyCommand(msg.Text)) {
+  if (msg.Kind != opIdle && msg.Kind != opDeferred && !IsKeyCommand(msg.Text)) {
     PreEditKeyString(msg.Kind, msg.Text);
     ShowStatus(GetKeyString());
     WithListBox([](TCandidateListModel& list) { list.Clear(); });
@@ -78,6 +78,9 @@ void TCartridge::RunOperation(const TOperationMsg& msg) {
       break;
     case opIdle:
       IdleWork();
+      break;
+    case opDeferred:
+      DeferredWork();
       break;
     default:
       break;

@@ -12,6 +12,7 @@ enum TOperationKind : std::uint8_t {
   opBack = 4,      // Back
   opClear = 5,     // Clear
   opIdle = 6,      // IdleWork
+  opDeferred = 7,  // DeferredWork: the long part of a UI-thread operation
 };
 
 struct TOperationMsg {

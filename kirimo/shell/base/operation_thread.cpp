@@ -17,6 +17,7 @@ void TOperationThread::Post(TOperationMsg msg) {
   if (Stopping) return;
   if (!Thread.joinable()) Thread = std::thread(&TOperationThread::Body, this);
   Queue.push_back(std::move(msg));
+  NoteQueue();
   // Under the lock: a worker on its way to sleep cannot miss this.
   Wake.notify_one();
 }
@@ -60,10 +61,18 @@ void TOperationThread::Stop() {
     TLock lock(Mutex);
     Stopping = true;
     Queue.clear();
+    NoteQueue();
     Wake.notify_one();
     Idle.notify_all();
   }
   if (Thread.joinable()) Thread.join();
+}
+
+void TOperationThread::NoteQueue() {
+  Waiting = !Queue.empty();
+  bool undo = !Queue.empty() && (Queue.front().Kind == opBack || Queue.front().Kind == opClear);
+  for (const TOperationMsg& msg : Queue) undo = undo || msg.Kind == opClear;
+  Undo = undo;
 }
 
 void TOperationThread::Body() {
@@ -74,6 +83,7 @@ void TOperationThread::Body() {
     if (Stopping) break;
     TOperationMsg msg = std::move(Queue.front());
     Queue.pop_front();
+    NoteQueue();
     Busy = true;
     lock.unlock();
     try {

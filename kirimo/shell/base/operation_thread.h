@@ -6,6 +6,7 @@
 //
 // The thread starts with the first post, so a cartridge under construction is
 // never called; Stop must run before the cartridge's own destructor.
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -29,6 +30,11 @@ class TOperationThread {
   // The queue is empty and no operation is running.
   bool IsIdle() const;
   bool QueueEmpty() const;
+  // Lock-free, for long loops: something waits in the queue; a waiting
+  // operation takes back what the running one builds (a back step is next,
+  // or a clear waits anywhere).
+  bool HasWaiting() const { return Waiting; }
+  bool UndoAhead() const { return Undo; }
   // The caller is this worker, running an operation.
   bool IsWorkerThread() const;
   // Blocks until IsIdle or Stop.
@@ -43,6 +49,7 @@ class TOperationThread {
 
  private:
   void Body();
+  void NoteQueue();  // Mutex held
 
   TCartridge& Cartridge;
   mutable std::mutex Mutex;
@@ -51,5 +58,7 @@ class TOperationThread {
   std::deque<TOperationMsg> Queue;
   bool Busy = false;  // an operation (or RunIfIdle's work) is running
   bool Stopping = false;
+  std::atomic<bool> Waiting{false};
+  std::atomic<bool> Undo{false};
   std::thread Thread;
 };

@@ -34,6 +34,11 @@ bool TAdvertiser::Attach(HWND panel, HFONT font) {
   return true;
 }
 
+void TAdvertiser::SetFont(HFONT font) {
+  Font = font;
+  if (Handle() != nullptr) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void TAdvertiser::FitToPanel() {
   if (Handle() == nullptr) return;
   RECT area{};

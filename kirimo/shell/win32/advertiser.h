@@ -16,6 +16,8 @@ class TAdvertiser : public TWindowBase {
 
   // Makes the strip inside panel, filling it, and starts scrolling.
   bool Attach(HWND panel, HFONT font);
+  // The keypad's fonts were made anew (another DPI); font is not owned.
+  void SetFont(HFONT font);
   // The panel's size changed.
   void FitToPanel();
   // The keypad was shown or hidden: scrolling resumes where it stopped.

@@ -11,6 +11,7 @@
 #include "kirimo/shell/program_messages.h"
 #include "kirimo/shell/win32/bell_animation.h"
 #include "kirimo/shell/win32/builder_thread.h"
+#include "kirimo/shell/win32/foreground.h"
 #include "kirimo/shell/win32/program_icon.h"
 
 namespace {
@@ -146,7 +147,7 @@ void TMainForm::ShowKeypad() {
 }
 
 void TMainForm::BringKeypadToFront() {
-  if (Keypad) SetForegroundWindow(Keypad->Handle());
+  if (Keypad) BringToForeground(Keypad->Handle());
 }
 
 void TMainForm::OnActivateApp(bool active) {

@@ -5,6 +5,7 @@
 #include "kirimo/shell/base/app_ini.h"
 #include "kirimo/shell/win32/about_box.h"
 #include "kirimo/shell/win32/font_choice.h"
+#include "kirimo/shell/win32/foreground.h"
 #include "kirimo/shell/win32/input_num_form.h"
 #include "kirimo/shell/win32/main_form.h"
 
@@ -37,8 +38,9 @@ void TMainForm::PopupMenu() {
   TUniqueMenu menu = BuildTrayMenu(Settings);
   POINT cursor{};
   GetCursorPos(&cursor);
-  // The menu closes on a click elsewhere only when its owner is in front.
-  SetForegroundWindow(Handle());
+  // The menu closes on a click elsewhere only when its owner is in front; in
+  // front of a hung program it still opens (and closes by a choice or Esc).
+  BringToForeground(Handle());
   TrackPopupMenuEx(menu.Get(), TPM_RIGHTBUTTON, cursor.x, cursor.y, Handle(), nullptr);
   PostMessageW(Handle(), WM_NULL, 0, 0);
 }

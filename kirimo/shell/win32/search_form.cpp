@@ -9,6 +9,7 @@
 #include "kirimo/shell/win32/advertiser.h"
 #include "kirimo/shell/win32/font_choice.h"
 #include "kirimo/shell/keypad_description.h"
+#include "kirimo/shell/keypad_scaling.h"
 #include "kirimo/shell/win32/keypad_automation.h"
 #include "kirimo/shell/win32/keypad_painter.h"
 
@@ -18,14 +19,9 @@ constexpr UINT_PTR FirstTimerId = 1;  // one id per keypad timer after it
 
 UINT_PTR TimerId(TKeypadTimer timer) { return FirstTimerId + static_cast<UINT_PTR>(timer); }
 
-TKeypadSizes ScaledSizes(int dpi) {
-  TKeypadSizes sizes;
-  for (int* size : {&sizes.StatusBarHeight, &sizes.SpacerHeight, &sizes.SponsorHeight,
-                    &sizes.SplitterHeight, &sizes.ListButtonsHeight, &sizes.SideButtonWidth,
-                    &sizes.UpButtonHeight, &sizes.VowelRowHeight, &sizes.CommandRowHeight})
-    *size = ScaleForDpi(*size, dpi);
-  return sizes;
-}
+constexpr int ListItemHeight = 16;
+// Below this a caption is condensed rather than made smaller still.
+constexpr int SmallestCaptionHeight = 10;
 
 // A stored colour: negative values name a system colour in their low byte.
 COLORREF ColourOf(int stored) {
@@ -42,8 +38,8 @@ TSearchForm::TSearchForm(const TKeypadServices& services)
               Settings.Top, Settings.Width, Settings.Height, services.Owner);
   KeyHeight = Settings.KeyHeight;
   ScrollInterval = Settings.ScrollTime;
-  Font.Reset(CreateListFont(Settings.ListFont, WindowDpi(Handle())));
-  StripFont.Reset(CreateDialogFont(WindowDpi(Handle())));
+  Dpi = WindowDpi(Handle());
+  MakeFonts();
   Form.ListBox().SetItems({"ファイルが", "ありません"});
   Controller = std::make_unique<TSearchFormController>(Form, services.MakeRevolver);
   ShowSponsor(Settings.CMVisible);
@@ -52,6 +48,25 @@ TSearchForm::TSearchForm(const TKeypadServices& services)
 }
 
 TSearchForm::~TSearchForm() { Close(); }
+
+void TSearchForm::MakeFonts() {
+  Font.Reset(CreateListFont(Settings.ListFont, Dpi));
+  StripFont.Reset(CreateDialogFont(Dpi));
+  if (Advertiser) Advertiser->SetFont(static_cast<HFONT>(StripFont.Get()));
+}
+
+// The window moved to a monitor of another DPI: fonts and fixed sizes follow,
+// the key panel keeps its share, and the window takes the size suggested.
+void TSearchForm::OnDpiChanged(int dpi, const RECT& suggested) {
+  if (dpi <= 0 || dpi == Dpi) return;
+  KeyHeight = RescaleForDpi(KeyHeight, Dpi, dpi);
+  Dpi = dpi;
+  MakeFonts();
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceSponsor();
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
 
 void TSearchForm::MakeGestures() {
   Gestures = std::make_unique<TKeypadGestures>(
@@ -115,7 +130,7 @@ void TSearchForm::StopIdle() { Controller->StopIdle(); }
 void TSearchForm::RestartIdle() { Gestures->RestartIdle(); }
 
 void TSearchForm::SetListFont(const TListFont& font) {
-  Font.Reset(CreateListFont(font, WindowDpi(Handle())));
+  Font.Reset(CreateListFont(font, Dpi));
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -175,14 +190,14 @@ void TSearchForm::PostRepaint() {
     });
 }
 
-int TSearchForm::ItemHeight() const { return Scaled(Handle(), 16); }
+int TSearchForm::ItemHeight() const { return ScaleForDpi(ListItemHeight, Dpi); }
 
 TKeypadTree TSearchForm::Layout() const {
   RECT client{};
   GetClientRect(Handle(), &client);
   TKeypadShape shape{client.right, client.bottom, KeyHeight, SponsorPanel.Get() != nullptr,
                      Form.VowelRowVisible(), Model && Model->GridMode()};
-  return LayoutKeypad(shape, ScaledSizes(WindowDpi(Handle())));
+  return LayoutKeypad(shape, KeypadSizesForDpi(Dpi));
 }
 
 TKeypadGeometry TSearchForm::HitGeometry() const {
@@ -211,8 +226,9 @@ void TSearchForm::PaintButtons(HDC dc, const TKeypadTree& tree) {
   const TKeypadControl pressed = Gestures ? Gestures->PressedButton() : TKeypadControl{};
   // While the window itself is usable its keys are not: they show in the inactive-caption colour.
   const COLORREF keys = GetSysColor(Model->FormEnabled() ? COLOR_INACTIVECAPTION : COLOR_WINDOWTEXT);
+  const int smallest = ScaleForDpi(SmallestCaptionHeight, Dpi);
   auto button = [&](const TRect& rect, std::string_view caption, TKeypadPart part, int index, COLORREF colour) {
-    PaintButton(dc, rect, caption, pressed == TKeypadControl{part, index}, colour);
+    PaintButton(dc, rect, caption, pressed == TKeypadControl{part, index}, colour, smallest);
   };
   if (g.GridVisible) {
     for (std::size_t i = 0; i < g.GridCells.size() && i < captions.Grid().size(); ++i)
@@ -290,7 +306,7 @@ bool TSearchForm::OnSplitterMouse(UINT message, LPARAM lParam) {
       return true;
     case WM_MOUSEMOVE: {
       if (!SplitterGrab) return false;
-      const TKeypadSizes sizes = ScaledSizes(WindowDpi(Handle()));
+      const TKeypadSizes sizes = KeypadSizesForDpi(Dpi);
       const int lowest = sizes.VowelRowHeight + sizes.CommandRowHeight + 4 * sizes.SpacerHeight + ItemHeight();
       const int highest = tree.Controls.StatusBar.Top - tree.Controls.ListBox.Top - sizes.ListButtonsHeight -
                           sizes.SplitterHeight - ItemHeight();
@@ -342,6 +358,9 @@ LRESULT TSearchForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ERASEBKGND:
       return 1;  // the paint covers everything
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_SIZE:
       PlaceSponsor();
       InvalidateRect(Handle(), nullptr, FALSE);

@@ -66,6 +66,8 @@ class TSearchForm : public TWindowBase,
   void Paint(HDC dc);
   void PaintButtons(HDC dc, const TKeypadTree& tree);
   void PlaceSponsor();
+  void MakeFonts();
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void MakeGestures();
   void SaveGeometry();
   // A worker changed the list, the status or the name: one repaint, posted.
@@ -81,6 +83,7 @@ class TSearchForm : public TWindowBase,
   TUniqueWindow SponsorPanel;
   TGdiObject Font;
   TGdiObject StripFont;
+  int Dpi = 96;  // fixed sizes and fonts are made for it
   int KeyHeight = 0;
   int ScrollInterval = 100;
   std::optional<int> SplitterGrab;  // the pointer's distance above the key panel while dragging

@@ -32,7 +32,9 @@ TWindowHandle TWin32WindowSystem::CreateBridge(TWindowHandle target) {
   static const ATOM registered = RegisterBridgeClass();
   HWND top = GetAncestor(ToHwnd(target), GA_ROOT);
   if (registered == 0 || top == nullptr) return 0;
-  HWND bridge = CreateWindowExW(0, BridgeClass, L"ParasiticForm", WS_CHILD, 0, 0, 223, 93, top,
+  // No parent notifications: they are sent and wait for the target, which
+  // may not answer.
+  HWND bridge = CreateWindowExW(WS_EX_NOPARENTNOTIFY, BridgeClass, L"ParasiticForm", WS_CHILD, 0, 0, 223, 93, top,
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
   return ToHandle(bridge);
 }
