@@ -112,8 +112,6 @@ int KindOf(std::string_view reading) {
   }
 }
 
-constexpr float PriorWeight = 2.0f;
-
 // Where each key of settled counts stands in them, by open addressing: the
 // kinds of neighbours are looked up a million times at each start.
 class TKeyPlaces {
@@ -138,6 +136,50 @@ class TKeyPlaces {
   int Bits = 4;
   std::vector<std::pair<std::uint64_t, std::uint32_t>> Slots;
 };
+
+// How Sino-Japanese each piece of settled counts reads, 0 to 1, from the
+// pieces beside it in the compounds (links). First by the shapes of the piece
+// and its neighbours, its own counting as a few neighbours would; then once
+// more with the neighbours' kinds so learned: ｱｷ is shaped as ｶﾞｸ is, but
+// 秋山 and 秋田 tell it is not Sino-Japanese, nor ﾔﾏ.
+std::vector<float> SinoShares(const std::vector<std::pair<std::uint64_t, float>>& settled,
+                              const std::vector<std::pair<std::uint64_t, std::uint64_t>>& links) {
+  constexpr float PriorWeight = 2.0f;
+  TKeyPlaces places(settled);
+  std::vector<float> priors(settled.size()), sinoSums(settled.size()), linkCounts(settled.size()),
+      shares(settled.size());
+  std::vector<int> kinds(settled.size());
+  for (std::size_t i = 0; i < settled.size(); ++i) {
+    kinds[i] = KindOf(TPiece(settled[i].first).View());
+    priors[i] = kinds[i] == 1 ? 0.8f : kinds[i] == 2 ? 0.2f : 0.5f;
+  }
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> linked;
+  linked.reserve(links.size());
+  for (const auto& [left, right] : links)
+    linked.push_back(
+        {static_cast<std::uint32_t>(places(left)), static_cast<std::uint32_t>(places(right))});
+  for (auto [left, right] : linked)
+    for (auto [i, beside] : {std::pair{left, right}, std::pair{right, left}}) {
+      if (kinds[beside] == 0) continue;
+      sinoSums[i] += kinds[beside] == 1 ? 1.0f : 0.0f;
+      linkCounts[i] += 1.0f;
+    }
+  auto settle = [&] {
+    for (std::size_t i = 0; i < settled.size(); ++i)
+      shares[i] = (sinoSums[i] + PriorWeight * priors[i]) / (linkCounts[i] + PriorWeight);
+  };
+  settle();
+  std::fill(sinoSums.begin(), sinoSums.end(), 0.0f);
+  std::fill(linkCounts.begin(), linkCounts.end(), 0.0f);
+  for (auto [left, right] : linked) {
+    sinoSums[left] += shares[right];
+    sinoSums[right] += shares[left];
+    linkCounts[left] += 1.0f;
+    linkCounts[right] += 1.0f;
+  }
+  settle();
+  return shares;
+}
 
 std::uint64_t PairKey(std::string_view first, std::string_view firstPiece, std::string_view second,
                       std::string_view secondPiece) {
@@ -256,47 +298,14 @@ void TCharacterReadings::Finish() {
   Counts = {};
   Ranges = {};
 
-  // First the kinds the shapes of a piece and its neighbours tell, the
-  // piece's own counting as a few neighbours would; then once more with the
-  // neighbours' kinds so learned: ｱｷ looks Sino-Japanese, but 秋山 and 秋田
-  // tell it is not, nor ﾔﾏ.
-  TKeyPlaces places(settled);
-  std::vector<float> priors(settled.size()), sinoSums(settled.size()),
-      linkCounts(settled.size()), shapeShares(settled.size());
-  std::vector<int> kinds(settled.size());
-  for (std::size_t i = 0; i < settled.size(); ++i) {
-    kinds[i] = KindOf(TPiece(settled[i].first).View());
-    priors[i] = kinds[i] == 1 ? 0.8f : kinds[i] == 2 ? 0.2f : 0.5f;
-  }
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> linked;
-  linked.reserve(links.size());
-  for (const auto& [left, right] : links) linked.push_back({places(left), places(right)});
+  std::vector<float> sinoShares = SinoShares(settled, links);
   links = {};
-  for (auto [left, right] : linked)
-    for (auto [i, beside] : {std::pair{left, right}, std::pair{right, left}}) {
-      int kind = kinds[beside];
-      if (kind == 0) continue;
-      sinoSums[i] += kind == 1 ? 1.0f : 0.0f;
-      linkCounts[i] += 1.0f;
-    }
-  auto share = [&](std::size_t i) {
-    return (sinoSums[i] + PriorWeight * priors[i]) / (linkCounts[i] + PriorWeight);
-  };
-  for (std::size_t i = 0; i < settled.size(); ++i) shapeShares[i] = share(i);
-  std::fill(sinoSums.begin(), sinoSums.end(), 0.0f);
-  std::fill(linkCounts.begin(), linkCounts.end(), 0.0f);
-  for (auto [left, right] : linked) {
-    sinoSums[left] += shapeShares[right];
-    sinoSums[right] += shapeShares[left];
-    linkCounts[left] += 1.0f;
-    linkCounts[right] += 1.0f;
-  }
   std::unordered_map<std::uint32_t, float> totals;
   for (std::size_t i = 0; i < settled.size(); ++i) {
     const auto& [key, count] = settled[i];
     auto character = static_cast<std::uint32_t>(key >> ReadingBits);
     totals[character] += count;
-    Readings[character].push_back({std::string(TPiece(key).View()), count, share(i)});
+    Readings[character].push_back({std::string(TPiece(key).View()), count, sinoShares[i]});
   }
   for (auto& [character, readings] : Readings) {
     float total = totals[character];

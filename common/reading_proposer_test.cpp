@@ -84,9 +84,14 @@ TEST(CharacterReadings, NeighboursAreCountedAsTheirCompoundsCutThem) {
 // Native compounds of 秋, 青, 山, 川 and Sino-Japanese ones of 学, 先, 生, 会.
 void LearnKinds(TCharacterReadings& characters) {
   for (int twice = 0; twice < 2; ++twice)
-    for (auto [notation, reading] : {std::pair{"秋山", "ｱｷﾔﾏ"}, {"秋川", "ｱｷｶﾜ"}, {"青山", "ｱｵﾔﾏ"},
-                                     {"青川", "ｱｵｶﾜ"}, {"学生", "ｶﾞｸｾｲ"}, {"学会", "ｶﾞｸｶｲ"},
-                                     {"先生", "ｾﾝｾｲ"}, {"先会", "ｾﾝｶｲ"}})
+    for (auto [notation, reading] : {std::pair{"秋山", "ｱｷﾔﾏ"},
+                                     {"秋川", "ｱｷｶﾜ"},
+                                     {"青山", "ｱｵﾔﾏ"},
+                                     {"青川", "ｱｵｶﾜ"},
+                                     {"学生", "ｶﾞｸｾｲ"},
+                                     {"学会", "ｶﾞｸｶｲ"},
+                                     {"先生", "ｾﾝｾｲ"},
+                                     {"先会", "ｾﾝｶｲ"}})
       characters.Learn(notation, reading);
 }
 
