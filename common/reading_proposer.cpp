@@ -123,10 +123,11 @@ void OfferGeminate(TBest& to, const TPartial& from, std::string_view reading, fl
 // its join may take. lastKanji ends the word, read lastPiece, when known.
 void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float cost, bool joined,
                const TProposalWeights& weights, std::string_view lastKanji,
-               std::string_view lastPiece, float sino = -1.0f) {
+               std::string_view lastPiece, float sinoFirst = -1.0f, float sinoLast = -1.0f) {
   if (!MayFollow(from.Reading, reading)) return;
-  if (from.Sino >= 0.0f && sino >= 0.0f) cost += weights.Mixed * std::abs(from.Sino - sino);
-  to.Offer(from.Cost + cost, from.Reading + std::string(reading), sino, lastKanji, lastPiece);
+  if (from.Sino >= 0.0f && sinoFirst >= 0.0f)
+    cost += weights.Mixed * std::abs(from.Sino - sinoFirst);
+  to.Offer(from.Cost + cost, from.Reading + std::string(reading), sinoLast, lastKanji, lastPiece);
   if (!joined || !StartsUnvoiced(reading)) return;
   float link = AfterLink(from.Reading) ? weights.VoicedAfterLink : 0.0f;
   to.Offer(from.Cost + cost + weights.Voiced + link, from.Reading + Voiced(reading));
@@ -276,7 +277,7 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
           for (const TPartial& p : best[i].Partials())
             OfferWord(best[j], p, word.Reading,
                       cost - pairBonus(p, character, word.Reading, Weights.Pair), joined, Weights,
-                      character, word.Reading, sino);
+                      character, word.Reading, sino, sino);
           continue;
         }
         std::string_view firstPiece, lastPiece;
@@ -288,12 +289,20 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
             lastPiece =
                 PieceAtEnd(characters.ReadingsOf(lastKanji, TPlace::Final), word.Reading, true);
         }
+        float sinoFirst =
+            firstPiece.empty()
+                ? -1.0f
+                : SinoOf(characters.ReadingsOf(character, TPlace::Initial), firstPiece);
+        float sinoLast = lastPiece.empty()
+                             ? -1.0f
+                             : SinoOf(characters.ReadingsOf(lastKanji, TPlace::Final), lastPiece);
         for (const TPartial& p : best[i].Partials())
           OfferWord(
               best[j], p, word.Reading,
               cost - (firstPiece.empty() ? 0.0f
                                          : pairBonus(p, character, firstPiece, Weights.WordPair)),
-              joined, Weights, lastPiece.empty() ? std::string_view() : lastKanji, lastPiece);
+              joined, Weights, lastPiece.empty() ? std::string_view() : lastKanji, lastPiece,
+              sinoFirst, sinoLast);
       }
     }
   }
