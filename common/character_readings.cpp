@@ -139,12 +139,12 @@ class TKeyPlaces {
 
 // How Sino-Japanese each piece of settled counts reads, 0 to 1, from the
 // pieces beside it in the compounds (links). First by the shapes of the piece
-// and its neighbours, its own counting as a few neighbours would; then once
+// and its neighbours, its own counting as a neighbour would; then once
 // more with the neighbours' kinds so learned: ｱｷ is shaped as ｶﾞｸ is, but
 // 秋山 and 秋田 tell it is not Sino-Japanese, nor ﾔﾏ.
 std::vector<float> SinoShares(const std::vector<std::pair<std::uint64_t, float>>& settled,
                               const std::vector<std::pair<std::uint64_t, std::uint64_t>>& links) {
-  constexpr float PriorWeight = 2.0f;
+  constexpr float PriorWeight = 1.0f;
   TKeyPlaces places(settled);
   std::vector<float> priors(settled.size()), sinoSums(settled.size()), linkCounts(settled.size()),
       shares(settled.size());
