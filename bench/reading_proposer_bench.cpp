@@ -1,11 +1,13 @@
-// kirimo_bench_readings [--misses N] [--seed N] [--tune] [--set WEIGHT=VALUE]... DICTIONARY_FILE...
+// kirimo_bench_readings [--misses N] [--seed N] [--sample N] [--tune] [--set WEIGHT=VALUE]...
+//                       DICTIONARY_FILE...
 // How well readings are proposed for words no dictionary holds: a seeded
 // sample of 2,000 nouns of two to six characters with a kanji is taken out of
 // the dictionaries, the index is built from the rest, and each word's proposals
 // are checked against the readings the dictionaries had for it. Also times the
 // index build over the whole files and the proposals per word. --tune searches
 // the proposal weights that read the sample best, one weight at a time: run it
-// with a seed other than the one the figures are reported on.
+// with a seed other than the one the figures are reported on, and on a larger
+// sample (--sample) so that the weights fit the words less.
 #include <algorithm>
 #include <ctime>
 #include <numeric>
@@ -30,7 +32,7 @@
 namespace {
 
 using TClock = std::chrono::steady_clock;
-constexpr std::size_t SampleSize = 2000;
+constexpr std::size_t DefaultSampleSize = 2000;
 constexpr unsigned DefaultSeed = 20240601;
 
 double MillisecondsSince(TClock::time_point start) {
@@ -130,6 +132,8 @@ constexpr TNamedWeight NamedWeights[] = {
     {"WordPair", &TProposalWeights::WordPair},
     {"SmallKeVoiced", &TProposalWeights::SmallKeVoiced},
     {"KeVoiced", &TProposalWeights::KeVoiced},
+    {"Beginning", &TProposalWeights::Beginning},
+    {"Ending", &TProposalWeights::Ending},
 };
 
 // NAME=VALUE, to try a weight without building again.
@@ -178,12 +182,15 @@ int main(int argc, char** argv) {
   bool tune = false;
   TProposalWeights weights;
   unsigned seed = DefaultSeed;
+  std::size_t sampleSize = DefaultSampleSize;
   std::vector<const char*> paths;
   for (int i = 1; i < argc; ++i) {
     if (std::string_view(argv[i]) == "--misses" && i + 1 < argc)
       misses = std::atoi(argv[++i]);
     else if (std::string_view(argv[i]) == "--seed" && i + 1 < argc)
       seed = static_cast<unsigned>(std::atol(argv[++i]));
+    else if (std::string_view(argv[i]) == "--sample" && i + 1 < argc)
+      sampleSize = static_cast<std::size_t>(std::atol(argv[++i]));
     else if (std::string_view(argv[i]) == "--tune")
       tune = true;
     else if (std::string_view(argv[i]) == "--set" && i + 1 < argc)
@@ -192,10 +199,10 @@ int main(int argc, char** argv) {
       paths.push_back(argv[i]);
   }
   if (paths.empty()) {
-    std::fprintf(
-        stderr,
-        "usage: kirimo_bench_readings [--misses N] [--seed N] [--tune] [--set WEIGHT=VALUE]... "
-        "DICTIONARY_FILE...\n");
+    std::fprintf(stderr,
+                 "usage: kirimo_bench_readings [--misses N] [--seed N] [--sample N] [--tune] "
+                 "[--set WEIGHT=VALUE]... "
+                 "DICTIONARY_FILE...\n");
     return 2;
   }
   std::vector<std::string> texts;
@@ -231,7 +238,7 @@ int main(int argc, char** argv) {
     }
   std::mt19937 random(seed);
   std::shuffle(nouns.begin(), nouns.end(), random);
-  nouns.resize(std::min(nouns.size(), SampleSize));
+  nouns.resize(std::min(nouns.size(), sampleSize));
   std::unordered_set<std::string_view> heldOut(nouns.begin(), nouns.end());
 
   TReadingIndex index;

@@ -64,6 +64,21 @@ void TReadingIndex::Insert(std::string_view notation, std::string_view reading, 
   ReadingHashes.push_back(readingHash);
   EndHashes.push_back(HashOf(reading, notation.substr(0, CharLengthAt(notation, 0)), true));
   EndHashes.push_back(HashOf(reading, LastCharacter(notation), false));
+  AddEnds(notation, index);
+}
+
+void TReadingIndex::AddEnds(std::string_view notation, int entry) {
+  std::vector<std::size_t>& starts = CharacterStarts;
+  starts.clear();
+  for (std::size_t pos = 0; pos < notation.size(); pos += CharLengthAt(notation, pos))
+    starts.push_back(pos);
+  // Beginnings grow one character at a time; each ending is hashed on its own.
+  std::uint32_t beginning = HashOf(notation.substr(0, starts.size() > 1 ? starts[1] : 0));
+  for (std::size_t i = 2; i < starts.size(); ++i) {
+    beginning = HashOf(notation.substr(starts[i - 1], starts[i] - starts[i - 1]), beginning);
+    Beginnings.push_back({beginning, entry});
+    Endings.push_back({HashOf(notation.substr(starts[starts.size() - i])), entry});
+  }
 }
 
 void TReadingIndex::Finish() {
@@ -71,6 +86,9 @@ void TReadingIndex::Finish() {
   auto itself = [](std::uint32_t hash) { return hash; };
   RadixSort(ReadingHashes, itself, 32);
   RadixSort(EndHashes, itself, 32);
+  auto hashOf = [](const TEnd& end) { return end.Hash; };
+  RadixSort(Beginnings, hashOf, 32);
+  RadixSort(Endings, hashOf, 32);
 }
 
 int TReadingIndex::ReadingCount(std::string_view reading) const {
@@ -84,6 +102,27 @@ int TReadingIndex::ReadingCount(std::string_view reading, std::string_view chara
   auto [low, high] =
       std::equal_range(EndHashes.begin(), EndHashes.end(), HashOf(reading, character, first));
   return static_cast<int>(high - low);
+}
+
+int TReadingIndex::EndCount(const std::vector<TEnd>& ends, std::string_view notation, bool last,
+                            std::string_view reading, const std::vector<TEntry>& entries) {
+  auto [low, high] = std::equal_range(ends.begin(), ends.end(), TEnd{HashOf(notation), 0},
+                                      [](const TEnd& x, const TEnd& y) { return x.Hash < y.Hash; });
+  int count = 0;
+  for (auto end = low; end != high; ++end) {
+    std::string_view other = entries[end->Entry].Reading;
+    count += other.size() > reading.size() &&
+             (last ? other.ends_with(reading) : other.starts_with(reading));
+  }
+  return count;
+}
+
+int TReadingIndex::BeginningCount(std::string_view notation, std::string_view reading) const {
+  return EndCount(Beginnings, notation, false, reading, Entries);
+}
+
+int TReadingIndex::EndingCount(std::string_view notation, std::string_view reading) const {
+  return EndCount(Endings, notation, true, reading, Entries);
 }
 
 std::size_t TReadingIndex::SlotOf(std::string_view notation, std::uint32_t hash) const {

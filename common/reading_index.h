@@ -44,6 +44,12 @@ class TReadingIndex {
   int ReadingCount(std::string_view reading) const;
   // Of them, those whose notation begins (first) or ends with that character.
   int ReadingCount(std::string_view reading, std::string_view character, bool first) const;
+  // How many words begin with these characters (two or more) and go on past
+  // them with a reading that begins so: the places of one town share the
+  // reading of its name (宮田町宮東, 宮田町本田島: ﾐﾔﾀﾁｮｳ).
+  int BeginningCount(std::string_view notation, std::string_view reading) const;
+  // The same for words that end so after more characters (大川原, 西川原: ｶﾜﾗ).
+  int EndingCount(std::string_view notation, std::string_view reading) const;
 
   // The cost of the word on line rank of a frequency-ordered file.
   static float CostOfRank(int rank);
@@ -79,4 +85,16 @@ class TReadingIndex {
   TCharacterReadings Characters;
   std::vector<std::uint32_t> ReadingHashes;  // one per word, sorted by Finish
   std::vector<std::uint32_t> EndHashes;      // two per word, with its end characters
+  // A part of two or more characters at one end of a word's notation.
+  struct TEnd {
+    std::uint32_t Hash;  // of those characters
+    int Entry;
+  };
+  void AddEnds(std::string_view notation, int entry);
+  // How many of the words of ends that end with notation have a reading that
+  // ends alike.
+  static int EndCount(const std::vector<TEnd>& ends, std::string_view notation, bool last,
+                      std::string_view reading, const std::vector<TEntry>& entries);
+  std::vector<TEnd> Beginnings, Endings;     // of every word, sorted by Finish
+  std::vector<std::size_t> CharacterStarts;  // AddEnds's, kept to spare an allocation a word
 };

@@ -42,6 +42,13 @@ class TBest {
     if (Items.size() > Beam) Items.pop_back();
   }
   const std::vector<TPartial>& Partials() const { return Items; }
+  // Adds change(partial) to each cost.
+  template <typename TChange>
+  void Reprice(TChange change) {
+    for (TPartial& p : Items) p.Cost += change(p);
+    std::stable_sort(Items.begin(), Items.end(),
+                     [](const TPartial& x, const TPartial& y) { return x.Cost < y.Cost; });
+  }
 
  private:
   std::vector<TPartial> Items;
@@ -172,6 +179,35 @@ TStringList RankedReadings(const TReadingIndex& index, const TProposalWeights& w
   return readings;
 }
 
+// Off the cost of a partial reading of the first j characters: readings that
+// other words give the same characters. The words that begin with those
+// characters count while the reading grows; the words that end like the
+// notation, once it is read whole (j is the number of characters), each from
+// where the partial reading was cut before that ending: the longest reading
+// held there that it begins with (none after a doubled consonant: 学校).
+float AlikeBits(const TReadingIndex& index, const TProposalWeights& weights,
+                std::string_view notation, const std::vector<std::size_t>& starts,
+                const std::vector<TBest>& best, std::string_view reading, std::size_t j) {
+  auto bitsOf = [](int words) { return std::log2(1.0f + static_cast<float>(words)); };
+  const std::size_t count = starts.size() - 1;
+  float bits = 0.0f;
+  if (j >= 2)
+    bits +=
+        weights.Beginning * bitsOf(index.BeginningCount(notation.substr(0, starts[j]), reading));
+  if (j < count) return bits;
+  for (std::size_t i = 0; i + 2 <= count; ++i) {
+    std::size_t cut = i == 0 ? 0 : std::string_view::npos;
+    for (const TPartial& p : best[i].Partials())
+      if (reading.starts_with(p.Reading) &&
+          (cut == std::string_view::npos || p.Reading.size() > cut))
+        cut = p.Reading.size();
+    if (cut != std::string_view::npos)
+      bits += weights.Ending *
+              bitsOf(index.EndingCount(notation.substr(starts[i]), reading.substr(cut)));
+  }
+  return bits;
+}
+
 }  // namespace
 
 TStringList TReadingProposer::Propose(std::string_view notation) const {
@@ -211,8 +247,14 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
   std::vector<TBest> best(count + 1);
   best[0].Offer(0, {});
 
+  auto repriceAlike = [&](std::size_t j) {
+    best[j].Reprice([&](const TPartial& p) {
+      return -AlikeBits(Index, Weights, notation, starts, best, p.Reading, j);
+    });
+  };
   for (std::size_t i = 0; i < count; ++i) {
     if (best[i].Partials().empty()) continue;
+    repriceAlike(i);
     std::string_view character = characterAt(i);
     bool joined = i > 0;
     if (ReadsAsItself(character) || IsKana(character)) {
@@ -306,6 +348,7 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
       }
     }
   }
+  repriceAlike(count);
   return RankedReadings(Index, Weights, best[count].Partials(), notation.substr(0, starts[1]),
                         characterAt(count - 1));
 }

@@ -158,6 +158,32 @@ TEST(ReadingProposer, AReadingOtherWordsWithTheSameKanjiShareComesFirst) {
   EXPECT_EQ(TReadingProposer(index, alone).Propose("哀川").at(0), "ｱｲｶﾜ");
 }
 
+TEST(ReadingProposer, WordsBeginningOrEndingAlikeLendTheirReadings) {
+  TReadingIndex index;
+  index.AddDictionaryText(
+      "ﾐﾔﾀ,宮田,001\r\nﾏﾁ,町,001\r\nﾁｮｳ,町,001\r\nｼﾝﾃﾞﾝ,新田,001\r\n"
+      "ﾔﾏﾊﾞﾅ,山端,001\r\nｶﾜﾊﾗ,川原,001\r\nｶﾜﾗ,川原,001\r\n",
+      true);
+  // The places of one town, and places ending in 川原 read ｶﾜﾗ.
+  index.AddDictionaryText(
+      "ﾐﾔﾀﾁｮｳﾐﾔﾋｶﾞｼ,宮田町宮東,001\r\nﾐﾔﾀﾁｮｳﾎﾝﾀﾞｼﾞﾏ,宮田町本田島,001\r\n"
+      "ｵｵｶﾜﾗ,大川原,001\r\nﾆｼｶﾜﾗ,西川原,001\r\n",
+      true);
+  index.Finish();
+  EXPECT_EQ(index.BeginningCount("宮田町", "ﾐﾔﾀﾁｮｳ"), 2);
+  EXPECT_EQ(index.BeginningCount("宮田町", "ﾐﾔﾀﾏﾁ"), 0);
+  EXPECT_EQ(index.BeginningCount("宮田町宮東", "ﾐﾔﾀﾁｮｳﾐﾔﾋｶﾞｼ"), 0);  // only longer words count
+  EXPECT_EQ(index.EndingCount("川原", "ｶﾜﾗ"), 2);
+  EXPECT_EQ(index.EndingCount("川原", "ｶﾜﾊﾗ"), 0);  // nor the word itself
+  EXPECT_EQ(index.EndingCount("原", "ﾗ"), 0);       // one character is no ending
+  EXPECT_EQ(TReadingProposer(index).Propose("宮田町新田").at(0), "ﾐﾔﾀﾁｮｳｼﾝﾃﾞﾝ");
+  EXPECT_EQ(TReadingProposer(index).Propose("山端川原").at(0), "ﾔﾏﾊﾞﾅｶﾜﾗ");
+  TProposalWeights alone;
+  alone.Beginning = alone.Ending = 0;
+  EXPECT_EQ(TReadingProposer(index, alone).Propose("宮田町新田").at(0), "ﾐﾔﾀﾏﾁｼﾝﾃﾞﾝ");
+  EXPECT_EQ(TReadingProposer(index, alone).Propose("山端川原").at(0), "ﾔﾏﾊﾞﾅｶﾜﾊﾗ");
+}
+
 TEST(ReadingProposer, SoundChangesAtTheJoinsAreOffered) {
   TReadingProposer proposer(SmallIndex());
   TStringList shelf = proposer.Propose("本棚");
