@@ -104,13 +104,13 @@ int TReadingIndex::ReadingCount(std::string_view reading, std::string_view chara
   return static_cast<int>(high - low);
 }
 
-int TReadingIndex::EndCount(const std::vector<TEnd>& ends, std::string_view notation, bool last,
-                            std::string_view reading, const std::vector<TEntry>& entries) {
+int TReadingIndex::AlikeCount(const std::vector<TEnd>& ends, std::string_view notation,
+                              std::string_view reading, bool last) const {
   auto [low, high] = std::equal_range(ends.begin(), ends.end(), TEnd{HashOf(notation), 0},
                                       [](const TEnd& x, const TEnd& y) { return x.Hash < y.Hash; });
   int count = 0;
   for (auto end = low; end != high; ++end) {
-    std::string_view other = entries[end->Entry].Reading;
+    std::string_view other = Entries[end->Entry].Reading;
     count += other.size() > reading.size() &&
              (last ? other.ends_with(reading) : other.starts_with(reading));
   }
@@ -118,11 +118,11 @@ int TReadingIndex::EndCount(const std::vector<TEnd>& ends, std::string_view nota
 }
 
 int TReadingIndex::BeginningCount(std::string_view notation, std::string_view reading) const {
-  return EndCount(Beginnings, notation, false, reading, Entries);
+  return AlikeCount(Beginnings, notation, reading, false);
 }
 
 int TReadingIndex::EndingCount(std::string_view notation, std::string_view reading) const {
-  return EndCount(Endings, notation, true, reading, Entries);
+  return AlikeCount(Endings, notation, reading, true);
 }
 
 std::size_t TReadingIndex::SlotOf(std::string_view notation, std::uint32_t hash) const {

@@ -91,10 +91,10 @@ class TReadingIndex {
     int Entry;
   };
   void AddEnds(std::string_view notation, int entry);
-  // How many of the words of ends that end with notation have a reading that
-  // ends alike.
-  static int EndCount(const std::vector<TEnd>& ends, std::string_view notation, bool last,
-                      std::string_view reading, const std::vector<TEntry>& entries);
+  // Of the words whose ends (Beginnings, or Endings when last) hold notation,
+  // those whose reading is longer than reading and has it at that end.
+  int AlikeCount(const std::vector<TEnd>& ends, std::string_view notation, std::string_view reading,
+                 bool last) const;
   std::vector<TEnd> Beginnings, Endings;     // of every word, sorted by Finish
   std::vector<std::size_t> CharacterStarts;  // AddEnds's, kept to spare an allocation a word
 };

@@ -23,6 +23,8 @@ struct TPartial {
   std::string_view LastPiece;
 };
 
+bool CheaperFirst(const TPartial& x, const TPartial& y) { return x.Cost < y.Cost; }
+
 // The best few distinct readings reaching one position.
 class TBest {
  public:
@@ -46,8 +48,7 @@ class TBest {
   template <typename TChange>
   void Reprice(TChange change) {
     for (TPartial& p : Items) p.Cost += change(p);
-    std::stable_sort(Items.begin(), Items.end(),
-                     [](const TPartial& x, const TPartial& y) { return x.Cost < y.Cost; });
+    std::stable_sort(Items.begin(), Items.end(), CheaperFirst);
   }
 
  private:
@@ -169,8 +170,7 @@ TStringList RankedReadings(const TReadingIndex& index, const TProposalWeights& w
     p.Cost -= weights.SharedReading * sharedBits(index.ReadingCount(p.Reading)) +
               weights.SharedEnds * (sharedBits(index.ReadingCount(p.Reading, first, true)) +
                                     sharedBits(index.ReadingCount(p.Reading, last, false)));
-  std::stable_sort(finished.begin(), finished.end(),
-                   [](const TPartial& x, const TPartial& y) { return x.Cost < y.Cost; });
+  std::stable_sort(finished.begin(), finished.end(), CheaperFirst);
   TStringList readings;
   for (const TPartial& p : finished) {
     if (readings.size() == TReadingProposer::MaxProposals) break;
