@@ -20,9 +20,9 @@
 #include "common/key_encoding.h"
 #include "kirimo/engine/cartridge_ext.h"
 #include "kirimo/engine/dictionary_ext.h"
-#include "kirimo/shell/base/app_ini.h"
-#include "kirimo/shell/base/control_views_plain.h"
-#include "kirimo/shell/base/recording_output.h"
+#include "kirimo/cartridge_base/app_ini.h"
+#include "kirimo/cartridge_base/control_views_plain.h"
+#include "kirimo/cartridge_base/recording_output.h"
 
 namespace {
 

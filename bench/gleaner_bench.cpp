@@ -17,9 +17,9 @@
 #include <thread>
 #include <vector>
 
-#include "common/ime_readings.h"
-#include "common/reading_index.h"
-#include "common/reading_index_files.h"
+#include "readings/ime_readings.h"
+#include "readings/reading_index.h"
+#include "readings/reading_index_files.h"
 #include "gleaner/extract_words.h"
 #include "gleaner/gleaner_app_ini.h"
 #include "gleaner/gleaner_controller.h"

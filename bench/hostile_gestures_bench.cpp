@@ -24,9 +24,9 @@
 #include "kirimo/engine/dictionary_ext.h"
 #include "kirimo/modes/cartridge_vk.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/shell/base/app_ini.h"
-#include "kirimo/shell/base/control_views_plain.h"
-#include "kirimo/shell/base/recording_output.h"
+#include "kirimo/cartridge_base/app_ini.h"
+#include "kirimo/cartridge_base/control_views_plain.h"
+#include "kirimo/cartridge_base/recording_output.h"
 
 namespace {
 

@@ -26,8 +26,8 @@
 #include "common/char_class.h"
 #include "common/cp932.h"
 #include "common/dictionary_line.h"
-#include "common/reading_index.h"
-#include "common/reading_proposer.h"
+#include "readings/reading_index.h"
+#include "readings/reading_proposer.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "gleaner/proposing_reading_query.h"
 
-#include "common/reading_index_files.h"
+#include "readings/reading_index_files.h"
 
 TDictionarySections DictionarySectionsOf(const TGleanerAppIni& settings) {
   TDictionarySections sections;

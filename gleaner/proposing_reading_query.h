@@ -10,9 +10,9 @@
 #include <string_view>
 
 #include "common/dictionary_settings.h"
-#include "common/fallback_reading_source.h"
-#include "common/reading_index.h"
-#include "common/reading_proposer.h"
+#include "readings/fallback_reading_source.h"
+#include "readings/reading_index.h"
+#include "readings/reading_proposer.h"
 #include "gleaner/gleaner_app_ini.h"
 #include "gleaner/reading_query.h"
 

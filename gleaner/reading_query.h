@@ -4,7 +4,7 @@
 // that works without one) is chosen by whoever builds the controller.
 #include <string_view>
 
-#include "common/ime_readings.h"
+#include "readings/ime_readings.h"
 #include "common/string_list.h"
 
 class TReadingQuery {

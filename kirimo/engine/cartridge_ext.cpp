@@ -6,10 +6,10 @@
 #include "common/comma_list.h"
 #include "common/key_encoding.h"
 #include "common/profile_file.h"
-#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/engine/dictionary_ext.h"
 #include "kirimo/language/connect.h"
-#include "kirimo/modes/symbol_list_file.h"
+#include "kirimo/symbol_lists/symbol_list_file.h"
 
 namespace {
 

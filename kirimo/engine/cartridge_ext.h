@@ -29,9 +29,9 @@
 #include "common/string_list.h"
 #include "kirimo/engine/phrase_list.h"
 #include "kirimo/engine/phrase_list_stock.h"
-#include "kirimo/modes/clock.h"
-#include "kirimo/shell/base/after_unlock.h"
-#include "kirimo/shell/base/cartridge.h"
+#include "kirimo/symbol_lists/clock.h"
+#include "kirimo/cartridge_base/after_unlock.h"
+#include "kirimo/cartridge_base/cartridge.h"
 
 class TBucketView;
 class TConnect;

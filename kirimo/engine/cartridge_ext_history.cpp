@@ -4,9 +4,9 @@
 #include "common/blank_text.h"
 #include "common/line_file.h"
 #include "kirimo/engine/cartridge_ext.h"
-#include "kirimo/engine/base/dictionary.h"
+#include "kirimo/language/dictionary.h"
 #include "common/dictionary_file.h"
-#include "kirimo/modes/symbol_list_file.h"
+#include "kirimo/symbol_lists/symbol_list_file.h"
 
 namespace {
 

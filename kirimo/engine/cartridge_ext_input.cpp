@@ -9,7 +9,7 @@
 #include "kirimo/language/conjugation.h"
 #include "kirimo/language/phrase.h"
 #include "kirimo/language/word.h"
-#include "kirimo/modes/symbol_list_file.h"
+#include "kirimo/symbol_lists/symbol_list_file.h"
 
 void TCartridgeEXT::InputKey(std::string_view caption) {
   RunKeyStep(KeyLetterOfCaption(caption), false);

@@ -1,6 +1,6 @@
 // Back and Clear: stepping down the key stack, and the symbol list at the root.
 #include "kirimo/engine/cartridge_ext.h"
-#include "kirimo/modes/symbol_list_file.h"
+#include "kirimo/symbol_lists/symbol_list_file.h"
 
 void TCartridgeEXT::HideSymbolList(TAfterUnlock& after) {
   SymbolListShown = false;

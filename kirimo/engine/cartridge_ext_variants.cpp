@@ -8,7 +8,7 @@
 #include "common/kana_conversion.h"
 #include "kirimo/engine/cartridge_ext.h"
 #include "kirimo/language/phrase.h"
-#include "kirimo/modes/symbol_list_file.h"
+#include "kirimo/symbol_lists/symbol_list_file.h"
 
 namespace {
 

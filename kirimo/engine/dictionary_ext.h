@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "kirimo/engine/base/dictionary.h"
+#include "kirimo/language/dictionary.h"
 #include "kirimo/language/word.h"
 
 // A deque: words are only ever appended, and phrases keep pointers to them.

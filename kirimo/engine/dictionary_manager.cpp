@@ -8,7 +8,7 @@
 #include "common/dictionary_file.h"
 #include "common/dictionary_line.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/cartridge_base/app_ini.h"
 
 namespace {
 

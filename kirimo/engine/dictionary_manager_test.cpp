@@ -6,7 +6,7 @@
 
 #include "common/test_folder.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/cartridge_base/app_ini.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "kirimo/engine/dictionary_reading_index.h"
 
-#include "common/reading_index.h"
-#include "common/reading_index_files.h"
+#include "readings/reading_index.h"
+#include "readings/reading_index_files.h"
 #include "kirimo/engine/dictionary_manager.h"
 
 void AddManagerDictionaries(const TDictionaryManager& manager, TReadingIndex& index) {

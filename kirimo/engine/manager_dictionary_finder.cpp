@@ -1,7 +1,7 @@
 #include "kirimo/engine/manager_dictionary_finder.h"
 
 #include "kirimo/engine/dictionary_manager.h"
-#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/cartridge_base/app_ini.h"
 
 TDictionary* TManagerDictionaryFinder::FindByName(std::string_view name) const {
   return Manager.FindByName(name);

@@ -1,6 +1,6 @@
 #pragma once
 // The dialogs' view of the dictionary manager.
-#include "kirimo/modes/dictionary_finder.h"
+#include "kirimo/dictionary_dialogs/dictionary_finder.h"
 
 class TAppIni;
 class TDictionaryManager;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/string_list.h"
-#include "kirimo/engine/base/dictionary.h"
+#include "kirimo/language/dictionary.h"
 #include "kirimo/language/phrase_pool.h"
 #include "kirimo/language/word.h"
 

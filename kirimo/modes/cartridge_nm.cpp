@@ -8,8 +8,8 @@
 #include "common/profile_file.h"
 #include "common/blank_text.h"
 #include "kirimo/modes/sub_button_labels.h"
-#include "kirimo/shell/base/app_ini.h"
-#include "kirimo/shell/base/output_operations.h"
+#include "kirimo/cartridge_base/app_ini.h"
+#include "kirimo/cartridge_base/output_operations.h"
 
 namespace {
 

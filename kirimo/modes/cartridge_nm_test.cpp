@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "common/test_folder.h"
-#include "kirimo/shell/base/app_ini.h"
-#include "kirimo/shell/base/control_views_plain.h"
-#include "kirimo/shell/base/recording_output.h"
+#include "kirimo/cartridge_base/app_ini.h"
+#include "kirimo/cartridge_base/control_views_plain.h"
+#include "kirimo/cartridge_base/recording_output.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include "common/list_filters.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/modes/held_modifiers.h"
+#include "kirimo/symbol_lists/held_modifiers.h"
 #include "kirimo/modes/sub_button_labels.h"
-#include "kirimo/shell/base/output_operations.h"
+#include "kirimo/cartridge_base/output_operations.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <unordered_map>
 
 #include "common/string_list.h"
-#include "kirimo/engine/base/dictionary.h"
+#include "kirimo/language/dictionary.h"
 
 class TDictionaryVK : public TDictionary {
  public:

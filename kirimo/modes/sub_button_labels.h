@@ -1,7 +1,7 @@
 #pragma once
 // The captions of the settings' five sub-buttons, for the vowel buttons of the
 // modes that type no kana.
-#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/cartridge_base/app_ini.h"
 
 inline TStringList SubButtonLabels(const TAppIni& settings) {
   TStringList labels;

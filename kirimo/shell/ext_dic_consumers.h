@@ -1,6 +1,6 @@
 #pragma once
 // New extension dictionary settings reach the dictionary manager, then the keypad.
-#include "kirimo/modes/ext_dic_settings.h"
+#include "kirimo/dictionary_dialogs/ext_dic_settings.h"
 
 class TDictionaryManager;
 class TSearchFormController;

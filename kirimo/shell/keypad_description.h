@@ -6,7 +6,7 @@
 // and "enabled" lines without a place.
 #include <string>
 
-#include "kirimo/shell/base/candidate_list_model.h"
+#include "kirimo/cartridge_base/candidate_list_model.h"
 #include "kirimo/shell/keypad_captions.h"
 #include "kirimo/shell/keypad_hit_test.h"
 

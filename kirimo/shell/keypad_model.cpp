@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/blank_text.h"
-#include "kirimo/shell/base/candidate_list_model.h"
+#include "kirimo/cartridge_base/candidate_list_model.h"
 #include "kirimo/shell/keypad_commands.h"
 #include "kirimo/shell/keypad_observer.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "kirimo/shell/base/candidate_list_model.h"
+#include "kirimo/cartridge_base/candidate_list_model.h"
 #include "kirimo/shell/keypad_commands.h"
 #include "kirimo/shell/keypad_gestures.h"
 #include "kirimo/shell/keypad_manual_timers.h"

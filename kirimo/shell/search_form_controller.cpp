@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "kirimo/engine/set/revolver.h"
-#include "kirimo/shell/base/cartridge.h"
+#include "kirimo/cartridge_set/revolver.h"
+#include "kirimo/cartridge_base/cartridge.h"
 #include "kirimo/shell/search_form_controller_view.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "common/string_list.h"
-#include "kirimo/shell/base/operation.h"
+#include "kirimo/cartridge_base/operation.h"
 #include "kirimo/shell/keypad_commands.h"
 #include "kirimo/shell/search_form_controller_history.h"
 

@@ -2,8 +2,8 @@
 // What the keypad controller needs of the keypad window: the controls it
 // plugs into the current cartridge and the vowel row it shows or hides. The
 // window implements it; tests and the headless driver use plain views.
-#include "kirimo/shell/base/candidate_list_model.h"
-#include "kirimo/shell/base/control_views.h"
+#include "kirimo/cartridge_base/candidate_list_model.h"
+#include "kirimo/cartridge_base/control_views.h"
 
 class TSearchFormView {
  public:

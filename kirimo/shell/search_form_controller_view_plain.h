@@ -2,7 +2,7 @@
 // A keypad that only keeps its state, for tests and the headless driver.
 #include <atomic>
 
-#include "kirimo/shell/base/control_views_plain.h"
+#include "kirimo/cartridge_base/control_views_plain.h"
 #include "kirimo/shell/search_form_controller_view.h"
 
 class TPlainSearchFormView : public TSearchFormView {

@@ -6,7 +6,7 @@
 
 #include "common/cp932.h"
 #include "common/dictionary_line.h"
-#include "kirimo/shell/base/candidate_list_model.h"
+#include "kirimo/cartridge_base/candidate_list_model.h"
 #include "kirimo/shell/keypad_captions.h"
 
 namespace {

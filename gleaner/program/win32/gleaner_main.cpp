@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/file_path.h"
-#include "common/ime_readings.h"
+#include "readings/ime_readings.h"
 #include "common/win32/dpi.h"
 #include "common/win32/handles.h"
 #include "common/win32/message_loop.h"

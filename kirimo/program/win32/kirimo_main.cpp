@@ -16,7 +16,7 @@
 #include "common/win32/ui_dispatcher.h"
 #include "common/win32/unexpected_error.h"
 #include "common/win32/wide_text.h"
-#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/shell/program_messages.h"
 #include "kirimo/shell/win32/main_form.h"
 #include "kirimo/shell/win32/search_form.h"

@@ -2,7 +2,7 @@
 // The font dialog for the candidate list, and the list font as a GDI font.
 #include <windows.h>
 
-#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/cartridge_base/app_ini.h"
 
 // Shows the font dialog preset with font; true and font changed on OK.
 bool ChooseListFont(HWND owner, TListFont& font);

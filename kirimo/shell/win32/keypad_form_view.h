@@ -6,7 +6,7 @@
 #include <atomic>
 #include <functional>
 
-#include "kirimo/shell/base/control_views_plain.h"
+#include "kirimo/cartridge_base/control_views_plain.h"
 #include "kirimo/shell/search_form_controller_view.h"
 
 class TKeypadFormView : public TSearchFormView {

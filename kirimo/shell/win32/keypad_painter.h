@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "kirimo/shell/base/candidate_list_model.h"
+#include "kirimo/cartridge_base/candidate_list_model.h"
 #include "kirimo/shell/keypad_layout.h"
 
 RECT ToRect(const TRect& rect);

@@ -2,7 +2,7 @@
 #include "common/win32/ui_dispatcher.h"
 #include "common/win32/unexpected_error.h"
 #include "common/win32/wide_text.h"
-#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/shell/win32/about_box.h"
 #include "kirimo/shell/win32/font_choice.h"
 #include "kirimo/shell/win32/foreground.h"

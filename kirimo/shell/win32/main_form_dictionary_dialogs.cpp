@@ -1,14 +1,14 @@
 // The two dialogs that change the dictionaries, and what follows them.
 #include <memory>
 
-#include "common/fallback_reading_source.h"
-#include "common/reading_index.h"
-#include "common/reading_proposer.h"
+#include "readings/fallback_reading_source.h"
+#include "readings/reading_index.h"
+#include "readings/reading_proposer.h"
 #include "kirimo/engine/dictionary_manager.h"
 #include "kirimo/engine/dictionary_reading_index.h"
 #include "kirimo/engine/manager_dictionary_finder.h"
-#include "kirimo/modes/win32/add_jp_word_form.h"
-#include "kirimo/modes/win32/ext_dic_form.h"
+#include "kirimo/dictionary_dialogs/win32/add_jp_word_form.h"
+#include "kirimo/dictionary_dialogs/win32/ext_dic_form.h"
 #include "kirimo/shell/win32/main_form.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "common/win32/dpi.h"
 #include "common/win32/fonts.h"
 #include "common/win32/ui_dispatcher.h"
-#include "kirimo/shell/base/app_ini.h"
+#include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/shell/win32/advertiser.h"
 #include "kirimo/shell/win32/font_choice.h"
 #include "kirimo/shell/keypad_description.h"

@@ -1,6 +1,0 @@
-#include "kirimo/shell/base/double_click_time.h"
-
-// Windows asks the system (win32/double_click_time.cpp).
-#ifndef _WIN32
-int SystemDoubleClickTime() { return 500; }
-#endif

@@ -1,5 +1,0 @@
-#include "kirimo/shell/base/double_click_time.h"
-
-#include <windows.h>
-
-int SystemDoubleClickTime() { return static_cast<int>(GetDoubleClickTime()); }
