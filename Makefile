@@ -1,9 +1,14 @@
 # The two commands: `make test` and `make run`.
-PRESETS_TESTED := native asan tsan win32
+PRESETS_TESTED := native asan tsan win32 win64
 
-.PHONY: test run soak setup test-setup dist bench bench-gleaner bench-readings bench-clicks bench-hostile word-frequency $(addprefix test-,$(PRESETS_TESTED))
+.PHONY: test test-windows run soak setup test-setup dist bench bench-gleaner bench-readings bench-clicks bench-hostile word-frequency $(addprefix test-,$(PRESETS_TESTED))
 
-test: setup $(addprefix test-,$(PRESETS_TESTED))
+test: setup test-native test-asan test-tsan test-windows
+
+# The shipped 32-bit build, or the 64-bit one where this machine cannot run
+# 32-bit x86 code (scripts/windows-test-preset).
+test-windows: setup
+	@$(MAKE) --no-print-directory test-$$(scripts/windows-test-preset)
 
 setup:
 	@bash scripts/setup
