@@ -7,10 +7,12 @@
 // time it used in that call (what the call costs on a machine busy with other
 // work), and the worker's time after it, then the worst UI-thread gesture.
 // The gestures made while the worker builds a long step are timed alone, as a
-// user clicking on a keypad that is busy would feel them.
+// user clicking on a keypad that is busy would feel them; so are the back step
+// or clear that stops such a step, and the keypad closing in the middle of one.
 #include <time.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -79,6 +81,24 @@ void TimeWhileBusy(TWorst& worst, const std::string& gesture, TCall call) {
   worst.Report(gesture, ui, ThreadMilliseconds() - work, 0);
 }
 
+// Counts the worker's passes between two phrases of its long loops, so that
+// a gesture "during" a step is made once the worker is inside it.
+class TWorkerProgress {
+ public:
+  TCartridgeEXT::TBuildProbe Probe() {
+    return [this] { ++Passes; };
+  }
+  // Posts msg and returns once the worker is inside the work it starts.
+  void PostAndWaitInside(TCartridge& cartridge, TOperationMsg msg) {
+    long before = Passes;
+    cartridge.PostOperation(std::move(msg));
+    while (Passes == before) std::this_thread::yield();
+  }
+
+ private:
+  std::atomic<long> Passes{0};
+};
+
 void WriteSameReadingDictionary(const std::filesystem::path& path, long words, bool numbered) {
   std::ofstream file(path, std::ios::binary);
   for (long i = 0; i < words; ++i) {
@@ -108,12 +128,13 @@ void SelectText(TCandidateListModel& list, const std::string& text) {
   }
 }
 
-// Every gesture the keypad may send while the worker is in the middle of a
-// step, then a back step that must stop it.
-void GesturesWhileBusy(TWorst& worst, const std::string& step, TCartridgeEXT& cartridge,
-                       TCandidateListModel& list) {
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  const std::string during = " during " + step;
+// Posts the step, then every gesture the keypad may send while the worker is
+// in the middle of it, then the back step or clear that must stop it.
+void GesturesWhileBusy(TWorst& worst, TWorkerProgress& progress, TCartridgeEXT& cartridge,
+                       TCandidateListModel& list, const TOperationMsg& step,
+                       const std::string& name, TOperationKind undo) {
+  progress.PostAndWaitInside(cartridge, step);
+  const std::string during = " during " + name;
   TimeWhileBusy(worst, "step count" + during, [&] { cartridge.StepCount(); });
   TimeWhileBusy(worst, "forward query" + during, [&] { cartridge.HandlesForward(); });
   list.SetSelected(0, true);
@@ -121,8 +142,9 @@ void GesturesWhileBusy(TWorst& worst, const std::string& step, TCartridgeEXT& ca
   TimeWhileBusy(worst, "forward" + during, [&] { cartridge.Forward(); });
   TimeWhileBusy(worst, "click" + during, [&] { cartridge.SelectCandidate(0); });
   TimeWhileBusy(worst, "candidates" + during, [&] { cartridge.GetCandidateList(); });
-  TimeGesture(worst, "back" + during + ", to idle", cartridge,
-              [&] { cartridge.PostOperation({opBack, ""}); });
+  TimeGesture(worst, (undo == opBack ? "back" : "clear") + during + ", to idle", cartridge, [&] {
+    cartridge.PostOperation({undo, ""});
+  });
 }
 
 void BusyWorkerGestures(const std::filesystem::path& folder, long words, TWorst& worst) {
@@ -130,26 +152,28 @@ void BusyWorkerGestures(const std::filesystem::path& folder, long words, TWorst&
   TRecordingOutput output;
   TCandidateListModel list;
   TDictionaryEXT main("基本", (folder / "many_notations.dic").string());
-  TCartridgeEXT cartridge(settings, output);
+  TWorkerProgress progress;
+  TCartridgeEXT cartridge(settings, output, progress.Probe());
   cartridge.SetDictionary(&main);
   cartridge.SetActive(true);
   cartridge.AttachListBox(list);
   std::printf("%ld words of one reading and as many notations:\n", words);
 
-  cartridge.PostOperation({opKey, "あ"});
-  GesturesWhileBusy(worst, "first key あ", cartridge, list);
-  TimeGesture(worst, "row key あ (alone)", cartridge,
-              [&] { cartridge.PostOperation({opKey, "あ"}); });
+  GesturesWhileBusy(worst, progress, cartridge, list, {opKey, "あ"}, "first key あ", opBack);
+  GesturesWhileBusy(worst, progress, cartridge, list, {opKey, "あ"}, "first key あ", opClear);
+  TimeGesture(worst, "row key あ (alone)", cartridge, [&] {
+    cartridge.PostOperation({opKey, "あ"});
+  });
   // What showing a list of every notation costs whoever holds the list box.
   TStringList shown = cartridge.GetCandidateList();
   std::printf("%zu candidates shown\n", shown.size());
   TimeWhileBusy(worst, "list box filled with them", [&] { list.SetItems(shown); });
   TimeGesture(worst, "forward to the next initial", cartridge, [&] { cartridge.Forward(); });
-  cartridge.PostOperation({opVowel, "あ"});
-  GesturesWhileBusy(worst, "vowel あ", cartridge, list);
+  GesturesWhileBusy(worst, progress, cartridge, list, {opVowel, "あ"}, "vowel あ", opBack);
   TimeGesture(worst, "clear", cartridge, [&] { cartridge.PostOperation({opClear, ""}); });
-  TimeGesture(worst, "row key あ (cached)", cartridge,
-              [&] { cartridge.PostOperation({opKey, "あ"}); });
+  TimeGesture(worst, "row key あ (cached)", cartridge, [&] {
+    cartridge.PostOperation({opKey, "あ"});
+  });
   SelectText(list, "亜0");
   TimeGesture(worst, "hold 亜0 (phrase mode)", cartridge, [&] { cartridge.Accumulate(); });
   TimeGesture(worst, "clear", cartridge, [&] { cartridge.PostOperation({opClear, ""}); });
@@ -161,9 +185,7 @@ void BusyWorkerGestures(const std::filesystem::path& folder, long words, TWorst&
   TimeGesture(worst, "hold 亜0 (variants)", cartridge, [&] { cartridge.Accumulate(); });
   TimeGesture(worst, "back", cartridge, [&] { cartridge.PostOperation({opBack, ""}); });
   // Every one of the phrases grows by the next syllable.
-  cartridge.PostOperation({opSyllable, "カ"});
-  GesturesWhileBusy(worst, "grid カ", cartridge, list);
-  TimeGesture(worst, "clear", cartridge, [&] { cartridge.PostOperation({opClear, ""}); });
+  GesturesWhileBusy(worst, progress, cartridge, list, {opSyllable, "カ"}, "grid カ", opClear);
 }
 
 void JapaneseGestures(const std::filesystem::path& folder, long words, TWorst& worst) {
@@ -174,7 +196,8 @@ void JapaneseGestures(const std::filesystem::path& folder, long words, TWorst& w
   TDictionaryEXT main("基本", (folder / "same_reading.dic").string());
   TDictionaryEXT user("BaseUsr", (folder / "same_reading.usr").string());
   std::printf("dictionary of %ld words read in %.0f ms\n", words, MillisecondsSince(start));
-  TCartridgeEXT cartridge(settings, output);
+  TWorkerProgress progress;
+  TCartridgeEXT cartridge(settings, output, progress.Probe());
   cartridge.SetDictionary(&main);
   cartridge.SetUserDictionary(&user);
   cartridge.LoadHistory((folder / "history.txt").string(), 100);
@@ -184,8 +207,9 @@ void JapaneseGestures(const std::filesystem::path& folder, long words, TWorst& w
   TimeGesture(worst, "row key あ", cartridge, [&] { cartridge.PostOperation({opKey, "あ"}); });
   SelectText(list, "亜");
   TimeGesture(worst, "hold 亜 (phrase mode)", cartridge, [&] { cartridge.Accumulate(); });
-  TimeGesture(worst, "row key か in phrase mode", cartridge,
-              [&] { cartridge.PostOperation({opKey, "か"}); });
+  TimeGesture(worst, "row key か in phrase mode", cartridge, [&] {
+    cartridge.PostOperation({opKey, "か"});
+  });
   TimeGesture(worst, "clear", cartridge, [&] { cartridge.PostOperation({opClear, ""}); });
 
   settings.Use50Key = true;
@@ -193,12 +217,30 @@ void JapaneseGestures(const std::filesystem::path& folder, long words, TWorst& w
   TimeGesture(worst, "grid ア", cartridge, [&] { cartridge.PostOperation({opSyllable, "ア"}); });
   // A click on the list while the worker grows every phrase by the next syllable.
   start = TClock::now();
-  cartridge.PostOperation({opSyllable, "カ"});
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  TimeGesture(worst, "grid カ, then a list click at once", cartridge,
-              [&] { cartridge.Forward(); });
+  progress.PostAndWaitInside(cartridge, {opSyllable, "カ"});
+  TimeGesture(worst, "grid カ, then a list click at once", cartridge, [&] { cartridge.Forward(); });
   std::printf("%-40s whole gesture %.1f ms\n", "", MillisecondsSince(start));
   TimeGesture(worst, "clear", cartridge, [&] { cartridge.PostOperation({opClear, ""}); });
+}
+
+// The keypad closes while the worker grows every phrase by the next syllable:
+// the worker stops at its next phrase and the history is saved.
+void GoingAwayWhileBusy(const std::filesystem::path& folder, TWorst& worst) {
+  TAppIni settings((folder / "Kirimo.exe").string());
+  settings.Use50Key = true;
+  TRecordingOutput output;
+  TCandidateListModel list;
+  TDictionaryEXT main("基本", (folder / "same_reading.dic").string());
+  TWorkerProgress progress;
+  auto cartridge = std::make_unique<TCartridgeEXT>(settings, output, progress.Probe());
+  cartridge->SetDictionary(&main);
+  cartridge->LoadHistory((folder / "history.txt").string(), 100);
+  cartridge->SetActive(true);
+  cartridge->AttachListBox(list);
+  cartridge->PostOperation({opSyllable, "ア"});
+  cartridge->WaitUntilIdle();
+  progress.PostAndWaitInside(*cartridge, {opSyllable, "カ"});
+  TimeWhileBusy(worst, "going away during grid カ", [&] { cartridge.reset(); });
 }
 
 void VirtualKeyGestures(const std::filesystem::path& folder, TWorst& worst) {
@@ -238,6 +280,7 @@ int main(int argc, char** argv) {
   VirtualKeyGestures(folder, worst);
   JapaneseGestures(folder, words, worst);
   BusyWorkerGestures(folder, words, worst);
+  GoingAwayWhileBusy(folder, worst);
   std::printf("worst UI-thread gesture: %.1f ms (%s)\n", worst.Ms,
               Cp932ToUtf8(worst.Gesture).c_str());
   std::filesystem::remove_all(folder);

@@ -7,9 +7,17 @@
 // index build over the whole files and the proposals per word. --tune searches
 // the proposal weights that read the sample best, one weight at a time: run it
 // with a seed other than the one the figures are reported on, and on a larger
-// sample (--sample) so that the weights fit the words less.
+// sample (--sample) so that the weights fit the words less. Then long words
+// (--long N,N,...; 0 for none): the time and the peak heap of one proposal for
+// runs of kanji compounds and of one kanji, and for a run beside a huge
+// notation in the dictionaries.
+#include <malloc.h>
+
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
 #include <ctime>
+#include <new>
 #include <numeric>
 #include <time.h>  // clock_gettime
 #include <cstdio>
@@ -28,6 +36,28 @@
 #include "common/dictionary_line.h"
 #include "readings/reading_index.h"
 #include "readings/reading_proposer.h"
+
+// Heap bytes in use and their peak, for what one proposal takes.
+std::atomic<std::size_t> HeapBytes{0}, PeakHeapBytes{0};
+
+void* operator new(std::size_t size) {
+  void* block = std::malloc(size == 0 ? 1 : size);
+  if (block == nullptr) throw std::bad_alloc();
+  std::size_t now = HeapBytes += malloc_usable_size(block);
+  for (std::size_t peak = PeakHeapBytes;
+       now > peak && !PeakHeapBytes.compare_exchange_weak(peak, now);) {
+  }
+  return block;
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* block) noexcept {
+  if (block == nullptr) return;
+  HeapBytes -= malloc_usable_size(block);
+  std::free(block);
+}
+void operator delete[](void* block) noexcept { operator delete(block); }
+void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
+void operator delete[](void* block, std::size_t) noexcept { operator delete(block); }
 
 namespace {
 
@@ -175,6 +205,54 @@ void Tune(const TReadingIndex& index, TProposalWeights weights,
     std::printf("  %s = %.2f\n", named.Name, weights.*named.Field);
 }
 
+// Kanji-only compounds of the files, shuffled, run together to the length.
+std::string CompoundRun(const std::vector<std::vector<TLine>>& lines, std::size_t characters,
+                        unsigned seed) {
+  std::vector<std::string_view> compounds;
+  for (const auto& fileLines : lines)
+    for (const TLine& line : fileLines) {
+      bool kanji = line.Notation.size() >= 4;
+      ForEachChar(line.Notation, [&](std::string_view c) { kanji = kanji && CharClass(c) == 1; });
+      if (kanji) compounds.push_back(line.Notation);
+    }
+  std::mt19937 random(seed);
+  std::shuffle(compounds.begin(), compounds.end(), random);
+  std::string run;
+  for (std::size_t i = 0; run.size() < 2 * characters; ++i) run += compounds[i % compounds.size()];
+  run.resize(2 * characters);
+  return run;
+}
+
+std::string Repeated(std::string_view character, std::size_t times) {
+  std::string run;
+  for (std::size_t i = 0; i < times; ++i) run += character;
+  return run;
+}
+
+// One proposal: processor time and the heap it took at its peak.
+void ReportLongWord(const TReadingIndex& index, const char* what, std::string_view word) {
+  TReadingProposer proposer(index);
+  std::size_t before = HeapBytes;
+  PeakHeapBytes = before;
+  double start = ThreadCpuMilliseconds();
+  TStringList proposals = proposer.Propose(word);
+  double ms = ThreadCpuMilliseconds() - start;
+  double megabytes = static_cast<double>(PeakHeapBytes - before) / (1024.0 * 1024.0);
+  std::printf("  %-32s %6zu characters %9.1f ms %8.1f MB peak heap, %zu proposals\n", what,
+              word.size() / 2, ms, megabytes, proposals.size());
+}
+
+std::vector<std::size_t> LengthsOf(std::string_view list) {
+  std::vector<std::size_t> lengths;
+  for (std::size_t pos = 0; pos < list.size();) {
+    std::size_t comma = std::min(list.find(',', pos), list.size());
+    std::size_t length = std::stoul(std::string(list.substr(pos, comma - pos)));
+    if (length > 0) lengths.push_back(length);
+    pos = comma + 1;
+  }
+  return lengths;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -184,8 +262,11 @@ int main(int argc, char** argv) {
   unsigned seed = DefaultSeed;
   std::size_t sampleSize = DefaultSampleSize;
   std::vector<const char*> paths;
+  std::vector<std::size_t> longLengths = {1000, 10000, 20000, 30000};
   for (int i = 1; i < argc; ++i) {
-    if (std::string_view(argv[i]) == "--misses" && i + 1 < argc)
+    if (std::string_view(argv[i]) == "--long" && i + 1 < argc)
+      longLengths = LengthsOf(argv[++i]);
+    else if (std::string_view(argv[i]) == "--misses" && i + 1 < argc)
       misses = std::atoi(argv[++i]);
     else if (std::string_view(argv[i]) == "--seed" && i + 1 < argc)
       seed = static_cast<unsigned>(std::atol(argv[++i]));
@@ -201,6 +282,7 @@ int main(int argc, char** argv) {
   if (paths.empty()) {
     std::fprintf(stderr,
                  "usage: kirimo_bench_readings [--misses N] [--seed N] [--sample N] [--tune] "
+                 "[--long N,N,...] "
                  "[--set WEIGHT=VALUE]... "
                  "DICTIONARY_FILE...\n");
     return 2;
@@ -301,5 +383,23 @@ int main(int argc, char** argv) {
       "time per word      %8.3f ms mean, %.3f ms at the 99th percentile, %.3f ms slowest (%s) "
       "(goal < 1 ms)\n",
       perWord, times[times.size() * 99 / 100], times.back(), Shown(slowest).c_str());
+
+  if (longLengths.empty()) return 0;
+  TReadingIndex full;
+  for (const std::string& text : texts) full.AddDictionaryText(text, true);
+  full.Finish();
+  std::printf("long words, all the dictionaries (goal at 20,000 characters < 1 s, < 50 MB):\n");
+  for (std::size_t length : longLengths) {
+    ReportLongWord(full, "kanji compounds run together", CompoundRun(lines, length, seed));
+    ReportLongWord(full, "one kanji repeated", Repeated("字", length));
+  }
+  // A user file may hold a notation of any length: it must not slow other words.
+  TReadingIndex withHuge;
+  for (const std::string& text : texts) withHuge.AddDictionaryText(text, true);
+  withHuge.AddDictionaryText("ｼﾞ," + Repeated("字", 60000) + ",001\r\n", false);
+  withHuge.Finish();
+  std::printf("beside a notation of 120 KB in a user file:\n");
+  ReportLongWord(withHuge, "kanji compounds run together", CompoundRun(lines, 1000, seed));
+  ReportLongWord(withHuge, "one kanji repeated", Repeated("字", 1000));
   return 0;
 }

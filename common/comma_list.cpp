@@ -2,11 +2,6 @@
 
 #include "common/blank_text.h"
 
-namespace {
-
-
-}  // namespace
-
 TStringList SplitCommaList(std::string_view text) {
   TStringList fields;
   std::size_t pos = 0;
@@ -43,12 +38,13 @@ TStringList SplitCommaList(std::string_view text) {
     skipBlanks();
     if (pos == end) break;
     if (text[pos] == ',') {
-      ++pos;
-      skipBlanks();
-      if (pos == end) {  // a trailing comma leaves one empty field after it
+      // Only a comma that ends the text leaves an empty field after it.
+      if (++pos == end) {
         fields.emplace_back();
         break;
       }
+      skipBlanks();
+      if (pos == end) break;
     }
   }
   return fields;

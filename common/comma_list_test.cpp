@@ -8,6 +8,10 @@ TEST(SplitCommaList, SeparatorsQuotesAndEmptyFields) {
   EXPECT_EQ(SplitCommaList("a b\tc"), (TStringList{"a", "b", "c"}));
   EXPECT_EQ(SplitCommaList("a,,b"), (TStringList{"a", "", "b"}));
   EXPECT_EQ(SplitCommaList("a,b,"), (TStringList{"a", "b", ""}));
+  // Blanks after the last comma: nothing follows it.
+  EXPECT_EQ(SplitCommaList("a,b, "), (TStringList{"a", "b"}));
+  EXPECT_EQ(SplitCommaList("a,b,\t\r"), (TStringList{"a", "b"}));
+  EXPECT_EQ(SplitCommaList("a, ,"), (TStringList{"a", "", ""}));
   EXPECT_EQ(SplitCommaList(",a"), (TStringList{"", "a"}));
   EXPECT_EQ(SplitCommaList("\"a b\",\"say \"\"hi\"\"\""), (TStringList{"a b", "say \"hi\""}));
   EXPECT_EQ(SplitCommaList("\"\",x"), (TStringList{"", "x"}));

@@ -20,7 +20,9 @@ bool FileExists(std::string_view path) {
   return std::filesystem::is_regular_file(NativePath(path), error);
 }
 
-std::string UserDictionaryPath(std::string_view dicFile) { return ReplaceExtension(dicFile, ".usr"); }
+std::string UserDictionaryPath(std::string_view dicFile) {
+  return ReplaceExtension(dicFile, ".usr");
+}
 
 void CreateFileIfMissing(std::string_view path) {
   if (FileExists(path)) return;
@@ -45,7 +47,16 @@ void AppendLine(std::string_view path, std::string_view contents, std::string_vi
   const bool unterminated = !contents.empty() && contents.back() != '\n' && contents.back() != '\r';
   if (unterminated) tail = "\r\n";
   tail.append(line).append("\r\n");
-  std::ofstream file(NativePath(path), std::ios::binary | std::ios::app);
-  if (!file || !file.write(tail.data(), static_cast<std::streamsize>(tail.size())) || !file.flush())
-    Fail("ファイルに書き込めません: ", path);
+  {
+    std::ofstream file(NativePath(path), std::ios::binary | std::ios::app);
+    if (file && file.write(tail.data(), static_cast<std::streamsize>(tail.size())) && file.flush())
+      return;
+  }
+  // A disk that filled up may have taken part of the tail: cut it off again, so
+  // a later try does not find half a line before its own.
+  std::error_code ignored;
+  if (std::filesystem::is_regular_file(NativePath(path), ignored) &&
+      std::filesystem::file_size(NativePath(path), ignored) > contents.size())
+    std::filesystem::resize_file(NativePath(path), contents.size(), ignored);
+  Fail("ファイルに書き込めません: ", path);
 }

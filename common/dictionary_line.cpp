@@ -86,20 +86,20 @@ void SplitLineFields(std::string_view line, TLineFields& fields) {
     } else {
       // A trail byte is never below 0x40: it is neither a comma nor a blank.
       std::size_t start = pos;
-      while (pos < end && line[pos] != ',' && !IsBlankByte(line[pos]))
-        ++pos;
+      while (pos < end && line[pos] != ',' && !IsBlankByte(line[pos])) ++pos;
       field = line.substr(start, pos - start);
     }
     if (!add(field)) return;
     skipBlanks();
     if (pos == end) return;
     if (line[pos] == ',') {
-      ++pos;
-      skipBlanks();
-      if (pos == end) {  // a trailing comma leaves one empty field after it
+      // Only a comma that ends the line leaves an empty field after it.
+      if (++pos == end) {
         add({});
         return;
       }
+      skipBlanks();
+      if (pos == end) return;
     }
   }
 }

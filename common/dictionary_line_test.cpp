@@ -32,6 +32,8 @@ TEST(SplitLineFields, AgreesWithTheCommaList) {
                          "a b\tc",
                          "a,,b",
                          "a,b,",
+                         "a,b, ",
+                         "a, ,",
                          ",a",
                          "\"a b\",\"say \"\"hi\"\"\"",
                          "\"\",x",
@@ -56,6 +58,8 @@ TEST(SplitLineFields, StopsCountingAtFive) {
   EXPECT_EQ(fields.Count, TLineFields::MaxFields);
   SplitLineFields("1,2,3,4,", fields);  // the trailing comma makes a fifth
   EXPECT_EQ(fields.Count, 5);
+  SplitLineFields("1,2,3,4, ", fields);  // blanks after it do not
+  EXPECT_EQ(fields.Count, 4);
 }
 
 TEST(EntryOfFields, FieldCountsPickReadingNotationAndType) {
@@ -73,6 +77,9 @@ TEST(EntryOfFields, FieldCountsPickReadingNotationAndType) {
   EXPECT_EQ(entry("ｶﾐ,紙"), (TStringList{"ｶﾐ", "紙", "001"}));
   EXPECT_EQ(entry("ｶﾐ 紙"), (TStringList{"ｶﾐ", "紙", "001"}));
   EXPECT_EQ(entry("ｶﾐ,2.5"), (TStringList{"ｶﾐ", "2.5", "001"}));
+  // A blank after the last comma is no third field: the default type stays.
+  EXPECT_EQ(entry("ｱｲ,愛, "), (TStringList{"ｱｲ", "愛", "001"}));
+  EXPECT_EQ(entry("ｱｲ,愛,"), (TStringList{"ｱｲ", "愛", ""}));
   EXPECT_EQ(entry("ﾀﾍﾞ,食べ,8"), (TStringList{"ﾀﾍﾞ", "食べ", "8"}));
   EXPECT_EQ(entry("x,ﾀﾍﾞ,食べ,8"), (TStringList{"ﾀﾍﾞ", "食べ", "8"}));
   EXPECT_EQ(entry("a,b,c,d,e"), TStringList{});

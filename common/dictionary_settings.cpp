@@ -23,10 +23,13 @@ TDicSettings ReadSection(const TProfileFile& file, std::string_view programFolde
 
 }  // namespace
 
-TDictionarySections ReadDictionarySections(const TProfileFile& file, std::string_view programFolder) {
+TDictionarySections ReadDictionarySections(const TProfileFile& file, std::string_view programFolder,
+                                           TMissingDicName missingName) {
+  const bool named = missingName == TMissingDicName::Default;
   TDictionarySections sections;
-  sections.BaseDic = ReadSection(file, programFolder, "BASE_DIC", "基本", "dic\\BaseHistory.txt");
-  const std::string_view names[] = {"Ext1", "Ext2", "Ext3"};
+  sections.BaseDic =
+      ReadSection(file, programFolder, "BASE_DIC", named ? "基本" : "", "dic\\BaseHistory.txt");
+  const std::string_view names[] = {named ? "Ext1" : "", named ? "Ext2" : "", named ? "Ext3" : ""};
   const std::string_view histories[] = {"dic\\EXT1History.txt", "dic\\EXT2History.txt",
                                         "dic\\EXT3History.txt"};
   for (int i = 0; i < TDictionarySections::ExtDicCount; ++i)

@@ -25,6 +25,11 @@ struct TDictionarySections {
   std::array<TDicSettings, ExtDicCount> ExtDics;
 };
 
+// What a section without DicName is called: Kirimo gives "基本", "Ext1" to
+// "Ext3"; Gleaner reads it as empty, and such a dictionary is not offered.
+enum class TMissingDicName { Default, Empty };
+
 // Paths the file gives relatively are expanded against programFolder (with
 // its trailing separator). Missing keys take their defaults.
-TDictionarySections ReadDictionarySections(const TProfileFile& file, std::string_view programFolder);
+TDictionarySections ReadDictionarySections(const TProfileFile& file, std::string_view programFolder,
+                                           TMissingDicName missingName = TMissingDicName::Default);

@@ -52,3 +52,9 @@ bool WriteLinesReplacing(std::string_view path, const TStringList& lines) {
   }
   return true;
 }
+
+void RemoveLeftoverTemporary(std::string_view path) {
+  std::lock_guard lock(ReplacingMutex);
+  std::error_code ignored;
+  std::filesystem::remove(TemporaryBeside(NativePath(path)), ignored);
+}

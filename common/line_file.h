@@ -11,3 +11,6 @@ TStringList SplitLines(std::string_view content);
 // renames it over path, so a failed write (a full disk, a crash) leaves the
 // old file as it was. False when the file could not be written.
 bool WriteLinesReplacing(std::string_view path, const TStringList& lines);
+// Removes the temporary file that a write killed before its rename left
+// beside path; for a file that no write of this process is replacing now.
+void RemoveLeftoverTemporary(std::string_view path);

@@ -68,11 +68,13 @@ TEST_F(ShippedFiles, SettingsNameTheShippedDictionaries) {
   EXPECT_EQ(ini.ListFont.Name, "ＭＳ ゴシック");
   EXPECT_EQ(ini.ListFont.Charset, 128);
 
-  EXPECT_EQ(ini.SubButtonCaptions(), "Enter,BackSpace,Space,Delete,Tab");
+  EXPECT_EQ(ini.DwellTime, 0);  // dwell is off until the user switches it on
+  // Short enough for a vowel button of the shipped width.
+  EXPECT_EQ(ini.SubButtonCaptions(), "Enter,BS,Space,Delete,Tab");
   for (const auto& button : ini.SubButtons) {
     EXPECT_NE(VirtualKeyCode(button.KeyName), 0) << button.Caption;
   }
-  EXPECT_EQ(ini.KeyCommandName("backspace"), "VK_BACK");
+  EXPECT_EQ(ini.KeyCommandName("bs"), "VK_BACK");
 }
 
 TEST_F(ShippedFiles, SymbolListsHoldKnownKeysAndWorkingPatterns) {
@@ -165,4 +167,25 @@ TEST_F(ShippedFiles, EveryVirtualKeyLabelPressesAKey) {
 
 TEST_F(ShippedFiles, GleanerPointsAtKirimoSettings) {
   EXPECT_EQ(Folder.Read("Gleaner.ini"), "DIC_INI=Kirimo.ini\r\n");
+}
+
+// make-dist ships data/NAME-license.txt as dic\NAME-LICENSE.txt; the README
+// must send the user to every one of them, in both languages.
+TEST_F(ShippedFiles, TheReadmeNamesEveryDictionaryLicence) {
+  const std::string readme = Source("README.txt");
+  int licences = 0;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::string(KIRIMO_SOURCE_DIR) + "/data")) {
+    const std::string name = entry.path().filename().string();
+    const std::string suffix = "-license.txt";
+    if (!name.ends_with(suffix)) continue;
+    ++licences;
+    const std::string shipped =
+        "dic\\" + ToUpperAscii(name.substr(0, name.size() - suffix.size())) + "-LICENSE.txt";
+    std::size_t first = readme.find(shipped);
+    ASSERT_NE(first, std::string::npos) << shipped;
+    EXPECT_NE(readme.find(shipped, first + 1), std::string::npos)
+        << shipped << " in one language only";
+  }
+  EXPECT_EQ(licences, 2);
 }

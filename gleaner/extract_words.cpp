@@ -3,9 +3,9 @@
 #include <string>
 #include <unordered_set>
 
-#include "common/ascii_case.h"
 #include "common/char_class.h"
 #include "common/cp932.h"
+#include "common/letter_case.h"
 
 namespace {
 
@@ -28,12 +28,12 @@ class TWordCollector {
   void Close(const std::string& word, int charClass, std::size_t characters) {
     if (word.empty()) return;
     if (characters == 1 && charClass != KanjiClass) return;
-    if (Seen.insert(ToUpperAscii(word)).second) Words.push_back(word);
+    if (Seen.insert(FoldLetterCase(word)).second) Words.push_back(word);
   }
   TStringList Words;
 
  private:
-  std::unordered_set<std::string> Seen;  // upper-cased words
+  std::unordered_set<std::string> Seen;  // words with their letters upper-cased
 };
 
 }  // namespace

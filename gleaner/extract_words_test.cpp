@@ -39,6 +39,7 @@ TEST(ExtractWords, UnderscoreJoinsLettersAndLastWordCloses) {
 
 TEST(ExtractWords, DuplicatesIgnoringLetterCaseKeepTheFirstSeen) {
   EXPECT_THAT(ExtractWords("ABCとabcとAbc"), ElementsAre("ABC"));
+  EXPECT_THAT(ExtractWords("ａｂｃとＡＢＣとＡｂｃ"), ElementsAre("ａｂｃ"));
   EXPECT_THAT(ExtractWords("東京と東京"), ElementsAre("東京"));
 }
 

@@ -57,8 +57,9 @@ void TGleanerAppIni::Read() {
 void TGleanerAppIni::ReadDictionaries() {
   TProfileFile file(SettingsPath);
   if (!file.Existed()) return;
-  // Read as Kirimo reads them, defaults included, so both name them alike.
-  const TDictionarySections sections = ReadDictionarySections(file, ProgramFolder);
+  // Paths are read as Kirimo reads them; a missing name stays empty.
+  const TDictionarySections sections =
+      ReadDictionarySections(file, ProgramFolder, TMissingDicName::Empty);
   for (int index = 0; index < DicCount; ++index) {
     const TDicSettings& section =
         index == BaseDic ? sections.BaseDic : sections.ExtDics[static_cast<std::size_t>(index - 1)];

@@ -49,21 +49,28 @@ TEST_F(GleanerAppIniTest, FindsTheFourDictionariesThroughThePointerFile) {
   }
 }
 
-TEST_F(GleanerAppIniTest, DictionaryNamedEmptyHasNoUserFile) {
+TEST_F(GleanerAppIniTest, DictionaryWithoutANameHasNoUserFile) {
   Folder.Write("Gleaner.ini", "DIC_INI=Kirimo.ini\r\n");
-  // Without the key the name is Kirimo's default; an empty name is no name.
+  // A missing name is no name, as an empty one is: Kirimo's defaults are not read.
+  Folder.Write("dic/Third.dic", "");
   Folder.Write("Kirimo.ini",
-               "[BASE_DIC]\r\nDicFile=dic\\Base.dic\r\n"
-               "[EXT1_DIC]\r\nDicFile=dic\\Proper.dic\r\nDicName=\r\n");
+               "[BASE_DIC]\r\nDicName=基本\r\nDicFile=dic\\Base.dic\r\n"
+               "[EXT1_DIC]\r\nDicFile=dic\\Proper.dic\r\nDicName=\r\n"
+               "[EXT3_DIC]\r\nDicFile=dic\\Third.dic\r\n");
   TGleanerAppIni ini = Read();
-  EXPECT_EQ(ini.Dic(0).DicName, "基本");
   EXPECT_EQ(ini.Dic(0).UsrFile, Path("dic\\Base.usr"));
-  EXPECT_TRUE(ini.IsPresent(1));
-  EXPECT_EQ(ini.Dic(1).UsrFile, "");
+  for (int index : {1, 3}) {
+    EXPECT_TRUE(ini.IsPresent(index));
+    EXPECT_EQ(ini.Dic(index).DicName, "");
+    EXPECT_EQ(ini.Dic(index).UsrFile, "");
+  }
 
-  Folder.Write("Kirimo.ini", "[BASE_DIC]\r\nDicFile=dic\\Base.dic\r\nDicName=\r\n");
-  EXPECT_EQ(Read().BaseProblem(), TBaseDicProblem::NoBaseDicName);
-  EXPECT_NE(Read().BaseProblemMessage().find("DicName"), std::string::npos);
+  for (const char* base : {"[BASE_DIC]\r\nDicFile=dic\\Base.dic\r\nDicName=\r\n",
+                           "[BASE_DIC]\r\nDicFile=dic\\Base.dic\r\n"}) {
+    Folder.Write("Kirimo.ini", base);
+    EXPECT_EQ(Read().BaseProblem(), TBaseDicProblem::NoBaseDicName) << base;
+    EXPECT_NE(Read().BaseProblemMessage().find("DicName"), std::string::npos);
+  }
 }
 
 TEST_F(GleanerAppIniTest, EachMissingStepIsNamedWithWhereItLooked) {

@@ -59,6 +59,7 @@ void TGleanerController::Clear() {
   Notations.clear();
   Readings.clear();
   Status.clear();
+  WrittenLines.clear();
 }
 
 void TGleanerController::Extract(std::string_view text) {
@@ -115,17 +116,27 @@ void TGleanerController::SaveToDictionary() {
     SaveProgress->SetRange(0, static_cast<int>(Notations.size()) + 1);
     SaveProgress->SetPosition(0);
   }
+  TStringList batch;
+  std::set<std::string> batchLines;
+  std::vector<std::size_t> withLines;
   for (std::size_t entry = 0; entry < Notations.size(); ++entry) {
+    bool hasLine = false;
     for (const std::string& reading : Readings[entry]) {
       std::string_view trimmed = TrimBlanks(reading);
       if (trimmed.empty()) continue;
+      hasLine = true;
       // Quoted where needed, so that the line reads back as this very pair.
-      if (usr->Add(FormatDictionaryLine(trimmed, Notations[entry], NounType)) >= 0)
-        Status[entry] = StatusSaved;
+      std::string line = FormatDictionaryLine(trimmed, TrimBlanks(Notations[entry]), NounType);
+      if (!WrittenLines.contains(line) && batchLines.insert(line).second)
+        batch.push_back(std::move(line));
     }
+    if (hasLine) withLines.push_back(entry);
     if (SaveProgress) SaveProgress->StepIt();
   }
-  usr->Save();
+  // Nothing is marked before the file holds the lines.
+  usr->Append(batch);
+  WrittenLines.merge(batchLines);
+  for (std::size_t entry : withLines) Status[entry] = StatusSaved;
   if (SaveProgress) SaveProgress->StepIt();
 }
 

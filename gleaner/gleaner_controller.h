@@ -1,10 +1,12 @@
 #pragma once
-// The logic of Gleaner's window: cuts a pasted text into nouns that the chosen
-// Kirimo dictionary and its user file do not hold yet, proposes their
-// readings, edits both lists and appends the pairs to the user file.
+// The logic of Gleaner's window: cuts a pasted text into candidate words (runs
+// of one character class) that the chosen Kirimo dictionary and its user file
+// do not hold yet, proposes their readings, edits both lists and appends the
+// pairs to the user file.
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +36,10 @@ class TGleanerController {
 
   void Clear();
   void Extract(std::string_view text);
+  // Appends the pairs of the list to the selected user file, each line once
+  // while the list lasts (a new list writes its pairs again), and marks an
+  // entry saved once a line of it is in the file. Raises TWordDicWriteError
+  // when the file cannot be written: the list, its readings and statuses stay.
   void SaveToDictionary();
 
   int CurrentIndex() const { return Current; }
@@ -41,6 +47,10 @@ class TGleanerController {
   const TStringList& GetCurrentReadings() const;
   const TStringList& GetReadings(int index) const;  // of any entry, without making it current
   const TStringList& SelectNotation(int index);
+  // Typed texts are taken without the blanks around them; a typed reading in
+  // hiragana or full-width katakana is taken in half-width katakana, the form
+  // Kirimo's keys type. Texts equal but for letter case (common/letter_case.h)
+  // are one item.
   int AddNotation(std::string_view text);
   int EditNotation(std::string_view text);
   int DeleteNotation(int index);
@@ -72,6 +82,7 @@ class TGleanerController {
   TStringList Notations;
   std::vector<TStringList> Readings;
   std::vector<std::uint8_t> Status;
+  std::set<std::string> WrittenLines;  // by saves since the list was made
   const TStringList EmptyReadings;
   TProgressView* ExtractProgress = nullptr;
   TProgressView* SaveProgress = nullptr;

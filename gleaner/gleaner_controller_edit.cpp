@@ -2,14 +2,16 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "common/ascii_case.h"
+#include "common/blank_text.h"
+#include "common/kana_conversion.h"
+#include "common/letter_case.h"
 #include "gleaner/gleaner_controller.h"
 
 namespace {
 
 int IndexIgnoringCase(const TStringList& list, std::string_view text) {
   auto found = std::find_if(list.begin(), list.end(), [&](const std::string& item) {
-    return EqualsIgnoringCase(item, text);
+    return EqualsIgnoringLetterCase(item, text);
   });
   return found == list.end() ? -1 : static_cast<int>(found - list.begin());
 }
@@ -17,6 +19,13 @@ int IndexIgnoringCase(const TStringList& list, std::string_view text) {
 void CheckIndex(int index, std::size_t size, const char* what) {
   if (index < 0 || static_cast<std::size_t>(index) >= size)
     throw std::out_of_range(std::string(what) + " " + std::to_string(index));
+}
+
+std::string TypedNotation(std::string_view text) { return std::string(TrimBlanks(text)); }
+
+// As the registration dialog takes a reading.
+std::string TypedReading(std::string_view text) {
+  return ToHalfWidth(ToKatakana(TrimBlanks(text)));
 }
 
 // After removing an item: the same index, or the new last one (-1 when empty).
@@ -48,18 +57,20 @@ const TStringList& TGleanerController::SelectNotation(int index) {
   return Readings[static_cast<std::size_t>(index)];
 }
 
-int TGleanerController::AddNotation(std::string_view text) {
+int TGleanerController::AddNotation(std::string_view typed) {
+  const std::string text = TypedNotation(typed);
   const int listed = IndexIgnoringCase(Notations, text);
   if (listed >= 0) {
     Current = listed;
   } else {
-    AppendEntry(std::string(text), ReadingQuery.Readings(text), StatusProposed);
+    AppendEntry(text, ReadingQuery.Readings(text), StatusProposed);
     Current = static_cast<int>(Notations.size()) - 1;
   }
   return Current;
 }
 
-int TGleanerController::EditNotation(std::string_view text) {
+int TGleanerController::EditNotation(std::string_view typed) {
+  const std::string text = TypedNotation(typed);
   const int listed = IndexIgnoringCase(Notations, text);
   if (listed >= 0) {
     Current = listed;
@@ -81,15 +92,17 @@ int TGleanerController::DeleteNotation(int index) {
   return Current;
 }
 
-int TGleanerController::AddReading(std::string_view text) {
+int TGleanerController::AddReading(std::string_view typed) {
+  const std::string text = TypedReading(typed);
   TStringList& readings = CurrentReadings();
   const int listed = IndexIgnoringCase(readings, text);
   if (listed >= 0) return listed;
-  readings.emplace_back(text);
+  readings.push_back(text);
   return static_cast<int>(readings.size()) - 1;
 }
 
-int TGleanerController::EditReading(int index, std::string_view text) {
+int TGleanerController::EditReading(int index, std::string_view typed) {
+  const std::string text = TypedReading(typed);
   TStringList& readings = CurrentReadings();
   const int listed = IndexIgnoringCase(readings, text);
   if (listed >= 0) return listed;

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 #include "common/test_folder.h"
@@ -31,6 +32,7 @@ class GleanerControllerTest : public ::testing::Test {
     Folder.Write("Kirimo.ini",
                  "[BASE_DIC]\r\nDicName=基本\r\nDicFile=dic\\Base.dic\r\n"
                  "[EXT1_DIC]\r\nDicName=拡張\r\nDicFile=dic\\Ext.dic\r\n"
+                 "[EXT2_DIC]\r\nDicFile=dic\\Unnamed.dic\r\n"
                  "[EXT3_DIC]\r\nDicName=無名\r\nDicFile=dic\\Nameless.dic\r\n");
     Folder.Write("dic/Base.dic", "ﾄｳｷｮｳ,東京,001\r\nｶﾞｯｺｳ,学校,001\r\nｶﾞｸ,学,001\r\n");
     Folder.Write("dic/Ext.dic", "ﾀﾞｲｶﾞｸ,大学,001\r\n");
@@ -69,9 +71,12 @@ class GleanerControllerTest : public ::testing::Test {
 
 TEST_F(GleanerControllerTest, OffersEveryDictionaryWithAUserFile) {
   Folder.Write("dic/Nameless.dic", "");
+  Folder.Write("dic/Unnamed.dic", "");
   Start();
-  // The third extension's file exists but has a name, so it is offered too.
+  // The third extension's file exists but has a name, so it is offered too;
+  // the second has no name, so it has no user file and is not offered.
   EXPECT_THAT(Selector.Items, ElementsAre("基本", "拡張", "無名"));
+  EXPECT_FALSE(Folder.Exists("dic/Unnamed.usr"));
   EXPECT_EQ(Selector.ItemIndex, 0);
   EXPECT_TRUE(Folder.Exists("dic/Base.usr"));
   EXPECT_TRUE(Folder.Exists("dic/Ext.usr"));
@@ -129,13 +134,62 @@ TEST_F(GleanerControllerTest, SaveAppendsEveryPairAndMarksTheEntriesSaved) {
   Controller->Extract("橋と新語と研究");
   EXPECT_THAT(Controller->GetNotations(), ElementsAre("新語"));
 
-  // Saving twice without a new extraction appends the pairs again.
+  // A pair of a new list is appended again, though the file holds it; saving
+  // that list twice writes it once.
   Controller->AddNotation("研究");
   Controller->SaveToDictionary();
   Controller->SaveToDictionary();
   EXPECT_EQ(Folder.Read("dic/Base.usr"),
             "ﾊｼ,橋,001\r\nｷｮｳ,橋,001\r\nｹﾝｷｭｳ,研究,001\r\nｹﾝｸ,研究,001\r\n"
-            "ｹﾝｷｭｳ,研究,001\r\nｹﾝｷｭｳ,研究,001\r\n");
+            "ｹﾝｷｭｳ,研究,001\r\n");
+  // A reading added after a save is the one line the next save writes.
+  Controller->AddReading("ｹﾝｺﾞ");
+  Controller->SaveToDictionary();
+  EXPECT_TRUE(Folder.Read("dic/Base.usr").ends_with("ｹﾝｷｭｳ,研究,001\r\nｹﾝｺﾞ,研究,001\r\n"));
+}
+
+TEST_F(GleanerControllerTest, AFailedSaveChangesNothingAndTheRetryWritesEachLineOnce) {
+  Start();
+  Controller->Extract("橋と新語と研究");
+  Controller->SelectNotation(1);
+  // The user file turns into something that can be neither written nor made.
+  std::filesystem::remove(Folder.PathOf("dic/Base.usr"));
+  std::filesystem::create_directory(Folder.PathOf("dic/Base.usr"));
+  EXPECT_THROW(Controller->SaveToDictionary(), TWordDicWriteError);
+  EXPECT_THROW(Controller->SaveToDictionary(), TWordDicWriteError);
+  EXPECT_THAT(Controller->GetNotations(), ElementsAre("橋", "新語", "研究"));
+  EXPECT_THAT(Controller->GetReadings(0), ElementsAre("ﾊｼ", "ｷｮｳ"));
+  EXPECT_THAT(Statuses(), ElementsAre(1, 0, 1));
+  EXPECT_EQ(Controller->CurrentIndex(), 1);
+  // Mended (here: gone, as if deleted): the file is made again with each line once.
+  std::filesystem::remove(Folder.PathOf("dic/Base.usr"));
+  Controller->SaveToDictionary();
+  EXPECT_EQ(Folder.Read("dic/Base.usr"), "ﾊｼ,橋,001\r\nｷｮｳ,橋,001\r\nｹﾝｷｭｳ,研究,001\r\n");
+  EXPECT_THAT(Statuses(), ElementsAre(2, 0, 2));
+}
+
+TEST_F(GleanerControllerTest, TypedTextsAreTakenAsKirimoTypesThem) {
+  Start();
+  EXPECT_EQ(Controller->AddNotation(" 森小屋 "), 0);
+  EXPECT_EQ(Controller->AddNotation("森小屋"), 0);
+  EXPECT_EQ(Controller->AddNotation("\t研究\t"), 1);
+  EXPECT_THAT(Controller->GetCurrentReadings(), ElementsAre("ｹﾝｷｭｳ"));  // asked without blanks
+  EXPECT_EQ(Controller->EditNotation(" 小屋 "), 1);
+  Controller->SelectNotation(0);
+  EXPECT_EQ(Controller->AddReading(" もりごや "), 0);
+  EXPECT_EQ(Controller->AddReading("モリゴヤ"), 0);  // the same reading
+  EXPECT_EQ(Controller->AddReading("ﾓﾘ"), 1);
+  EXPECT_EQ(Controller->EditReading(1, "こや"), 1);
+  EXPECT_THAT(Controller->GetCurrentReadings(), ElementsAre("ﾓﾘｺﾞﾔ", "ｺﾔ"));
+  // Full-width letters fold as ASCII ones do.
+  EXPECT_EQ(Controller->AddNotation("ＡＢＣ"), 2);
+  EXPECT_EQ(Controller->AddNotation("ａｂｃ"), 2);
+  EXPECT_EQ(Controller->EditNotation("Ａｂｃ"), 2);
+  Controller->AddReading("ｴｰﾋﾞｰｼｰ");
+  EXPECT_THAT(Controller->GetNotations(), ElementsAre("森小屋", "小屋", "ＡＢＣ"));
+  Controller->SaveToDictionary();
+  EXPECT_EQ(Folder.Read("dic/Base.usr"),
+            "ﾓﾘｺﾞﾔ,森小屋,001\r\nｺﾔ,森小屋,001\r\nｴｰﾋﾞｰｼｰ,ＡＢＣ,001\r\n");
 }
 
 TEST_F(GleanerControllerTest, NotationWithoutReadingKnownByAnyRowIsDropped) {

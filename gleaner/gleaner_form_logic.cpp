@@ -1,6 +1,7 @@
 #include "gleaner/gleaner_form_logic.h"
 
 #include "common/dictionary_line.h"
+#include "gleaner/gleaner_messages.h"
 
 namespace {
 
@@ -21,6 +22,11 @@ TGleanerFormLogic::TGleanerFormLogic(TGleanerController& controller, TProgressVi
   Controller.FillDictionaryChoices(dicSelector);
 }
 
+void TGleanerFormLogic::ClearMessage() {
+  MessageText.clear();
+  MessageIsError = false;
+}
+
 void TGleanerFormLogic::FillNotations(int selected) {
   Notations = Controller.GetNotations();
   NotationSelected = Selectable(selected, Notations);
@@ -38,7 +44,7 @@ void TGleanerFormLogic::ClearLists() {
 }
 
 void TGleanerFormLogic::TextClear() {
-  MessageText.clear();
+  ClearMessage();
   ExtractProgress.SetPosition(0);
   SaveProgress.SetPosition(0);
   Controller.Clear();
@@ -46,7 +52,7 @@ void TGleanerFormLogic::TextClear() {
 }
 
 void TGleanerFormLogic::ExtractWord(std::string_view text) {
-  MessageText.clear();
+  ClearMessage();
   Controller.Extract(text);
   FillNotations(0);
   FillReadings(Controller.GetCurrentReadings(), 0);
@@ -54,40 +60,40 @@ void TGleanerFormLogic::ExtractWord(std::string_view text) {
 }
 
 void TGleanerFormLogic::NotationClick(int index) {
-  MessageText.clear();
+  ClearMessage();
   if (Selectable(index, Notations) < 0) return;
   NotationSelected = index;
   FillReadings(Controller.SelectNotation(index), 0);
 }
 
 void TGleanerFormLogic::NotationAdd(const std::optional<std::string>& text) {
-  MessageText.clear();
+  ClearMessage();
   if (!IsGiven(text)) return;
   FillNotations(Controller.AddNotation(*text));
   FillReadings(Controller.GetCurrentReadings(), 0);
 }
 
 void TGleanerFormLogic::NotationEdit(const std::optional<std::string>& text) {
-  MessageText.clear();
+  ClearMessage();
   if (NotationSelected < 0 || !IsGiven(text)) return;
   FillNotations(Controller.EditNotation(*text));
   FillReadings(Controller.GetCurrentReadings(), 0);
 }
 
 void TGleanerFormLogic::NotationDelete() {
-  MessageText.clear();
+  ClearMessage();
   if (NotationSelected < 0) return;
   FillNotations(Controller.DeleteNotation(NotationSelected));
   FillReadings(Controller.GetCurrentReadings(), 0);
 }
 
 void TGleanerFormLogic::ReadingClick(int index) {
-  MessageText.clear();
+  ClearMessage();
   if (Selectable(index, Readings) >= 0) ReadingSelected = index;
 }
 
 bool TGleanerFormLogic::CanAddReading() {
-  MessageText.clear();
+  ClearMessage();
   if (NotationSelected >= 0) return true;
   MessageText = "単語を選択してください";
   return false;
@@ -100,29 +106,36 @@ void TGleanerFormLogic::ReadingAdd(const std::optional<std::string>& text) {
 }
 
 void TGleanerFormLogic::ReadingEdit(const std::optional<std::string>& text) {
-  MessageText.clear();
+  ClearMessage();
   if (ReadingSelected < 0 || !IsGiven(text)) return;
   const int index = Controller.EditReading(ReadingSelected, *text);
   FillReadings(Controller.GetCurrentReadings(), index);
 }
 
 void TGleanerFormLogic::ReadingDelete() {
-  MessageText.clear();
+  ClearMessage();
   if (ReadingSelected < 0) return;
   const int index = Controller.DeleteReading(ReadingSelected);
   FillReadings(Controller.GetCurrentReadings(), index);
 }
 
 void TGleanerFormLogic::SaveToDic() {
-  MessageText.clear();
-  Controller.SaveToDictionary();
+  ClearMessage();
+  try {
+    Controller.SaveToDictionary();
+  } catch (const TWordDicWriteError& error) {
+    // A file the user can mend: the list stays as it was, selections too.
+    MessageText = SaveFailureText(error.what());
+    MessageIsError = true;
+    return;
+  }
   if (!Controller.GetNotations().empty()) Controller.SelectNotation(0);
   FillNotations(0);
   FillReadings(Controller.GetCurrentReadings(), 0);
 }
 
 void TGleanerFormLogic::DictionaryChange() {
-  MessageText.clear();
+  ClearMessage();
   Controller.PrepareSelected();
   ExtractProgress.SetPosition(0);
   SaveProgress.SetPosition(0);

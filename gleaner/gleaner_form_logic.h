@@ -46,11 +46,14 @@ class TGleanerFormLogic {
   int ReadingIndex() const { return ReadingSelected; }
   // The message the last event showed; empty for none.
   const std::string& Message() const { return MessageText; }
+  // Whether it tells of a failure (a save that could not be written).
+  bool MessageIsFailure() const { return MessageIsError; }
 
  private:
   void FillNotations(int selected);
   void FillReadings(const TStringList& readings, int selected);
   void ClearLists();
+  void ClearMessage();
 
   TGleanerController& Controller;
   TProgressView& ExtractProgress;
@@ -60,4 +63,5 @@ class TGleanerFormLogic {
   int NotationSelected = -1;
   int ReadingSelected = -1;
   std::string MessageText;
+  bool MessageIsError = false;
 };

@@ -10,7 +10,6 @@ TWordDic::TWordDic(std::string fileName) : FileNameText(std::move(fileName)) {
   CreateFileIfMissing(FileNameText);
   Text = ReadWholeFile(FileNameText);
   Count = ForEachLine(Text, [](int, std::string_view) {});
-  Saved = Count;
 }
 
 void TWordDic::PrepareRows() {
@@ -27,28 +26,28 @@ const TWordRows& TWordDic::GetRows() const {
   return *Rows;
 }
 
-int TWordDic::Add(std::string_view line) {
+int TWordDic::Append(const TStringList& lines) {
   if (!Rows) throw std::logic_error("dictionary rows not prepared: " + FileNameText);
-  Rows->Append(line);
-  Unsaved.emplace_back(line);
-  return Count++;
-}
-
-void TWordDic::Save() {
-  if (Count == Saved) return;
+  const int first = Count;
+  if (lines.empty()) return first;
   std::string added;
-  for (const std::string& line : Unsaved) {
+  for (const std::string& line : lines) {
     if (!added.empty()) added += "\r\n";
     added += line;
   }
-  // Read again just before writing, under the lock Kirimo's dictionaries take
-  // too: the file may have grown since it was loaded, and must not grow between
-  // this read and the append.
-  TFileLock lock(FileNameText);
-  const std::string current = ReadWholeFile(FileNameText);
-  AppendLine(FileNameText, current, added);
-  Unsaved.clear();
-  Saved = Count;
+  try {
+    CreateFileIfMissing(FileNameText);
+    // Read again just before writing, under the lock Kirimo's dictionaries take
+    // too: the file may have grown since it was loaded, and must not grow
+    // between this read and the append.
+    TFileLock lock(FileNameText);
+    AppendLine(FileNameText, ReadWholeFile(FileNameText), added);
+  } catch (const std::runtime_error& error) {
+    throw TWordDicWriteError(error.what());
+  }
+  for (const std::string& line : lines) Rows->Append(line);
+  Count += static_cast<int>(lines.size());
+  return first;
 }
 
 int TWordDic::FindEntry(std::string_view notation, std::string_view reading) const {

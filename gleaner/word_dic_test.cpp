@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "common/test_folder.h"
+#include <filesystem>
+
 #include "common/dictionary_file.h"
+#include "common/file_lock.h"
+#include "common/test_folder.h"
 
 namespace {
 
@@ -61,10 +64,9 @@ TEST(WordDic, FindsTheFirstMatchExactly) {
   EXPECT_EQ(dic.FindEntry("ABC", "ABC"), -1);
   EXPECT_EQ(dic.FindEntry("ABC", "abc"), 4);
   EXPECT_EQ(dic.FindEntry("ＡＢＣ", "abc"), -1);  // no width folding
-  // Added rows are found after the earlier ones.
-  EXPECT_EQ(dic.Add("ﾊｼ,箸"), 5);
+  // Appended rows are found after the earlier ones.
+  EXPECT_EQ(dic.Append({"ﾊｼ,箸", "ｶｹﾊｼ,箸"}), 5);
   EXPECT_EQ(dic.FindEntry("箸", "ﾊｼ"), 1);
-  EXPECT_EQ(dic.Add("ｶｹﾊｼ,箸"), 6);
   EXPECT_EQ(dic.FindEntry("箸", "ｶｹﾊｼ"), 6);
 }
 
@@ -82,7 +84,7 @@ TEST(WordDic, MissingFileIsCreatedEmptyAndSavingNothingLeavesItUntouched) {
   dic.PrepareRows();
   EXPECT_EQ(dic.LineCount(), 0);
   EXPECT_EQ(dic.GetRows().Count(), 0);
-  dic.Save();
+  EXPECT_EQ(dic.Append({}), 0);
   EXPECT_EQ(folder.Read("new.usr"), "");
 }
 
@@ -91,21 +93,16 @@ TEST(WordDic, LookupsNeedTheRows) {
   folder.Write("a.dic", "ｱ,亜\r\n");
   TWordDic dic(folder.PathOf("a.dic"));
   EXPECT_THROW(dic.FindNotation("亜"), std::logic_error);
-  EXPECT_THROW(dic.Add("ｲ,井"), std::logic_error);
+  EXPECT_THROW(dic.Append({"ｲ,井"}), std::logic_error);
 }
 
-TEST(WordDic, SaveAppendsOnlyTheAddedLinesOnce) {
+TEST(WordDic, AppendAddsTheLinesAtTheEndInOrder) {
   TTestFolder folder;
   TWordDic dic = Prepared(folder, "a.usr", "ｱ,亜,001\r\n");
-  dic.Add("ｲ,井,001");
-  dic.Add("ｳ,宇,001");
-  dic.Save();
-  EXPECT_EQ(folder.Read("a.usr"), "ｱ,亜,001\r\nｲ,井,001\r\nｳ,宇,001\r\n");
-  EXPECT_EQ(dic.SavedCount(), 3);
-  dic.Save();
-  dic.Add("ｴ,絵,001");
-  dic.Save();
+  EXPECT_EQ(dic.Append({"ｲ,井,001", "ｳ,宇,001"}), 1);
+  EXPECT_EQ(dic.Append({"ｴ,絵,001"}), 3);
   EXPECT_EQ(folder.Read("a.usr"), "ｱ,亜,001\r\nｲ,井,001\r\nｳ,宇,001\r\nｴ,絵,001\r\n");
+  EXPECT_EQ(dic.LineCount(), 4);
 }
 
 TEST(WordDic, LinesAnotherWriterAppendedMeanwhileSurvive) {
@@ -114,17 +111,46 @@ TEST(WordDic, LinesAnotherWriterAppendedMeanwhileSurvive) {
   // Kirimo's registration dialog appends while the Gleaner runs.
   AppendLine(folder.PathOf("a.usr"), ReadWholeFile(folder.PathOf("a.usr")), "ｶ,蚊,001");
   TWordDic other = Prepared(folder, "a.usr", folder.Read("a.usr"));
-  other.Add("ｻ,差,001");
-  gleaner.Add("ｲ,井,001");
-  other.Save();
-  gleaner.Save();
+  other.Append({"ｻ,差,001"});
+  gleaner.Append({"ｲ,井,001"});
   EXPECT_EQ(folder.Read("a.usr"), "ｱ,亜,001\r\nｶ,蚊,001\r\nｻ,差,001\r\nｲ,井,001\r\n");
 }
 
 TEST(WordDic, UnterminatedLastLineIsEndedBeforeAppending) {
   TTestFolder folder;
   TWordDic dic = Prepared(folder, "a.usr", "ｱ,亜,001");
-  dic.Add("ｲ,井,001");
-  dic.Save();
+  dic.Append({"ｲ,井,001"});
   EXPECT_EQ(folder.Read("a.usr"), "ｱ,亜,001\r\nｲ,井,001\r\n");
+}
+
+TEST(WordDic, AFileDeletedMeanwhileIsMadeAgain) {
+  TTestFolder folder;
+  TWordDic dic = Prepared(folder, "a.usr", "ｱ,亜,001\r\n");
+  std::filesystem::rename(folder.PathOf("a.usr"), folder.PathOf("b.usr"));
+  dic.Append({"ｲ,井,001"});
+  EXPECT_EQ(folder.Read("a.usr"), "ｲ,井,001\r\n");
+  EXPECT_EQ(dic.FindNotation("亜"), 0);  // what was read stays known
+}
+
+TEST(WordDic, AFailedAppendChangesNothing) {
+  TTestFolder folder;
+  TWordDic dic = Prepared(folder, "a.usr", "ｱ,亜,001\r\n");
+  // A folder in the file's place: it can be neither read, made nor written.
+  std::filesystem::remove(folder.PathOf("a.usr"));
+  std::filesystem::create_directory(folder.PathOf("a.usr"));
+  EXPECT_THROW(dic.Append({"ｲ,井,001"}), TWordDicWriteError);
+  EXPECT_EQ(dic.LineCount(), 1);
+  EXPECT_EQ(dic.FindNotation("井"), -1);
+  std::filesystem::remove(folder.PathOf("a.usr"));
+  EXPECT_EQ(dic.Append({"ｲ,井,001"}), 1);
+  EXPECT_EQ(folder.Read("a.usr"), "ｲ,井,001\r\n");
+}
+
+TEST(WordDic, AFileLockedByAnotherWriterIsAFailure) {
+  TTestFolder folder;
+  TWordDic dic = Prepared(folder, "a.usr", "");
+  TFileLock other(folder.PathOf("a.usr"));
+  EXPECT_THROW(dic.Append({"ｲ,井,001"}), TWordDicWriteError);
+  EXPECT_EQ(folder.Read("a.usr"), "");
+  EXPECT_EQ(dic.LineCount(), 0);
 }

@@ -7,53 +7,14 @@
 #include "common/char_class.h"
 #include "common/cp932.h"
 #include "common/kana_conversion.h"
+#include "readings/partial_readings.h"
 
 namespace {
 
-// Partial readings kept per position.
-constexpr std::size_t Beam = 8;
-
-struct TPartial {
-  float Cost;
-  std::string Reading;
-  float Sino = -1.0f;  // of the last kanji read alone, as TReading::Sino; below 0 unknown
-  // The last kanji when it was read alone, and how: neighbours that the
-  // dictionaries' compounds read together cost less.
-  std::string_view LastKanji;
-  std::string_view LastPiece;
-};
-
-bool CheaperFirst(const TPartial& x, const TPartial& y) { return x.Cost < y.Cost; }
-
-// The best few distinct readings reaching one position.
-class TBest {
- public:
-  void Offer(float cost, std::string reading, float sino = -1.0f, std::string_view lastKanji = {},
-             std::string_view lastPiece = {}) {
-    auto same = std::find_if(Items.begin(), Items.end(),
-                             [&](const TPartial& p) { return p.Reading == reading; });
-    if (same != Items.end()) {
-      if (same->Cost <= cost) return;
-      Items.erase(same);
-    } else if (Items.size() == Beam && Items.back().Cost <= cost) {
-      return;
-    }
-    auto place = std::upper_bound(Items.begin(), Items.end(), cost,
-                                  [](float c, const TPartial& p) { return c < p.Cost; });
-    Items.insert(place, TPartial{cost, std::move(reading), sino, lastKanji, lastPiece});
-    if (Items.size() > Beam) Items.pop_back();
-  }
-  const std::vector<TPartial>& Partials() const { return Items; }
-  // Adds change(partial) to each cost.
-  template <typename TChange>
-  void Reprice(TChange change) {
-    for (TPartial& p : Items) p.Cost += change(p);
-    std::stable_sort(Items.begin(), Items.end(), CheaperFirst);
-  }
-
- private:
-  std::vector<TPartial> Items;
-};
+// The longest part a notation is cut into, in characters: lookups of longer
+// ones would make every position of a long word cost as much as the longest
+// notation of any file. Longer notations are still read when asked for whole.
+constexpr std::size_t LongestPart = 32;
 
 bool IsKana(std::string_view character) {
   int kind = CharClass(character);
@@ -97,13 +58,14 @@ bool StartsVoiced(std::string_view reading) {
 }
 
 // After the linking ﾉ and ｶﾞ (池の平 ｲｹﾉﾀｲﾗ, 藤ケ崎 ﾌｼﾞｶﾞｻｷ) the next word seldom voices.
-bool AfterLink(std::string_view before) {
-  return before.ends_with("\xC9") || before.ends_with("\xB6\xDE");
+bool AfterLink(const TPartial& before) {
+  return before.Last() == 0xC9 || (before.BeforeLast() == 0xB6 && before.Last() == 0xDE);
 }
 
-// A reading ending in ｯ goes on only with a consonant that doubles.
-bool MayFollow(std::string_view before, std::string_view reading) {
-  if (before.empty() || before.back() != '\xAF') return true;
+// A reading ending in ｯ (last is its last byte) goes on only with a consonant
+// that doubles.
+bool MayFollow(unsigned char last, std::string_view reading) {
+  if (last != 0xAF) return true;
   return StartsUnvoiced(reading) ||
          (StartsWithRow(reading, 0xCA, 0xCE) && reading.size() > 1 && reading[1] == '\xDF');
 }
@@ -111,12 +73,13 @@ bool MayFollow(std::string_view before, std::string_view reading) {
 // ｸ, ｷ before the ｶ row and ﾁ, ﾂ before the ｶ, ｻ, ﾀ, ﾊ rows double the next
 // consonant (学校 ｶﾞｯｺｳ, 一体 ｲｯﾀｲ; the ﾊ row turns to ﾊﾟ: 一本 ｲｯﾎﾟﾝ).
 void OfferGeminate(TBest& to, const TPartial& from, std::string_view reading, float cost) {
-  const std::string& before = from.Reading;
-  if (before.empty() || !StartsUnvoiced(reading)) return;
-  unsigned char last = static_cast<unsigned char>(before.back());
+  if (from.Before == nullptr || !StartsUnvoiced(reading)) return;
+  unsigned char last = from.Last();
   if (last != 0xB8 && last != 0xB7 && last != 0xC1 && last != 0xC2) return;
   if ((last == 0xB8 || last == 0xB7) && !StartsWithRow(reading, 0xB6, 0xBA)) return;
-  std::string geminate = before.substr(0, before.size() - 1) + "ｯ";
+  // The doubled consonant takes the place of from's last byte, so the new
+  // piece goes on from where from's own began.
+  std::string geminate = from.Piece.substr(0, from.Piece.size() - 1) + "ｯ";
   if (StartsWithRow(reading, 0xCA, 0xCE)) {
     geminate += reading.substr(0, 1);
     geminate += '\xDF';
@@ -124,7 +87,7 @@ void OfferGeminate(TBest& to, const TPartial& from, std::string_view reading, fl
   } else {
     geminate += reading;
   }
-  to.Offer(from.Cost + cost, std::move(geminate));
+  to.Offer(from.Cost + cost, *from.Before, geminate);
 }
 
 // A word of the dictionaries after a partial reading, with the sound changes
@@ -132,13 +95,13 @@ void OfferGeminate(TBest& to, const TPartial& from, std::string_view reading, fl
 void OfferWord(TBest& to, const TPartial& from, std::string_view reading, float cost, bool joined,
                const TProposalWeights& weights, std::string_view lastKanji,
                std::string_view lastPiece, float sinoFirst = -1.0f, float sinoLast = -1.0f) {
-  if (!MayFollow(from.Reading, reading)) return;
+  if (!MayFollow(from.Last(), reading)) return;
   if (from.Sino >= 0.0f && sinoFirst >= 0.0f)
     cost += weights.Mixed * std::abs(from.Sino - sinoFirst);
-  to.Offer(from.Cost + cost, from.Reading + std::string(reading), sinoLast, lastKanji, lastPiece);
+  to.Offer(from.Cost + cost, from, reading, sinoLast, lastKanji, lastPiece);
   if (!joined || !StartsUnvoiced(reading)) return;
-  float link = AfterLink(from.Reading) ? weights.VoicedAfterLink : 0.0f;
-  to.Offer(from.Cost + cost + weights.Voiced + link, from.Reading + Voiced(reading));
+  float link = AfterLink(from) ? weights.VoicedAfterLink : 0.0f;
+  to.Offer(from.Cost + cost + weights.Voiced + link, from, Voiced(reading));
   OfferGeminate(to, from, reading, cost + weights.Geminate);
 }
 
@@ -159,53 +122,77 @@ std::string_view PieceAtEnd(const std::vector<TCharacterReadings::TReading>& rea
   return {};
 }
 
-// The finished readings, those other words share first: names and places
-// share readings much more than spellings, above all with the same kanji at
-// the same end (first and last are the notation's end characters).
-TStringList RankedReadings(const TReadingIndex& index, const TProposalWeights& weights,
-                           std::vector<TPartial> finished, std::string_view first,
-                           std::string_view last) {
-  auto sharedBits = [&](int words) { return std::log2(1.0f + static_cast<float>(words)); };
-  for (TPartial& p : finished)
-    p.Cost -= weights.SharedReading * sharedBits(index.ReadingCount(p.Reading)) +
-              weights.SharedEnds * (sharedBits(index.ReadingCount(p.Reading, first, true)) +
-                                    sharedBits(index.ReadingCount(p.Reading, last, false)));
-  std::stable_sort(finished.begin(), finished.end(), CheaperFirst);
-  TStringList readings;
-  for (const TPartial& p : finished) {
-    if (readings.size() == TReadingProposer::MaxProposals) break;
-    if (MayFollow(p.Reading, {})) readings.push_back(p.Reading);
-  }
-  return readings;
+float BitsOf(int words) { return std::log2(1.0f + static_cast<float>(words)); }
+
+// Off the cost of a partial reading of the first j characters (two or more):
+// the words that begin with those characters and go on to read them so.
+float BeginningBits(const TReadingIndex& index, const TProposalWeights& weights,
+                    std::string_view notation, const std::vector<std::size_t>& starts,
+                    std::string_view reading, std::size_t j) {
+  return weights.Beginning * BitsOf(index.BeginningCount(notation.substr(0, starts[j]), reading));
 }
 
-// Off the cost of a partial reading of the first j characters: readings that
-// other words give the same characters. The words that begin with those
-// characters count while the reading grows; the words that end like the
-// notation, once it is read whole (j is the number of characters), each from
-// where the partial reading was cut before that ending: the longest reading
-// held there that it begins with (none after a doubled consonant: 学校).
-float AlikeBits(const TReadingIndex& index, const TProposalWeights& weights,
+// Off the cost of a reading of the whole notation: as BeginningBits, and the
+// words that end like it (in up to LongestPart characters), each from where
+// the partial reading was cut before that ending: the longest reading held
+// there that it begins with (none after a doubled consonant: 学校).
+float WholeBits(const TReadingIndex& index, const TProposalWeights& weights,
                 std::string_view notation, const std::vector<std::size_t>& starts,
-                const std::vector<TBest>& best, std::string_view reading, std::size_t j) {
-  auto bitsOf = [](int words) { return std::log2(1.0f + static_cast<float>(words)); };
+                const std::vector<TBest>& best, std::string_view reading) {
   const std::size_t count = starts.size() - 1;
-  float bits = 0.0f;
-  if (j >= 2)
-    bits +=
-        weights.Beginning * bitsOf(index.BeginningCount(notation.substr(0, starts[j]), reading));
-  if (j < count) return bits;
-  for (std::size_t i = 0; i + 2 <= count; ++i) {
+  float bits = count >= 2 && count <= LongestPart
+                   ? BeginningBits(index, weights, notation, starts, reading, count)
+                   : 0.0f;
+  // Hashes of the reading's beginnings tell at once whether a partial is one.
+  std::vector<std::uint64_t> beginnings(reading.size() + 1, HashOfReading({}));
+  for (std::size_t k = 0; k < reading.size(); ++k)
+    beginnings[k + 1] = HashOfReading(reading.substr(k, 1), beginnings[k]);
+  for (std::size_t i = count > LongestPart ? count - LongestPart : 0; i + 2 <= count; ++i) {
     std::size_t cut = i == 0 ? 0 : std::string_view::npos;
     for (const TPartial& p : best[i].Partials())
-      if (reading.starts_with(p.Reading) &&
-          (cut == std::string_view::npos || p.Reading.size() > cut))
-        cut = p.Reading.size();
+      if (p.Size <= reading.size() && beginnings[p.Size] == p.Hash &&
+          (cut == std::string_view::npos || p.Size > cut))
+        cut = p.Size;
     if (cut != std::string_view::npos)
       bits += weights.Ending *
-              bitsOf(index.EndingCount(notation.substr(starts[i]), reading.substr(cut)));
+              BitsOf(index.EndingCount(notation.substr(starts[i]), reading.substr(cut)));
   }
   return bits;
+}
+
+// The readings of the whole notation, those other words share first: names
+// and places share readings much more than spellings, above all with the same
+// kanji at the same end (first and last are the notation's end characters).
+TStringList RankedReadings(const TReadingIndex& index, const TProposalWeights& weights,
+                           std::string_view notation, const std::vector<std::size_t>& starts,
+                           const std::vector<TBest>& best) {
+  const std::size_t count = starts.size() - 1;
+  struct TFinished {
+    float Cost;
+    std::string Reading;
+  };
+  std::vector<TFinished> finished;
+  for (const TPartial& p : best[count].Partials()) {
+    TFinished& f = finished.emplace_back(TFinished{p.Cost, {}});
+    p.ReadingInto(f.Reading);
+    f.Cost -= WholeBits(index, weights, notation, starts, best, f.Reading);
+  }
+  auto cheaperFirst = [](const TFinished& x, const TFinished& y) { return x.Cost < y.Cost; };
+  std::stable_sort(finished.begin(), finished.end(), cheaperFirst);
+  std::string_view first = notation.substr(0, starts[1]);
+  std::string_view last = notation.substr(starts[count - 1]);
+  for (TFinished& f : finished)
+    f.Cost -= weights.SharedReading * BitsOf(index.ReadingCount(f.Reading)) +
+              weights.SharedEnds * (BitsOf(index.ReadingCount(f.Reading, first, true)) +
+                                    BitsOf(index.ReadingCount(f.Reading, last, false)));
+  std::stable_sort(finished.begin(), finished.end(), cheaperFirst);
+  TStringList readings;
+  for (TFinished& f : finished) {
+    if (readings.size() == TReadingProposer::MaxProposals) break;
+    if (MayFollow(static_cast<unsigned char>(f.Reading.back()), {}))
+      readings.push_back(std::move(f.Reading));
+  }
+  return readings;
 }
 
 }  // namespace
@@ -245,16 +232,15 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
     return weight * std::log2(1.0f + seen);
   };
   std::vector<TBest> best(count + 1);
-  best[0].Offer(0, {});
-
-  auto repriceAlike = [&](std::size_t j) {
-    best[j].Reprice([&](const TPartial& p) {
-      return -AlikeBits(Index, Weights, notation, starts, best, p.Reading, j);
-    });
-  };
+  best[0].OfferEmpty();
+  std::string written;  // one partial's reading, to be counted among other words
   for (std::size_t i = 0; i < count; ++i) {
     if (best[i].Partials().empty()) continue;
-    repriceAlike(i);
+    if (i >= 2 && i <= LongestPart)
+      best[i].Reprice([&](const TPartial& p) {
+        p.ReadingInto(written);
+        return -BeginningBits(Index, Weights, notation, starts, written, i);
+      });
     std::string_view character = characterAt(i);
     bool joined = i > 0;
     if (ReadsAsItself(character) || IsKana(character)) {
@@ -262,20 +248,18 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
       std::size_t end = i + 1;
       bool letters = ReadsAsItself(character);
       while (letters && end < count && ReadsAsItself(characterAt(end))) ++end;
-      std::string reading =
+      std::string itself =
           ToHalfWidth(ToKatakana(notation.substr(starts[i], starts[end] - starts[i])));
-      if (IsSingleByteText(reading))  // ヶ has no half-width form
+      if (IsSingleByteText(itself))  // ヶ has no half-width form
         for (const TPartial& p : best[i].Partials())
-          best[end].Offer(p.Cost + Weights.SelfReading * static_cast<float>(end - i),
-                          p.Reading + reading);
+          best[end].Offer(p.Cost + Weights.SelfReading * static_cast<float>(end - i), p, itself);
       // The small ヶ of place names (霞ヶ関) and a ケ between kanji.
       bool small = character == "ヶ" || character == "ヵ";
       if (small || (character == "ケ" && joined && i + 1 < count)) {
         for (const TPartial& p : best[i].Partials()) {
-          best[end].Offer(p.Cost + (small ? Weights.SmallKeVoiced : Weights.KeVoiced),
-                          p.Reading + "ｶﾞ");
-          if (small) best[end].Offer(p.Cost + Weights.SelfReading * 2.0f, p.Reading + "ｶ");
-          if (small) best[end].Offer(p.Cost + Weights.SelfReading, p.Reading + "ｹ");
+          best[end].Offer(p.Cost + (small ? Weights.SmallKeVoiced : Weights.KeVoiced), p, "ｶﾞ");
+          if (small) best[end].Offer(p.Cost + Weights.SelfReading * 2.0f, p, "ｶ");
+          if (small) best[end].Offer(p.Cost + Weights.SelfReading, p, "ｹ");
         }
       }
       if (letters) continue;
@@ -290,16 +274,15 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
       float cost =
           Weights.Character + Weights.Share * reading.Cost + (kanaNext ? Weights.BeforeKana : 0.0f);
       for (const TPartial& p : best[i].Partials()) {
-        if (!MayFollow(p.Reading, reading.Text)) continue;
+        if (!MayFollow(p.Last(), reading.Text)) continue;
         float mixed = p.Sino < 0.0f ? 0.0f : Weights.Mixed * std::abs(p.Sino - reading.Sino);
-        if (joined && StartsVoiced(reading.Text) && AfterLink(p.Reading))
-          mixed += Weights.VoicedAfterLink;
+        if (joined && StartsVoiced(reading.Text) && AfterLink(p)) mixed += Weights.VoicedAfterLink;
         best[i + 1].Offer(
-            p.Cost + cost + mixed - pairBonus(p, character, reading.Text, Weights.Pair),
-            p.Reading + reading.Text, reading.Sino, character, reading.Text);
+            p.Cost + cost + mixed - pairBonus(p, character, reading.Text, Weights.Pair), p,
+            reading.Text, reading.Sino, character, reading.Text);
       }
     }
-    for (std::size_t j = i + 1; j <= count; ++j) {
+    for (std::size_t j = i + 1; j <= count && j - i <= LongestPart; ++j) {
       std::size_t length = starts[j] - starts[i];
       if (length > Index.LongestNotation()) break;
       int entry = Index.Find(notation.substr(starts[i], length));
@@ -348,7 +331,5 @@ TStringList TReadingProposer::CompoundReadings(std::string_view notation) const 
       }
     }
   }
-  repriceAlike(count);
-  return RankedReadings(Index, Weights, best[count].Partials(), notation.substr(0, starts[1]),
-                        characterAt(count - 1));
+  return RankedReadings(Index, Weights, notation, starts, best);
 }

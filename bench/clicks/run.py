@@ -1,7 +1,7 @@
 """Click-count benchmark: an oracle user writes held-out Japanese prose through
 kirimo-script with the dictionaries and settings of dist/.
 
-usage: run.py [--sentences N] [--ini dist/Kirimo.ini] [--tool build/.../kirimo-script]
+usage: run.py [--sentences N] [--ini dist/Kirimo.ini] [--tool build/.../kirimo-script] [--dwell-time MS]
 """
 import argparse
 import collections
@@ -94,6 +94,8 @@ def main():
     args.add_argument("--sentences", type=int, default=600)
     args.add_argument("--ini", default="dist/Kirimo.ini")
     args.add_argument("--tool", default="build/native-release/tools/kirimo-script/kirimo-script")
+    args.add_argument("--dwell-time", type=int, default=800,
+                      help="milliseconds of one dwell, for what a user who rests instead of clicking pays")
     options = args.parse_args()
 
     started = time.time()
@@ -121,6 +123,12 @@ def main():
     print("  clicks                      %d" % clicks)
     print("  clicks per character        %.3f" % (clicks / chars))
     print("  clicks per kana             %.3f" % (clicks / kana_count))
+    # A dwell user rests once where a click goes; the long press is one rest on
+    # the stem mark. The pointer's travel and the leaving before a control is
+    # rested on twice in a row come on top.
+    dwell_seconds = clicks * options.dwell_time / 1000.0
+    print("  dwell seconds per character %.3f (each click one %d ms dwell, %.0f s in all)"
+          % (dwell_seconds / chars, options.dwell_time, dwell_seconds))
     print("  12-key multi-tap presses    %d" % multitap)
     print("  ratio to multi-tap          %.3f" % (clicks / multitap))
     untypeable = sum(user.untypeable.values())

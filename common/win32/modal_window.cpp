@@ -25,6 +25,7 @@ int TModalWindow::ShowModal(HWND owner) {
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
+  RestoreFocus();
   Result = IDCANCEL;
   Running = true;
   MSG message;
@@ -42,6 +43,7 @@ int TModalWindow::ShowModal(HWND owner) {
   Running = false;
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
   Destroy();
+  Focused = nullptr;
   Font.Reset();
   return Result;
 }
@@ -58,6 +60,25 @@ void TModalWindow::EndModal(int result) {
   Result = result;
   Running = false;
   PostMessageW(Handle(), WM_NULL, 0, 0);  // wake the loop
+}
+
+void TModalWindow::FocusControl(HWND control) {
+  Focused = control;
+  if (IsWindowVisible(Handle())) SetFocus(control);
+}
+
+void TModalWindow::RememberFocus() {
+  HWND focus = GetFocus();
+  if (focus != nullptr && IsChild(Handle(), focus)) Focused = focus;
+}
+
+bool TModalWindow::RestoreFocus() {
+  HWND target = Focused != nullptr && IsChild(Handle(), Focused)
+                    ? Focused
+                    : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  if (target == nullptr) return false;
+  SetFocus(target);
+  return true;
 }
 
 HWND TModalWindow::AddControl(const wchar_t* className, std::wstring_view text, DWORD style, int x,
@@ -81,6 +102,16 @@ LRESULT TModalWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       EndModal(IDCANCEL);
       return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        RememberFocus();
+        return 0;
+      }
+      if (!HIWORD(wParam) && RestoreFocus()) return 0;  // HIWORD: minimised
+      return DefaultMessage(message, wParam, lParam);
+    case WM_SETFOCUS:
+      if (RestoreFocus()) return 0;
+      return DefaultMessage(message, wParam, lParam);
     default:
       return OnOtherMessage(message, wParam, lParam);
   }

@@ -30,6 +30,9 @@ class TModalWindow : public TWindowBase {
   virtual LRESULT OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void EndModal(int result);
+  // The keyboard focus to control: now, and again whenever the dialog becomes
+  // active (a message box closed, the user came back from another window).
+  void FocusControl(HWND control);
   // A child control at a 96-DPI rectangle, in the dialog font unless font is given.
   HWND AddControl(const wchar_t* className, std::wstring_view text, DWORD style, int x, int y,
                   int width, int height, int id, HFONT font = nullptr);
@@ -40,8 +43,12 @@ class TModalWindow : public TWindowBase {
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
+  // As a dialog does: the control that had the focus gets it back, not the frame.
+  void RememberFocus();
+  bool RestoreFocus();
 
   TGdiObject Font;
+  HWND Focused = nullptr;
   int WindowDpiValue = 96;
   int Result = 0;
   bool Running = false;

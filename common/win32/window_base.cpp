@@ -63,6 +63,8 @@ LRESULT TWindowBase::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefaultMessage(message, wParam, lParam);
 }
 
+void TWindowBase::OnMessageFailure() noexcept { ReportCurrentException(); }
+
 LRESULT TWindowBase::DefaultMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(Window.Get(), message, wParam, lParam);
 }
@@ -84,7 +86,7 @@ LRESULT CALLBACK TWindowBase::StaticProc(HWND window, UINT message, WPARAM wPara
   try {
     return self->OnMessage(message, wParam, lParam);
   } catch (...) {
-    ReportCurrentException();
+    self->OnMessageFailure();
     return 0;
   }
 }

@@ -36,10 +36,13 @@ class TWindowBase {
                    std::wstring_view title, int x, int y, int width, int height, HWND parent,
                    HMENU menu = nullptr);
 
-  // Everything not handled goes to DefaultMessage. An exception leaving it is
-  // reported as unexpected and the message counts as handled (answer 0).
+  // Everything not handled goes to DefaultMessage. An exception leaving it
+  // goes to OnMessageFailure and the message counts as handled (answer 0).
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Reports the exception being handled as unexpected. A window whose
+  // handlers must never interrupt the user swallows it instead.
+  virtual void OnMessageFailure() noexcept;
 
  private:
   static LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -62,6 +62,22 @@ TEST(WindowBase, AnExceptionInAHandlerIsReportedAndTheWindowLivesOn) {
   SetUnexpectedErrorHandler(nullptr);
 }
 
+// A window whose handlers must not interrupt the user.
+class TQuietWindow : public TProbeWindow {
+  void OnMessageFailure() noexcept override {}
+};
+
+TEST(WindowBase, AWindowThatSwallowsItsFailuresReportsNothing) {
+  std::vector<std::string> reported;
+  SetUnexpectedErrorHandler([&](std::string_view text) { reported.emplace_back(text); });
+  TQuietWindow quiet;
+  ASSERT_TRUE(quiet.Create());
+  EXPECT_EQ(SendMessageW(quiet.Handle(), ThrowMessage, 0, 0), 0);
+  EXPECT_TRUE(reported.empty());
+  EXPECT_EQ(SendMessageW(quiet.Handle(), PingMessage, 0, 0), 1);
+  SetUnexpectedErrorHandler(nullptr);
+}
+
 TEST(UiDispatcher, RunsWorkerNoticesOnTheUiThreadCoalescedAndNothingAfterClose) {
   TUiDispatcher dispatcher;
   EXPECT_EQ(UiDispatcher(), &dispatcher);

@@ -342,9 +342,12 @@ void TGleanerForm::ReadingEdit() {
 }
 
 void TGleanerForm::SaveToDic() {
-  TWaitCursor wait;
-  Logic->SaveToDic();
-  ShowLists();
+  {
+    TWaitCursor wait;
+    Logic->SaveToDic();
+    ShowLists();
+  }
+  ShowMessageOfLogic();
 }
 
 void TGleanerForm::DictionaryChange() {
@@ -364,7 +367,8 @@ void TGleanerForm::ShowLists() {
 
 void TGleanerForm::ShowMessageOfLogic() {
   if (!Logic->Message().empty())
-    ShowMessageBox(Handle(), Logic->Message(), GleanerTitle, MB_OK | MB_ICONINFORMATION);
+    ShowMessageBox(Handle(), Logic->Message(), GleanerTitle,
+                   MB_OK | (Logic->MessageIsFailure() ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
 void TGleanerForm::FocusMemo() { SetFocus(Control(MemoSourceId)); }

@@ -24,7 +24,7 @@ void TInputBox::CreateControls() {
   AddControl(WC_BUTTONW, ToWide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 273, 74, 75, 25,
              IDCANCEL);
   SendMessageW(Edit, EM_SETSEL, 0, -1);
-  SetFocus(Edit);
+  FocusControl(Edit);
 }
 
 void TInputBox::OnCommand(int id, int notification) {

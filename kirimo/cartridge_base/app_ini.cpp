@@ -78,6 +78,10 @@ void TAppIni::Read() {
   CMVisible = file.ReadBool(SystemSection, "CMVisible", CMVisible);
   CMFile = path(SystemSection, "CMFile", "");
   Use50Key = file.ReadBool(SystemSection, "Use50Key", Use50Key);
+  DwellTime = ValidDwellTime(file.ReadInteger(SystemSection, "DwellTime", DwellTime));
+  if (DwellTime > 0) DwellTimeWhenOn = DwellTime;
+  int tolerance = file.ReadInteger(SystemSection, "DwellTolerance", DwellTolerance);
+  if (tolerance >= 0 && tolerance <= MaxDwellTolerance) DwellTolerance = tolerance;
 
   std::size_t button = 0;
   for (const TProfileEntry& entry : file.ReadSection("SUB_BUTTON_VK")) {
@@ -104,6 +108,11 @@ void TAppIni::SetKeyHeight(int value) { SetMarking(KeyHeight, value, SettingsMod
 void TAppIni::SetCMVisible(bool value) { SetMarking(CMVisible, value, SettingsModified); }
 void TAppIni::SetUse50Key(bool value) { SetMarking(Use50Key, value, SettingsModified); }
 
+void TAppIni::SwitchDwell(bool on) {
+  if (DwellTime > 0) DwellTimeWhenOn = DwellTime;
+  SetMarking(DwellTime, on ? DwellTimeWhenOn : 0, SettingsModified);
+}
+
 bool TAppIni::SaveAll() {
   // Read the file afresh: what others wrote into it since the start stays.
   TProfileFile file(IniPath);
@@ -126,6 +135,8 @@ bool TAppIni::SaveAll() {
   file.WriteBool(SystemSection, "CMVisible", CMVisible);
   file.WriteString(SystemSection, "CMFile", relative(CMFile));
   file.WriteBool(SystemSection, "Use50Key", Use50Key);
+  file.WriteInteger(SystemSection, "DwellTime", DwellTime);
+  file.WriteInteger(SystemSection, "DwellTolerance", DwellTolerance);
   for (int i = 0; i < ExtDicCount; ++i) {
     file.WriteString(TDictionarySections::ExtSections[i], "DicName", ExtDics[i].DicName);
     file.WriteString(TDictionarySections::ExtSections[i], "DicFile", relative(ExtDics[i].DicFile));

@@ -42,6 +42,20 @@ struct TSubButton {
   std::string Caption = " ";
 };
 
+// Dwell: resting the pointer this long on a control presses it. Times outside
+// the range switch it off, as 0 does.
+constexpr int MinDwellTime = 300;
+constexpr int MaxDwellTime = 5000;
+// What switching dwell on gives when no time was set before.
+constexpr int DefaultDwellTime = 1000;
+// How far (pixels at 96 DPI) a trembling pointer may stray and still rest.
+constexpr int DefaultDwellTolerance = 6;
+constexpr int MaxDwellTolerance = 40;
+// milliseconds when within the range, else 0 (off).
+constexpr int ValidDwellTime(int milliseconds) {
+  return milliseconds >= MinDwellTime && milliseconds <= MaxDwellTime ? milliseconds : 0;
+}
+
 class TAppIni {
  public:
   static constexpr int SubButtonCount = 5;
@@ -62,6 +76,8 @@ class TAppIni {
   void SetKeyHeight(int value);
   void SetCMVisible(bool value);
   void SetUse50Key(bool value);
+  // On: the time used last (or DefaultDwellTime); off: DwellTime 0.
+  void SwitchDwell(bool on);
 
   // Writes the [SYSTEM] keys and DicName, DicFile, StartUpKey of the extension
   // dictionaries into the file; everything else in it stays. False when the
@@ -98,6 +114,8 @@ class TAppIni {
   bool CMVisible = false;
   std::string CMFile;  // expanded
   bool Use50Key = false;
+  int DwellTime = 0;  // milliseconds, 0 for off
+  int DwellTolerance = DefaultDwellTolerance;
 
   std::array<TSubButton, SubButtonCount> SubButtons;
 
@@ -116,4 +134,6 @@ class TAppIni {
 
  private:
   void Read();
+
+  int DwellTimeWhenOn = DefaultDwellTime;
 };

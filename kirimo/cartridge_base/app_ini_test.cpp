@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "common/file_path.h"
 #include "common/test_folder.h"
 
@@ -42,6 +44,8 @@ TEST_F(AppIni, MissingFileGivesEveryDefault) {
   EXPECT_EQ(ini.VkDicName, "VK");
   EXPECT_EQ(ini.VkDicFile, "");
   EXPECT_EQ(ini.SubButtonCaptions(), " , , , , ");
+  EXPECT_EQ(ini.DwellTime, 0);  // off
+  EXPECT_EQ(ini.DwellTolerance, DefaultDwellTolerance);
   EXPECT_FALSE(ini.SettingsModified);
 }
 
@@ -88,6 +92,43 @@ TEST_F(AppIni, EachBadValueFallsBackAndReadingGoesOn) {
   EXPECT_EQ(ini.ExtDics[0].DicName, "E");
 }
 
+TEST_F(AppIni, DwellTimesOutsideTheRangeSwitchDwellOff) {
+  auto dwell = [&](const std::string& values) {
+    Folder.Write("Kirimo.ini", "[SYSTEM]\r\n" + values);
+    TAppIni ini(Program());
+    return std::pair{ini.DwellTime, ini.DwellTolerance};
+  };
+  EXPECT_EQ(dwell("DwellTime=800\r\nDwellTolerance=3\r\n"), std::pair(800, 3));
+  EXPECT_EQ(dwell("DwellTime=300\r\n").first, 300);
+  EXPECT_EQ(dwell("DwellTime=5000\r\n").first, 5000);
+  EXPECT_EQ(dwell("DwellTime=299\r\n").first, 0);
+  EXPECT_EQ(dwell("DwellTime=5001\r\n").first, 0);
+  EXPECT_EQ(dwell("DwellTime=-800\r\n").first, 0);
+  EXPECT_EQ(dwell("DwellTime=99999999999999\r\n").first, 0);
+  EXPECT_EQ(dwell("DwellTime=soon\r\n").first, 0);
+  EXPECT_EQ(dwell("DwellTolerance=-1\r\n").second, DefaultDwellTolerance);
+  EXPECT_EQ(dwell("DwellTolerance=41\r\n").second, DefaultDwellTolerance);
+  EXPECT_EQ(dwell("DwellTolerance=0\r\n").second, 0);
+}
+
+TEST_F(AppIni, SwitchingDwellOffAndOnKeepsItsTime) {
+  Folder.Write("Kirimo.ini", "[SYSTEM]\r\nDwellTime=1500\r\n");
+  TAppIni ini(Program());
+  ini.SwitchDwell(true);  // on already
+  EXPECT_FALSE(ini.SettingsModified);
+  ini.SwitchDwell(false);
+  EXPECT_EQ(ini.DwellTime, 0);
+  EXPECT_TRUE(ini.SettingsModified);
+  ini.SaveIfModified();
+  EXPECT_EQ(TAppIni(Program()).DwellTime, 0);
+  ini.SwitchDwell(true);
+  EXPECT_EQ(ini.DwellTime, 1500);
+  // Off in the file: on gives the default time.
+  TAppIni off(Program());
+  off.SwitchDwell(true);
+  EXPECT_EQ(off.DwellTime, DefaultDwellTime);
+}
+
 TEST_F(AppIni, SubButtonsTakeTheFirstFiveVkEntries) {
   Folder.Write("Kirimo.ini",
                "[SUB_BUTTON_VK]\r\nVK_RETURN=改行\r\nTAB=no\r\nvk_back=BS\r\nVK_TAB=Tab\r\n"
@@ -129,6 +170,7 @@ TEST_F(AppIni, SaveAllWritesItsKeysInOrderAndNothingElse) {
             "SendMode=1\r\nScrollTime=100\r\nListFontName=ＭＳ ゴシック\r\nListFontSize=12\r\n"
             "ListFontStyle=fsBold,fsItalic,\r\nListFontColor=-16777208\r\nListFontCharset=128\r\n"
             "AcumulateTime=500\r\nCMVisible=0\r\nCMFile=dic\\cm.txt\r\nUse50Key=0\r\n"
+            "DwellTime=0\r\nDwellTolerance=6\r\n"
             "\r\n[EXT1_DIC]\r\nDicName=Ext1\r\nDicFile=ext.dic\r\nStartUpKey=0\r\n"
             "\r\n[EXT2_DIC]\r\nDicName=Ext2\r\nDicFile=\r\nStartUpKey=0\r\n"
             "\r\n[EXT3_DIC]\r\nDicName=Ext3\r\nDicFile=\r\nStartUpKey=0\r\n");
@@ -142,6 +184,8 @@ TEST_F(AppIni, SaveAllKeepsTheRestOfTheFileAndRoundTrips) {
   TAppIni ini(Program());
   ini.SetTop(99);
   ini.ScrollTime = 250;
+  ini.DwellTime = 900;
+  ini.DwellTolerance = 2;
   ini.ExtDics[2].DicName = "専門";
   // Written in the meantime by someone else: kept.
   Folder.Write("Kirimo.ini", rest + "[SYSTEM]\r\nTop=1\r\nExtra=kept\r\n");
@@ -151,6 +195,8 @@ TEST_F(AppIni, SaveAllKeepsTheRestOfTheFileAndRoundTrips) {
   TAppIni again(Program());
   EXPECT_EQ(again.Top, 99);
   EXPECT_EQ(again.ScrollTime, 250);
+  EXPECT_EQ(again.DwellTime, 900);
+  EXPECT_EQ(again.DwellTolerance, 2);
   EXPECT_EQ(again.ExtDics[2].DicName, "専門");
   EXPECT_EQ(again.BaseDic.HistoryCount, 5);
 }

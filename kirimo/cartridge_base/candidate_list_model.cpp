@@ -10,6 +10,10 @@ void TCandidateListModel::Change(TChange&& change) {
     TLock lock(Mutex);
     change();
   }
+  Notify();
+}
+
+void TCandidateListModel::Notify() {
   std::function<void()> observer;
   {
     TLock lock(ObserverMutex);
@@ -105,6 +109,20 @@ void TCandidateListModel::SetTopIndex(int index) {
   });
 }
 
+void TCandidateListModel::SetPageRows(int rows) {
+  rows = std::max(rows, 1);
+  bool moved = false;
+  {
+    TLock lock(Mutex);
+    if (rows == PageRows) return;
+    PageRows = rows;
+    const int top = Top;
+    ClampTopIndex();
+    moved = Top != top;
+  }
+  if (moved) Notify();
+}
+
 void TCandidateListModel::InsertItem(int index, std::string_view text) {
   Change([&] {
     if (index < 0 || index > static_cast<int>(Entries.size())) return;
@@ -130,9 +148,8 @@ void TCandidateListModel::MoveItem(int from, int to) {
   });
 }
 
-// A list scrolls no further than its last item, as a list box does.
 void TCandidateListModel::ClampTopIndex() {
-  int last = std::max(static_cast<int>(Entries.size()) - 1, 0);
+  const int last = std::max(static_cast<int>(Entries.size()) - PageRows, 0);
   Top = std::clamp(Top, 0, last);
 }
 

@@ -62,6 +62,10 @@ class TCandidateListModel {
 
   int TopIndex() const;
   void SetTopIndex(int index);
+  // The rows the window shows whole. The top index goes no further than the
+  // last full page, as a list box's does; a page of one row until the window
+  // says. A page that grows brings the top index back at once.
+  void SetPageRows(int rows);
 
   // An item and its selection travel together.
   void InsertItem(int index, std::string_view text);
@@ -81,11 +85,13 @@ class TCandidateListModel {
   // Runs change under the lock, then tells the observer.
   template <typename TChange>
   void Change(TChange&& change);
+  void Notify();
 
   mutable std::mutex Mutex;
   std::vector<TEntry> Entries;
   int Focus = -1;
   int Top = 0;
+  int PageRows = 1;
 
   std::mutex ObserverMutex;
   std::function<void()> Observer;

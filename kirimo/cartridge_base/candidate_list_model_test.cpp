@@ -53,6 +53,34 @@ TEST(CandidateListModel, OutOfRangeIndexesChangeNothing) {
   EXPECT_EQ(list.TopIndex(), 0);
 }
 
+TEST(CandidateListModel, TheTopIndexStopsAtTheLastFullPage) {
+  TCandidateListModel list;
+  int changes = 0;
+  list.SetObserver([&] { ++changes; });
+  list.SetItems({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"});
+  list.SetTopIndex(9);
+  EXPECT_EQ(list.TopIndex(), 9);  // one row a page until the window says
+  changes = 0;
+  list.SetPageRows(4);
+  EXPECT_EQ(list.TopIndex(), 6);  // the page grew: rows 6 to 9 fill it
+  EXPECT_EQ(changes, 1);
+  list.SetPageRows(4);
+  list.SetPageRows(2);  // smaller: the rows in view stay
+  EXPECT_EQ(list.TopIndex(), 6);
+  EXPECT_EQ(changes, 1);
+  list.SetPageRows(4);
+  list.SetTopIndex(7);
+  EXPECT_EQ(list.TopIndex(), 6);
+  // A list shorter than the page does not scroll.
+  list.SetItems({"a", "b"});
+  list.SetTopIndex(1);
+  EXPECT_EQ(list.TopIndex(), 0);
+  list.SetPageRows(0);
+  list.SetTopIndex(1);
+  EXPECT_EQ(list.TopIndex(), 1);
+  list.SetObserver(nullptr);
+}
+
 }  // namespace
 
 TEST(CandidateListModel, TellsItsObserverOfEveryChangeOutsideItsLock) {

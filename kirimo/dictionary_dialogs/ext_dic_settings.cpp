@@ -1,5 +1,7 @@
 #include "kirimo/dictionary_dialogs/ext_dic_settings.h"
 
+#include <stdexcept>
+
 #include "common/dictionary_file.h"
 #include "common/dictionary_line.h"
 #include "common/file_path.h"
@@ -7,12 +9,21 @@
 
 static_assert(ExtDicGroupCount == TAppIni::ExtDicCount);
 
+namespace {
+
+// A failure's message: what failed, then that the settings stay as they were.
+std::string Unchanged(std::string_view failure) {
+  std::string message(failure);
+  return message.append("\r\n拡張辞書の設定は変わっていません。");
+}
+
+}  // namespace
+
 TExtDicGroups TExtDicSettings::Load() const {
   TExtDicGroups groups;
   for (int i = 0; i < ExtDicGroupCount; ++i) {
     const TDicSettings& dic = Settings.ExtDics[i];
-    // The list has two items: any other stored number shows as the first.
-    groups[i] = {dic.DicName, dic.DicFile, dic.StartUpKey == 1 ? 1 : 0};
+    groups[i] = {dic.DicName, dic.DicFile, dic.StartUpKey};
   }
   return groups;
 }
@@ -35,18 +46,15 @@ bool TExtDicSettings::Validate(const TExtDicGroups& groups, TExtDicPrompts& prom
     bool named = !TrimBlanks(groups[i].Name).empty();
     bool filed = !TrimBlanks(groups[i].File).empty();
     if (named != filed) {
-      prompts.ShowDataError();
+      prompts.ShowError(DataErrorMessage);
       failure = {i, named ? TExtDicField::File : TExtDicField::Name};
       return false;
     }
   }
-  // Names are compared as they will be stored (trimmed): "A" and "A " would
-  // otherwise become two dictionaries of one name, and only the first be found.
   for (int i = ExtDicGroupCount - 1; i >= 0; --i) {
-    std::string_view name = TrimBlanks(groups[i].Name);
-    if (name.empty()) continue;
+    if (TrimBlanks(groups[i].Name).empty()) continue;
     for (int other = 0; other < ExtDicGroupCount; ++other) {
-      if (other != i && TrimBlanks(groups[other].Name) == name) {
+      if (other != i && groups[other].Name == groups[i].Name) {
         failure = {i, TExtDicField::Name};
         return false;
       }
@@ -55,23 +63,47 @@ bool TExtDicSettings::Validate(const TExtDicGroups& groups, TExtDicPrompts& prom
   for (int i = 0; i < ExtDicGroupCount; ++i) {
     std::string_view file = TrimBlanks(groups[i].File);
     if (file.empty() || FileExists(FullPath(file))) continue;
-    if (!prompts.AskYesNo(MissingFileQuestion(file))) {
+    bool created = false;
+    if (prompts.AskYesNo(MissingFileQuestion(file))) {
+      try {
+        CreateFileIfMissing(FullPath(file));
+        created = true;
+      } catch (const std::runtime_error& error) {
+        prompts.ShowError(error.what());
+      }
+    }
+    if (!created) {
       failure = {i, TExtDicField::File};
       return false;
     }
-    CreateFileIfMissing(FullPath(file));
   }
   return true;
 }
 
-void TExtDicSettings::Store(const TExtDicGroups& groups, TExtDicConsumers& consumers) {
+bool TExtDicSettings::Store(const TExtDicGroups& groups, TExtDicConsumers& consumers,
+                            TExtDicPrompts& prompts) {
+  const auto previous = Settings.ExtDics;
   for (int i = 0; i < ExtDicGroupCount; ++i) {
     TDicSettings& dic = Settings.ExtDics[i];
     dic.DicName = std::string(TrimBlanks(groups[i].Name));
     dic.DicFile = TrimBlanks(groups[i].File).empty() ? std::string() : FullPath(groups[i].File);
     dic.StartUpKey = groups[i].KeyType;
   }
-  Settings.SaveAll();
-  consumers.ApplySettings();
-  consumers.RebuildCartridges();
+  // Every dictionary is opened before anything is written or freed.
+  std::unique_ptr<TPreparedDictionaries> prepared;
+  try {
+    prepared = consumers.Prepare();
+  } catch (const std::runtime_error& error) {
+    Settings.ExtDics = previous;
+    prompts.ShowError(Unchanged(error.what()));
+    return false;
+  }
+  if (!Settings.SaveAll()) {
+    Settings.ExtDics = previous;
+    std::string error = "\"";
+    prompts.ShowError(Unchanged(error.append(Settings.IniPath).append("\"に書き込めません。")));
+    return false;
+  }
+  prepared->Apply();
+  return true;
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <stdexcept>
 
 #include "common/cp932.h"
 #include "common/string_list.h"
@@ -16,25 +17,46 @@ namespace {
 
 class TScriptedPrompts : public TExtDicPrompts {
  public:
-  void ShowDataError() override { ++DataErrors; }
+  void ShowError(std::string_view message) override { Errors.emplace_back(message); }
   bool AskYesNo(std::string_view question) override {
     Questions.emplace_back(question);
     return Answer;
   }
-  int DataErrors = 0;
+  TStringList Errors;
   TStringList Questions;
   bool Answer = true;
 };
 
+// Records what happens when, and what the settings and their file hold then.
 class TRecordingConsumers : public TExtDicConsumers {
  public:
-  explicit TRecordingConsumers(const TAppIni& settings) : Settings(settings) {}
-  void ApplySettings() override {
-    // The settings are complete and written when the manager reads them.
-    Calls.push_back("apply " + Settings.ExtDics[1].DicName);
+  TRecordingConsumers(const TAppIni& settings, const TTestFolder& folder)
+      : Settings(settings), Folder(folder) {}
+
+  class TPrepared : public TPreparedDictionaries {
+   public:
+    explicit TPrepared(TRecordingConsumers& owner) : Owner(owner) {}
+    ~TPrepared() override { Owner.Calls.push_back("dropped"); }
+    void Apply() override { Owner.Record("apply"); }
+
+   private:
+    TRecordingConsumers& Owner;
+  };
+
+  std::unique_ptr<TPreparedDictionaries> Prepare() override {
+    Record("prepare");
+    if (!Failure.empty()) throw std::runtime_error(Failure);
+    return std::make_unique<TPrepared>(*this);
   }
-  void RebuildCartridges() override { Calls.push_back("rebuild"); }
+  void Record(const std::string& call) {
+    const bool written = std::filesystem::is_regular_file(Folder.PathOf("Kirimo.ini")) &&
+                         Folder.Read("Kirimo.ini").find("DicName=Renamed") != std::string::npos;
+    Calls.push_back(call + " " + Settings.ExtDics[0].DicName + (written ? " written" : ""));
+  }
+
   const TAppIni& Settings;
+  const TTestFolder& Folder;
+  std::string Failure;  // what Prepare raises; empty for none
   TStringList Calls;
 };
 
@@ -65,14 +87,14 @@ TEST_F(ExtDicSettings, GroupsShowTheSettings) {
   EXPECT_EQ(groups[0].File, Folder.PathOf("one.dic"));
   EXPECT_EQ(groups[0].KeyType, 1);
   EXPECT_EQ(groups[1].KeyType, 0);
-  EXPECT_EQ(groups[2].KeyType, 0);  // no such item: the first
+  EXPECT_EQ(groups[2].KeyType, 7);  // no such item: kept as it is
 }
 
 TEST_F(ExtDicSettings, ANameWithoutFileOrAFileWithoutNameIsADataError) {
   TExtDicGroups groups = TExtDicSettings(*Settings).Load();
   groups[1].File = "  ";
   EXPECT_FALSE(Validate(groups));
-  EXPECT_EQ(Prompts.DataErrors, 1);
+  EXPECT_EQ(Prompts.Errors, TStringList{std::string(DataErrorMessage)});
   EXPECT_EQ(Failure.Group, 1);
   EXPECT_EQ(Failure.Field, TExtDicField::File);
   groups[1] = {" ", "two.dic", 0};
@@ -86,14 +108,14 @@ TEST_F(ExtDicSettings, ALaterGroupRepeatingANameFailsWithoutAMessage) {
   TExtDicGroups groups = TExtDicSettings(*Settings).Load();
   groups[0].Name = "Same";
   groups[1].Name = "Same";
-  groups[2].Name = "Same ";  // the same once trimmed, as it would be stored
+  groups[2].Name = "Same";
   EXPECT_FALSE(Validate(groups));
   EXPECT_EQ(Failure.Group, 2);
   EXPECT_EQ(Failure.Field, TExtDicField::Name);
-  groups[2].Name = "Other";
+  groups[2].Name = "Same ";  // names are compared as typed
   EXPECT_FALSE(Validate(groups));
   EXPECT_EQ(Failure.Group, 1);
-  EXPECT_EQ(Prompts.DataErrors, 0);
+  EXPECT_TRUE(Prompts.Errors.empty());
   groups[1].Name = "same";  // letter case counts
   EXPECT_TRUE(Validate(groups));
 }
@@ -112,26 +134,73 @@ TEST_F(ExtDicSettings, AMissingFileIsCreatedEmptyOnlyWhenTheUserAgrees) {
   EXPECT_TRUE(Validate(groups));
   ASSERT_TRUE(Folder.Exists("new.dic"));  // beside the program, as stored paths are
   EXPECT_EQ(Folder.Read("new.dic"), "");
+
+  // A file that cannot be made: said with its name, and the focus goes to it.
+  groups[2].File = "no-such-folder/new.dic";
+  EXPECT_FALSE(Validate(groups));
+  EXPECT_EQ(Failure.Group, 2);
+  EXPECT_EQ(Failure.Field, TExtDicField::File);
+  ASSERT_EQ(Prompts.Errors.size(), 1u);
+  // Named as the system writes the path, with either separator.
+  EXPECT_NE(Prompts.Errors[0].find("no-such-folder"), std::string::npos);
+  EXPECT_NE(Prompts.Errors[0].find("new.dic"), std::string::npos);
 }
 
-TEST_F(ExtDicSettings, StoringWritesTrimmedValuesThenAppliesAndRebuilds) {
+TEST_F(ExtDicSettings, StoringOpensFirstThenWritesThenApplies) {
   TExtDicSettings dialog(*Settings);
   TExtDicGroups groups = dialog.Load();
-  groups[0].Name = " Names ";
+  groups[0].Name = " Renamed ";
   groups[1] = {"", " ", 0};  // emptied: removes extension dictionary 2
-  groups[2].KeyType = 1;
   ASSERT_TRUE(dialog.Validate(groups, Prompts, Failure));
-  TRecordingConsumers consumers(*Settings);
-  dialog.Store(groups, consumers);
-  EXPECT_EQ(consumers.Calls, (TStringList{"apply ", "rebuild"}));
+  TRecordingConsumers consumers(*Settings, Folder);
+  EXPECT_TRUE(dialog.Store(groups, consumers, Prompts));
+  // The dictionaries are opened from the new settings before the file is written.
+  EXPECT_EQ(consumers.Calls, (TStringList{"prepare Renamed", "apply Renamed written", "dropped"}));
+  EXPECT_TRUE(Prompts.Errors.empty());
   TAppIni reread(Folder.PathOf("Kirimo.exe"));
-  EXPECT_EQ(reread.ExtDics[0].DicName, "Names");
+  EXPECT_EQ(reread.ExtDics[0].DicName, "Renamed");
   EXPECT_EQ(reread.ExtDics[0].DicFile, Folder.PathOf("one.dic"));
   EXPECT_EQ(reread.ExtDics[1].DicName, "");
   EXPECT_EQ(reread.ExtDics[1].DicFile, "");
   EXPECT_EQ(reread.ExtDics[2].DicName, "Three");
-  EXPECT_EQ(reread.ExtDics[2].StartUpKey, 1);
   EXPECT_EQ(reread.ExtDics[0].StartUpKey, 1);
+  EXPECT_EQ(reread.ExtDics[2].StartUpKey, 7);  // never chosen: as it was
+
+  groups = dialog.Load();
+  groups[2].KeyType = 0;
+  EXPECT_TRUE(dialog.Store(groups, consumers, Prompts));
+  EXPECT_EQ(TAppIni(Folder.PathOf("Kirimo.exe")).ExtDics[2].StartUpKey, 0);
+}
+
+TEST_F(ExtDicSettings, ADictionaryThatCannotBeOpenedChangesNothing) {
+  const std::string before = Folder.Read("Kirimo.ini");
+  TExtDicSettings dialog(*Settings);
+  TExtDicGroups groups = dialog.Load();
+  groups[0].Name = "Renamed";
+  TRecordingConsumers consumers(*Settings, Folder);
+  consumers.Failure = "\"one.usr\"を開けません。";
+  EXPECT_FALSE(dialog.Store(groups, consumers, Prompts));
+  EXPECT_EQ(consumers.Calls, TStringList{"prepare Renamed"});
+  EXPECT_EQ(Prompts.Errors,
+            TStringList{"\"one.usr\"を開けません。\r\n拡張辞書の設定は変わっていません。"});
+  EXPECT_EQ(Settings->ExtDics[0].DicName, "固有名詞");
+  EXPECT_EQ(Folder.Read("Kirimo.ini"), before);
+}
+
+TEST_F(ExtDicSettings, ASettingsFileThatCannotBeWrittenChangesNothing) {
+  // A folder in the file's place: it can be read as empty but not replaced.
+  std::filesystem::remove(Folder.PathOf("Kirimo.ini"));
+  std::filesystem::create_directory(Folder.PathOf("Kirimo.ini"));
+  TExtDicSettings dialog(*Settings);
+  TExtDicGroups groups = dialog.Load();
+  groups[0].Name = "Renamed";
+  TRecordingConsumers consumers(*Settings, Folder);
+  EXPECT_FALSE(dialog.Store(groups, consumers, Prompts));
+  // Opened, never put in use.
+  EXPECT_EQ(consumers.Calls, (TStringList{"prepare Renamed", "dropped"}));
+  ASSERT_EQ(Prompts.Errors.size(), 1u);
+  EXPECT_NE(Prompts.Errors[0].find(Settings->IniPath), std::string::npos) << Prompts.Errors[0];
+  EXPECT_EQ(Settings->ExtDics[0].DicName, "固有名詞");
 }
 
 TEST_F(ExtDicSettings, NothingChangesUntilStored) {
@@ -162,6 +231,6 @@ TEST(ShippedExtDicSettings, PassAsTheyStand) {
   TExtDicFailure failure;
   TExtDicSettings dialog(settings);
   EXPECT_TRUE(dialog.Validate(dialog.Load(), prompts, failure));
-  EXPECT_EQ(prompts.DataErrors, 0);
+  EXPECT_TRUE(prompts.Errors.empty());
   EXPECT_TRUE(prompts.Questions.empty());
 }

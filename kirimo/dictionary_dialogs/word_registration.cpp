@@ -1,6 +1,7 @@
 #include "kirimo/dictionary_dialogs/word_registration.h"
 
 #include "common/char_class.h"
+#include "common/cp932.h"
 #include "common/dictionary_line.h"
 #include "readings/ime_readings.h"
 #include "common/kana_conversion.h"
@@ -68,7 +69,12 @@ void TWordRegistration::Clear(TRegistrationFields& fields) {
 void TWordRegistration::ProposeReadings(TRegistrationFields& fields) const {
   std::string_view word = TrimBlanks(fields.Word);
   if (word.empty()) return;
-  GetImeReadings(Readings, word, fields.ReadingList);
+  std::size_t characters = 0;
+  ForEachChar(word, [&](std::string_view) { ++characters; });
+  if (characters > MaxProposedCharacters)
+    fields.ReadingList.clear();
+  else
+    GetImeReadings(Readings, word, fields.ReadingList);
   if (TrimBlanks(fields.Reading).empty() && !fields.ReadingList.empty())
     fields.Reading = fields.ReadingList.front();
 }

@@ -43,7 +43,10 @@ class TWordRegistration {
   // Empties every field but the dictionary.
   static void Clear(TRegistrationFields& fields);
   // Offers the readings of the trimmed word; takes the first when none is typed.
+  // A word longer than MaxProposedCharacters is offered none: no word is that
+  // long, and reading it would hold the dialog.
   void ProposeReadings(TRegistrationFields& fields) const;
+  static constexpr std::size_t MaxProposedCharacters = 100;
   // Registers the word as the fields say, writing back what the dialog shows.
   TRegistrationOutcome Register(TRegistrationFields& fields) const;
 

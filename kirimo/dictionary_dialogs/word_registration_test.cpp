@@ -54,8 +54,11 @@ class TFakeFinder : public TDictionaryFinder {
 class TFixedReadings : public TReadingSource {
  public:
   TStringList ReverseConversion(std::string_view word) override {
-    return word == "漢字" ? TStringList{"かんじ", " カンジ "} : TStringList{};
+    ++Asked;
+    if (word == "漢字") return {"かんじ", " カンジ "};
+    return word.starts_with("漢") ? TStringList{"ｶﾝ"} : TStringList{};
   }
+  int Asked = 0;
 };
 
 int TypeIndexOf(std::string_view code) {
@@ -176,8 +179,26 @@ TEST_F(WordRegistration, ReadingsAreOfferedAndTheFirstTakenWhenNoneIsTyped) {
   fields.ReadingList = {"old"};
   Registration.ProposeReadings(fields);  // no word: nothing asked, nothing changed
   EXPECT_EQ(fields.ReadingList, (TStringList{"old"}));
+  EXPECT_EQ(Readings.Asked, 2);
   TWordRegistration::Clear(fields);
   EXPECT_EQ(fields.DicName, "基本");
   EXPECT_TRUE(fields.ReadingList.empty());
   EXPECT_EQ(fields.TypeIndex, -1);
+}
+
+TEST_F(WordRegistration, AWordLongerThanAnyIsOfferedNoReadingsAndNothingIsAsked) {
+  std::string longest;
+  for (std::size_t i = 0; i < TWordRegistration::MaxProposedCharacters; ++i) longest += "漢";
+  TRegistrationFields fields = Fields(longest, "", -1);
+  Registration.ProposeReadings(fields);
+  EXPECT_EQ(fields.ReadingList, (TStringList{"ｶﾝ"}));
+  // The most the word field holds: the dialog answers at once.
+  std::string full;
+  while (full.size() < 2 * 32767) full += "漢";
+  fields = Fields(full, "", -1);
+  fields.ReadingList = {"ｶﾝ"};
+  Registration.ProposeReadings(fields);
+  EXPECT_TRUE(fields.ReadingList.empty());
+  EXPECT_TRUE(fields.Reading.empty());
+  EXPECT_EQ(Readings.Asked, 1);
 }

@@ -77,8 +77,8 @@ std::string_view TCartridgeEXT::RowOf(std::string_view letter) {
   return row ? row->Row : std::string_view();
 }
 
-TCartridgeEXT::TCartridgeEXT(const TAppIni& settings, TOutputOperations& output)
-    : TCartridge("EXT", settings, output) {
+TCartridgeEXT::TCartridgeEXT(const TAppIni& settings, TOutputOperations& output, TBuildProbe probe)
+    : TCartridge("EXT", settings, output), Probe(std::move(probe)) {
   BuildKeyLayouts();
   // The root: no key letter, one empty phrase, and the history as its list.
   auto root = std::make_shared<TPhraseList>();
@@ -123,8 +123,10 @@ void TCartridgeEXT::SetActive(bool active) {
 void TCartridgeEXT::AttachListBox(TCandidateListModel& listBox) {
   TAfterUnlock after;
   std::lock_guard lock(StateMutex);
-  AttachAndShow(listBox, *CandidateLists.back());
   HideSymbolList(after);
+  // The list a click acts on: variants left open when the user switched to
+  // another mode show again, so what shows is what a click types.
+  AttachAndShow(listBox, ActedOnList());
 }
 
 void TCartridgeEXT::AttachNamePanel(TNamePanelView& panel) {
@@ -217,14 +219,27 @@ void TCartridgeEXT::Show(const TStringList& list, int topIndex, int selected) {
 }
 
 void TCartridgeEXT::ShowFromWorker(const TStringList& list, int topIndex, int selected) {
-  // A burst of keys repaints once, after its last key.
-  if (QueueEmpty()) Show(list, topIndex, selected);
+  // A burst of keys repaints once, after its last key; until then the list
+  // shows nothing, never a list the cartridge has left.
+  if (QueueEmpty()) {
+    Show(list, topIndex, selected);
+  } else {
+    ShowNothing();
+  }
+}
+
+void TCartridgeEXT::ShowNothing() {
+  if (!Active) return;
+  WithListBox([](TCandidateListModel& view) {
+    if (view.Count() > 0) view.Clear();
+  });
 }
 
 const TStringList& TCartridgeEXT::ActedOnList() const {
   if (VariantsShown) return Variants;
   if (SymbolListShown && SymbolItems) return *SymbolItems;
-  if (KeysEntered() && !CandidateLists.empty() && CandidateLists.back()) return *CandidateLists.back();
+  if (KeysEntered() && !CandidateLists.empty() && CandidateLists.back())
+    return *CandidateLists.back();
   return History;
 }
 

@@ -48,7 +48,15 @@ class TCartridgeEXT : public TCartridge {
   static constexpr std::string_view Syllables =
       "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜｦﾝｰ@ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
-  TCartridgeEXT(const TAppIni& settings, TOutputOperations& output);
+  // A seam for tests: called on the worker between two phrases of every long
+  // loop (key steps, vowels, phrase mode, variants, the idle prebuild), before
+  // the loop asks whether to stop, with no lock of the cartridge held (the
+  // loops over a dictionary's words hold its read lock). A test holds the
+  // worker there to order its gestures by events, or counts the calls. Null
+  // in the programs.
+  using TBuildProbe = std::function<void()>;
+
+  TCartridgeEXT(const TAppIni& settings, TOutputOperations& output, TBuildProbe probe = nullptr);
   ~TCartridgeEXT() override;
 
   void BuildKeyLayouts() override;
@@ -73,6 +81,10 @@ class TCartridgeEXT : public TCartridge {
 
   void SetDictionary(TDictionary* dictionary) override;
   void SetUserDictionary(TDictionaryEXT* dictionary);
+  // Longer texts (in bytes) are typed but neither learnt nor read from a
+  // history file: no sensible entry is that long, and every gesture at the
+  // root would carry one.
+  static constexpr std::size_t LongestHistoryEntry = 64 * 1024;
   void LoadHistory(const std::string& file, int count);
   // The settings named a history file that is another file of the program:
   // the history is kept in memory only, and the status bar says so once.
@@ -106,20 +118,28 @@ class TCartridgeEXT : public TCartridge {
   using TFilter = bool (*)(const TPhrase& phrase, std::string_view letter, int depth);
   // Answers true when a long loop is to stop: its result is no longer wanted.
   using TStop = std::function<bool()>;
+  // The stop of a long loop: the probe, then whether stopped() (StateMutex not held).
+  template <typename TStopped>
+  TStop LoopStop(TStopped stopped) const {
+    return [this, stopped] {
+      if (Probe) Probe();
+      return stopped();
+    };
+  }
 
   // What a key step builds from, taken under StateMutex.
   struct TKeyStep {
     std::string Letter;
     bool Syllable = false;
-    int Depth = 0;     // the key letters the new level matches
+    int Depth = 0;      // the key letters the new level matches
     bool Grow = false;  // phrases shorter than Depth grow by connection
     std::string Anchor;
     // The levels under the new one: their phrases are carried on, so they stay
     // alive while the step builds even if a clear pops them.
     std::vector<std::shared_ptr<TPhraseList>> Below;
-    std::shared_ptr<TPhraseList> Pushed;   // the new level while it is empty
-    std::shared_ptr<TPhraseList> Cached;   // the first-key list the cache held
-    std::string CacheKey;                  // where a first-key list is cached
+    std::shared_ptr<TPhraseList> Pushed;  // the new level while it is empty
+    std::shared_ptr<TPhraseList> Cached;  // the first-key list the cache held
+    std::string CacheKey;                 // where a first-key list is cached
     unsigned Generation = 0;
     const TDictionaryEXT* Main = nullptr;
     const TDictionaryEXT* User = nullptr;
@@ -212,11 +232,19 @@ class TCartridgeEXT : public TCartridge {
   void ToggleSymbolList(TAfterUnlock& after);
   // The other widths, cases and kana forms of selected, and the readings of
   // the phrases of top written so. None when stopped.
-  static std::optional<TStringList> VariantsOf(const std::string& selected,
-                                               const TPhraseList& top, const TStop& stop);
+  static std::optional<TStringList> VariantsOf(const std::string& selected, const TPhraseList& top,
+                                               const TStop& stop);
+  // The variants waiting for the worker: of which text, from which list.
+  struct TVariantsStep {
+    // A candidate's variants, or only the two widths of an item at the root.
+    enum TKind { Candidate, WidthsOnly };
+    std::string Text;
+    TKind Kind = Candidate;
+    std::shared_ptr<TPhraseList> Top;
+  };
   // Opens the variants list, empty, and posts their gathering to the worker:
-  // a long list may hold many phrases to look at.
-  void RequestVariants(const std::string& selected, TAfterUnlock& after);
+  // a long list may hold many phrases to look at, a long text takes long to convert.
+  void RequestVariants(const std::string& selected, TVariantsStep::TKind kind, TAfterUnlock& after);
   void GatherVariants();
   void ShowVariants();
   // Types text into the target, and a Left arrow after a bracket pair.
@@ -229,11 +257,19 @@ class TCartridgeEXT : public TCartridge {
   void Show(const TStringList& list, int topIndex, int selected);
   // The same from the worker, and only after the last queued operation.
   void ShowFromWorker(const TStringList& list, int topIndex, int selected);
+  // Empties the list box (while active) when the cartridge leaves the list it
+  // shows with nothing to show yet: a click on the list left behind would be
+  // taken for stale and type nothing.
+  void ShowNothing();
   // The list the selection-taking operations act on: what the cartridge
   // shows in its present state.
   const TStringList& ActedOnList() const;
   // The selected item, when it belongs to that list.
   std::optional<TCandidateListModel::TItem> Selection();
+  // The item a click released on, when its press selected it and it belongs
+  // to that list; else the selection. A selection left on another item (a
+  // back step restores one) does not take the click.
+  std::optional<TCandidateListModel::TItem> ClickedItem(int index);
   void Deselect();
   // The candidate stack shares the lists its phrase lists (or the history) own.
   static std::shared_ptr<const TStringList> Borrow(const TStringList& list) {
@@ -248,11 +284,6 @@ class TCartridgeEXT : public TCartridge {
   bool Narrowing = false;
   // The phrase-mode level waiting for the worker to build it.
   std::optional<TPhraseStep> PendingPhrase;
-  // The variants waiting for the worker: of which text, from which list.
-  struct TVariantsStep {
-    std::string Text;
-    std::shared_ptr<TPhraseList> Top;
-  };
   std::optional<TVariantsStep> PendingVariants;
   static inline const TStringList NoCandidates{};
   int Depth = 0;
@@ -278,6 +309,7 @@ class TCartridgeEXT : public TCartridge {
   const TConnect* Connector = nullptr;
   const TDictionaryJPSub* ParticleDic = nullptr;
 
+  const TBuildProbe Probe;
   std::unique_ptr<TPhraseListStock> Stock;
   // Changes (under StateMutex) whenever the stack is cleared or the cache
   // dropped from the UI thread: a build begun before is stale.

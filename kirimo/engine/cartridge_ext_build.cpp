@@ -144,14 +144,14 @@ void TCartridgeEXT::IdleWork() {
     const TDictionaryEXT* user = nullptr;
     // A key waiting behind the idle work counts as a stop: it must not wait
     // for a whole prebuild, nor even for one letter.
-    auto stop = [&] {
+    auto stopped = [&] {
       return !IdleRunning || OperationWaiting() || AbortRequested || Reloading ||
              Generation != generation;
     };
     {
       std::lock_guard lock(StateMutex);
       generation = Generation;
-      if (stop()) {
+      if (stopped()) {
         position = index;
         return;
       }
@@ -159,7 +159,8 @@ void TCartridgeEXT::IdleWork() {
       main = MainDictionary;
       user = UserDictionary;
     }
-    std::shared_ptr<TPhraseList> built = BuildFirstKeyList(letter, grid, main, user, stop);
+    std::shared_ptr<TPhraseList> built =
+        BuildFirstKeyList(letter, grid, main, user, LoopStop(stopped));
     std::lock_guard lock(StateMutex);
     // After a reset the walk starts again at the position the reset chose.
     if (Generation != generation) return;

@@ -55,6 +55,24 @@ TEST_F(TCartridgeEXTCommit, HistoryLinesEndAtCrLfLfOrCrAndAnUnchangedFileStaysAs
   EXPECT_EQ(ReadFile(HistoryPath()), "a\rb\nc\r\nd\r");
 }
 
+TEST_F(TCartridgeEXTCommit, EntriesTooLongToKeepAreTypedButNeitherReadNorLearnt) {
+  const std::string longest(TCartridgeEXT::LongestHistoryEntry, 'y');
+  const std::string huge = longest + "z";
+  Reopen("a\r\n" + huge + "\r\nb\r\n" + longest + "\r\n" + huge + "\r\nc\r\n");
+  EXPECT_EQ(Cartridge->HistorySnapshot(), (TStringList{"a", "b", longest}));
+  Cartridge->Commit(huge);
+  EXPECT_EQ(Output.Calls(), TStringList{"text " + huge});
+  EXPECT_EQ(Cartridge->HistorySnapshot(), (TStringList{"a", "b", longest}));
+}
+
+TEST_F(TCartridgeEXTCommit, LoadingRemovesWhatASaveKilledBeforeItsRenameLeft) {
+  const std::filesystem::path temporary = HistoryPath() + ".tmp";
+  AppendTo(temporary, "half a hist");
+  Reopen("a\r\nb\r\n");
+  EXPECT_FALSE(std::filesystem::exists(temporary));
+  EXPECT_EQ(Cartridge->HistorySnapshot(), (TStringList{"a", "b"}));
+}
+
 TEST_F(TCartridgeEXTCommit, FailedSaveKeepsTheHistoryAndTriesAgain) {
   std::filesystem::path folder = Folder / "gone";
   std::filesystem::path path = folder / "history.txt";
@@ -134,6 +152,7 @@ TEST_F(TCartridgeEXTCommit, RootForwardOffersBothWidths) {
   Cartridge->Clear();
   Select("ABC");
   Cartridge->Forward();
+  Cartridge->WaitUntilIdle();  // the worker converts them
   EXPECT_EQ(List.Items(), (TStringList{"ＡＢＣ", "ABC"}));
   BackKey();
   EXPECT_EQ(List.Items(), (TStringList{"ABC", "基本"}));

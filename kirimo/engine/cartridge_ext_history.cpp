@@ -15,6 +15,10 @@ bool AllBlank(const TStringList& lines) {
                      [](const std::string& line) { return IsBlankText(line); });
 }
 
+bool TooLongToKeep(const std::string& text) {
+  return text.size() > TCartridgeEXT::LongestHistoryEntry;
+}
+
 }  // namespace
 
 void TCartridgeEXT::LoadHistory(const std::string& file, int count) {
@@ -23,7 +27,10 @@ void TCartridgeEXT::LoadHistory(const std::string& file, int count) {
   HistoryCount = count;
   History.clear();
   try {
+    // A save killed before its rename left its temporary file behind.
+    if (!file.empty()) RemoveLeftoverTemporary(file);
     TStringList lines = FileExists(file) ? SplitLines(ReadWholeFile(file)) : TStringList();
+    lines.erase(std::remove_if(lines.begin(), lines.end(), TooLongToKeep), lines.end());
     if (count >= 0 && lines.size() > static_cast<std::size_t>(count)) lines.resize(count);
     History = std::move(lines);
   } catch (...) {
@@ -50,6 +57,7 @@ void TCartridgeEXT::RecordHistory(const std::string& text) {
 }
 
 void TCartridgeEXT::RecordHistoryLocked(const std::string& text) {
+  if (TooLongToKeep(text)) return;
   auto found = std::find(History.begin(), History.end(), text);
   if (found == History.begin()) return;
   if (found == History.end()) {
@@ -100,8 +108,17 @@ void TCartridgeEXT::CommitLocked(const std::string& text, TAfterUnlock& after) {
 void TCartridgeEXT::SelectCandidate(int index) {
   TAfterUnlock after;
   std::lock_guard lock(StateMutex);
-  if (SymbolListShown && ClickSymbol(index, after)) return;
-  if (auto selected = Selection()) CommitLocked(selected->Text, after);
+  // The width forms of a symbol are no items of the symbol list: they are typed.
+  if (SymbolListShown && !VariantsShown && ClickSymbol(index, after)) return;
+  if (auto selected = ClickedItem(index)) CommitLocked(selected->Text, after);
+}
+
+std::optional<TCandidateListModel::TItem> TCartridgeEXT::ClickedItem(int index) {
+  const TStringList& list = ActedOnList();
+  bool pressed = false;
+  WithListBox([&](TCandidateListModel& view) { pressed = view.IsSelected(index); });
+  if (pressed && ShowsItemOf(index, list)) return TCandidateListModel::TItem{index, list[index]};
+  return SelectionIn(list);
 }
 
 bool TCartridgeEXT::ClickSymbol(int index, TAfterUnlock& after) {
@@ -110,7 +127,8 @@ bool TCartridgeEXT::ClickSymbol(int index, TAfterUnlock& after) {
   TCandidateListModel* model = nullptr;
   WithListBox([&model](TCandidateListModel& view) { model = &view; });
   // The model belongs to the keypad window, which outlives every cartridge.
-  if (model) after.Add([list = SymbolList.get(), model, index] { list->HandleClick(*model, index); });
+  if (model)
+    after.Add([list = SymbolList.get(), model, index] { list->HandleClick(*model, index); });
   return true;
 }
 

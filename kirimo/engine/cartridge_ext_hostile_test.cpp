@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "kirimo/engine/cartridge_ext_fixture.h"
+#include "kirimo/engine/worker_gate.h"
 
 namespace {
 
@@ -10,13 +11,14 @@ class TCartridgeEXTHostile : public TCartridgeEXTFixture {
  protected:
   // A cartridge on a dictionary of count lines made by line(i).
   template <typename TLine>
-  std::unique_ptr<TCartridgeEXT> OpenOn(const std::string& name, int count, TLine line) {
+  std::unique_ptr<TCartridgeEXT> OpenOn(const std::string& name, int count, TLine line,
+                                        TCartridgeEXT::TBuildProbe probe = nullptr) {
     {
       std::ofstream file(Folder / name, std::ios::binary);
       for (int i = 0; i < count; ++i) file << line(i) << "\r\n";
     }
     Dictionaries.push_back(std::make_unique<TDictionaryEXT>(name, (Folder / name).string()));
-    auto cartridge = std::make_unique<TCartridgeEXT>(Settings, Output);
+    auto cartridge = std::make_unique<TCartridgeEXT>(Settings, Output, std::move(probe));
     cartridge->SetDictionary(Dictionaries.back().get());
     cartridge->SetActive(true);
     cartridge->AttachListBox(List);
@@ -64,13 +66,21 @@ TEST_F(TCartridgeEXTHostile, OneWordManyTimesOverGrowsAsOnce) {
 
 TEST_F(TCartridgeEXTHostile, GoingAwayStopsALongGrowthAtOnce) {
   Settings.Use50Key = true;
-  auto cartridge =
-      OpenOn("one_reading.dic", 20000, [](int i) { return "ｱ,亜" + std::to_string(i); });
+  TWorkerGate gate;  // outlives the cartridge held at it
+  auto cartridge = OpenOn(
+      "one_reading.dic", 2000, [](int i) { return "ｱ,亜" + std::to_string(i); }, gate.Probe());
   Post(*cartridge, opSyllable, "ア");
-  // Every one of the words grows by the next syllable: a long step.
+  // Every one of the words grows by the next syllable: a long step, held inside.
+  gate.Shut();
   cartridge->PostOperation({opSyllable, "カ"});
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(gate.WaitUntilHeld());
+  // The worker goes on once the cartridge has asked it to stop.
+  TCartridgeEXT* going = cartridge.get();
+  std::thread opener([&gate, going] {
+    while (!going->AbortRequested) std::this_thread::yield();
+    gate.Open();
+  });
   cartridge.reset();
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+  opener.join();
+  EXPECT_LT(gate.PassesSinceOpen(), UnwindingPasses);
 }

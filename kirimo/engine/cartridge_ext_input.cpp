@@ -55,11 +55,12 @@ void TCartridgeEXT::InputVowel(std::string_view text) {
     depth = Depth;
     KeyLetters.back() = letter;
     CandidateLists.back() = Borrow(NoCandidates);
+    ShowNothing();
     Narrowing = true;
   }
   // The phrase list stays: Back after a vowel returns to the list before the key.
   auto undone = [this] { return AbortRequested || UndoQueued(); };
-  const TStringList& narrowed = top->NarrowByVowel(letter, depth, undone);
+  const TStringList& narrowed = top->NarrowByVowel(letter, depth, LoopStop(undone));
   std::lock_guard lock(StateMutex);
   Narrowing = false;
   if (PhraseLists.back() != top) return;  // cleared on the UI thread meanwhile

@@ -55,7 +55,10 @@ void TCartridgeEXT::Back() {
     Depth = 0;
     chosen = SymbolListShown ? SymbolItems : &History;
   }
-  if (!QueueEmpty()) return;
+  if (!QueueEmpty()) {
+    ShowNothing();
+    return;
+  }
   if (chosen) {
     Show(*chosen, 0, -1);
   } else {

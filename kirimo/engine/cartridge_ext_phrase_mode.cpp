@@ -70,7 +70,7 @@ void TCartridgeEXT::BuildPhraseMode() {
   for (;;) {
     unsigned generation = step.Generation;
     std::optional<TPhraseLevel> built =
-        BuildPhraseLevel(step, [this, generation] { return StepStopped(generation); });
+        BuildPhraseLevel(step, LoopStop([this, generation] { return StepStopped(generation); }));
     if (PublishPhraseLevel(step, std::move(built)) == TPublish::Done) return;
   }
 }

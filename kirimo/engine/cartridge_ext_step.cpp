@@ -37,7 +37,7 @@ void TCartridgeEXT::RunKeyStep(const std::string& letter, bool syllable) {
   for (;;) {
     unsigned generation = step.Generation;
     std::optional<TBuiltLevel> built =
-        BuildLevel(step, [this, generation] { return StepStopped(generation); });
+        BuildLevel(step, LoopStop([this, generation] { return StepStopped(generation); }));
     if (PublishLevel(step, std::move(built)) == TPublish::Done) return;
   }
 }
@@ -60,6 +60,9 @@ TCartridgeEXT::TKeyStep TCartridgeEXT::BeginKeyStep(const std::string& letter, b
   Depth = step.Depth;
   PhraseLists.push_back(step.Pushed);
   CandidateLists.push_back(Borrow(step.Pushed->Candidates()));
+  // Posting emptied the list box only if the cartridge was active then, and a
+  // late show may have filled it since.
+  ShowNothing();
   return step;
 }
 
@@ -83,6 +86,7 @@ std::optional<TCartridgeEXT::TBuiltLevel> TCartridgeEXT::BuildLevel(const TKeySt
     built.List = std::make_shared<TPhraseList>(source);
   } else {
     built.List = std::make_shared<TPhraseList>();
+    built.List->Continue(step.Below.back());
     AddFollowing(step, *built.List, stop);
   }
   if (stop()) return std::nullopt;
@@ -94,8 +98,7 @@ std::optional<TCartridgeEXT::TBuiltLevel> TCartridgeEXT::BuildLevel(const TKeySt
   return built;
 }
 
-void TCartridgeEXT::AddFollowing(const TKeyStep& step, TPhraseList& next,
-                                 const TStop& stop) const {
+void TCartridgeEXT::AddFollowing(const TKeyStep& step, TPhraseList& next, const TStop& stop) const {
   const TPhraseList& top = *step.Below.back();
   TFilter filter = step.Syllable ? SyllableMatches : KeyMatches;
   TGrowthSources grown;

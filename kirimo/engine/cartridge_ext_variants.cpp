@@ -19,10 +19,18 @@ std::string FullUpper(std::string_view text) {
   return ToFullWidth(ToUpperAscii(ToHalfWidth(text)));
 }
 
+// The full-width form of text and, when it differs, that made half-width.
+TStringList WidthFormsOf(const std::string& text) {
+  TStringList forms{ToFullWidth(text)};
+  std::string half = ToHalfWidth(forms.front());
+  if (half != forms.front()) forms.push_back(std::move(half));
+  return forms;
+}
+
 }  // namespace
 
-std::optional<TStringList> TCartridgeEXT::VariantsOf(const std::string& s,
-                                                     const TPhraseList& top, const TStop& stop) {
+std::optional<TStringList> TCartridgeEXT::VariantsOf(const std::string& s, const TPhraseList& top,
+                                                     const TStop& stop) {
   TStringList variants;
   auto add = [&variants](const std::string& text) {
     if (std::find(variants.begin(), variants.end(), text) == variants.end()) {
@@ -87,7 +95,7 @@ void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
   if (KeysEntered()) {
     if (GridOn() || PhraseMode) {
       if (!hasSelection) return;
-      RequestVariants(selected, after);
+      RequestVariants(selected, TVariantsStep::Candidate, after);
     } else if (Active && !Narrowing) {
       int top = TopList().NextAnchor();
       int first = TopList().AnchorTopIndex();
@@ -102,20 +110,17 @@ void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
     if (SymbolList && SymbolList->IsDateTimeLabel(selected)) {
       selected = SymbolList->FormatDateTimeOf(selected);
     }
-    std::string full = ToFullWidth(selected);
-    Variants = {full};
-    std::string half = ToHalfWidth(full);
-    if (half != full) Variants.push_back(half);
-    ShowVariants();
+    RequestVariants(selected, TVariantsStep::WidthsOnly, after);
   } else if (Active) {
     ToggleSymbolList(after);
   }
 }
 
-void TCartridgeEXT::RequestVariants(const std::string& selected, TAfterUnlock& after) {
+void TCartridgeEXT::RequestVariants(const std::string& selected, TVariantsStep::TKind kind,
+                                    TAfterUnlock& after) {
   Variants.clear();
   ShowVariants();
-  PendingVariants = TVariantsStep{selected, PhraseLists.back()};
+  PendingVariants = TVariantsStep{selected, kind, PhraseLists.back()};
   after.Add([this] { PostOperation({opDeferred, ""}); });
 }
 
@@ -129,7 +134,10 @@ void TCartridgeEXT::GatherVariants() {
   // The list stays as it is while the variants are shown: only the worker
   // changes it, and it is here.
   std::optional<TStringList> variants =
-      VariantsOf(step->Text, *step->Top, [this] { return AbortRequested || UndoQueued(); });
+      step->Kind == TVariantsStep::WidthsOnly
+          ? WidthFormsOf(step->Text)
+          : VariantsOf(step->Text, *step->Top,
+                       LoopStop([this] { return AbortRequested || UndoQueued(); }));
   std::lock_guard lock(StateMutex);
   // A back step or clear closed them meanwhile, or is about to.
   if (!variants || !VariantsShown || PhraseLists.back() != step->Top) return;

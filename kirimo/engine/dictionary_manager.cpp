@@ -23,16 +23,49 @@ std::atomic<TDictionaryManager*> ProgramManager{nullptr};
 
 }  // namespace
 
+namespace {
+
+// Built by appending: GCC 12 warns falsely (-Wrestrict) on chains of +.
+std::string OpenErrorText(std::string_view file, std::string_view reason) {
+  std::string text = "\"";
+  return text.append(file).append("\"を開けません。\r\n＞ ").append(reason);
+}
+
+}  // namespace
+
+TDictionaryOpenError::TDictionaryOpenError(std::string file, std::string_view reason)
+    : std::runtime_error(OpenErrorText(file, reason)), FileName(std::move(file)) {}
+
+bool TDictionaryManager::TExtensionChange::IsEmpty() const {
+  for (bool changed : Changed)
+    if (changed) return false;
+  return true;
+}
+
 TDictionaryManager::TDictionaryManager(const TAppIni& settings) : Settings(settings) {
   std::error_code ignored;  // a folder that cannot be made shows as missing files
   std::filesystem::create_directories(NativePath(settings.DicFolder), ignored);
   for (int index = 0; index < MainCount; ++index) {
     const TDicSettings& section = SectionOf(settings, index);
-    if (!section.DicName.empty() && !section.DicFile.empty() && FileExists(section.DicFile))
-      Open(index, section.DicName, section.DicFile);
+    if (section.DicName.empty() || section.DicFile.empty() || !FileExists(section.DicFile))
+      continue;
+    // One unusable file costs its own dictionary, not the others.
+    try {
+      TPair pair = OpenPair(index, section.DicName, section.DicFile);
+      Mains[index] = std::move(pair.Main);
+      Users[index] = std::move(pair.User);
+    } catch (const TDictionaryOpenError& failure) {
+      Failures.push_back(failure);
+    }
   }
-  if (!settings.VkDicName.empty() && !settings.VkDicFile.empty() && FileExists(settings.VkDicFile))
-    VirtualKeys = std::make_unique<TDictionaryVK>(settings.VkDicName, settings.VkDicFile);
+  if (!settings.VkDicName.empty() && !settings.VkDicFile.empty() &&
+      FileExists(settings.VkDicFile)) {
+    try {
+      VirtualKeys = std::make_unique<TDictionaryVK>(settings.VkDicName, settings.VkDicFile);
+    } catch (const std::runtime_error& error) {
+      Failures.emplace_back(settings.VkDicFile, error.what());
+    }
+  }
 }
 
 TDictionaryManager::~TDictionaryManager() {
@@ -41,11 +74,21 @@ TDictionaryManager::~TDictionaryManager() {
   for (auto& user : Users) user.reset();
 }
 
-void TDictionaryManager::Open(int index, std::string_view name, std::string_view file) {
-  // Both or neither, also when the user file cannot be made.
-  auto main = std::make_unique<TDictionaryEXT>(std::string(name), std::string(file));
-  Users[index] = std::make_unique<TDictionaryEXT>(UserNames[index], UserDictionaryPath(file));
-  Mains[index] = std::move(main);
+TDictionaryManager::TPair TDictionaryManager::OpenPair(int index, std::string_view name,
+                                                       std::string_view file) {
+  TPair pair;
+  const std::string userFile = UserDictionaryPath(file);
+  try {
+    pair.Main = std::make_unique<TDictionaryEXT>(std::string(name), std::string(file));
+  } catch (const std::runtime_error& error) {
+    throw TDictionaryOpenError(std::string(file), error.what());
+  }
+  try {
+    pair.User = std::make_unique<TDictionaryEXT>(UserNames[index], userFile);
+  } catch (const std::runtime_error& error) {
+    throw TDictionaryOpenError(userFile, error.what());
+  }
+  return pair;
 }
 
 TDictionaryEXT* TDictionaryManager::FindByName(std::string_view name) const {
@@ -60,19 +103,31 @@ TDictionaryEXT* TDictionaryManager::FindUserByName(std::string_view name) const 
   return nullptr;
 }
 
-void TDictionaryManager::ApplySettings() {
+TDictionaryManager::TExtensionChange TDictionaryManager::OpenChangedExtensions() const {
+  TExtensionChange change;
   for (int index = 1; index < MainCount; ++index) {
     const TDicSettings& section = SectionOf(Settings, index);
-    const auto& main = Mains[index];
-    const bool changed =
-        main ? main->GetName() != section.DicName || main->GetFileName() != section.DicFile
-             : !section.DicName.empty() && !section.DicFile.empty();
-    if (!changed) continue;
-    Mains[index].reset();
-    Users[index].reset();
     const std::string_view name = TrimBlanks(section.DicName);
     const std::string_view file = TrimBlanks(section.DicFile);
-    if (!name.empty() && !file.empty()) Open(index, name, file);
+    const auto& main = Mains[index];
+    const bool changed = main ? main->GetName() != name || main->GetFileName() != file
+                              : !name.empty() && !file.empty();
+    if (!changed) continue;
+    change.Changed[index] = true;
+    // A missing file is made empty; one left without name or file closes.
+    if (name.empty() || file.empty()) continue;
+    TPair pair = OpenPair(index, name, file);
+    change.Mains[index] = std::move(pair.Main);
+    change.Users[index] = std::move(pair.User);
+  }
+  return change;
+}
+
+void TDictionaryManager::SwapIn(TExtensionChange& change) {
+  for (int index = 1; index < MainCount; ++index) {
+    if (!change.Changed[index]) continue;
+    Mains[index].swap(change.Mains[index]);
+    Users[index].swap(change.Users[index]);
   }
 }
 

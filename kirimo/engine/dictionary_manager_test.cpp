@@ -81,28 +81,81 @@ TEST_F(DictionaryManager, NoVirtualKeysWithoutAnExistingFile) {
   EXPECT_EQ(manager.BaseUser(), nullptr);
 }
 
-TEST_F(DictionaryManager, ApplySettingsReopensOnlyWhatChanged) {
+TEST_F(DictionaryManager, ChangedSettingsReopenOnlyWhatChanged) {
   SetExt(1, "Ext1", Put(Folder, "ext1.dic", "ｻﾙ,猿,1\r\n"));
   SetExt(2, "Ext2", Put(Folder, "ext2.dic", ""));
   TDictionaryManager manager(Settings);
   TDictionaryEXT* base = manager.Base();
   TDictionaryEXT* ext1 = manager.Main(1);
+  TDictionaryEXT* ext2 = manager.Main(2);
   SetExt(2, "Renamed", Settings.ExtDics[1].DicFile);
   SetExt(3, " Ext3 ", " " + Folder.PathOf("new.dic") + " ");  // need not exist; trimmed
   Settings.BaseDic.DicName = "Other";                         // the base is never re-opened
-  manager.ApplySettings();
+  TDictionaryManager::TExtensionChange change = manager.OpenChangedExtensions();
+  EXPECT_FALSE(change.IsEmpty());
+  // Opened, not yet in use.
+  EXPECT_EQ(manager.Main(2), ext2);
+  EXPECT_EQ(manager.Main(3), nullptr);
+  EXPECT_TRUE(std::filesystem::exists(Folder.PathOf("new.dic")));
+  manager.SwapIn(change);
   EXPECT_EQ(manager.Base(), base);
   EXPECT_EQ(manager.Main(1), ext1);
   EXPECT_EQ(manager.Main(2)->GetName(), "Renamed");
   ASSERT_NE(manager.Main(3), nullptr);
   EXPECT_EQ(manager.Main(3)->GetName(), "Ext3");
   EXPECT_EQ(manager.User(3)->GetFileName(), Folder.PathOf("new.usr"));
-  EXPECT_TRUE(std::filesystem::exists(Folder.PathOf("new.dic")));
+  // The change now holds the replaced dictionary, still readable.
+  EXPECT_EQ(ext2->GetName(), "Ext2");
+
   SetExt(1, "", "");  // a group left empty closes the dictionary
-  manager.ApplySettings();
+  change = manager.OpenChangedExtensions();
+  manager.SwapIn(change);
   EXPECT_EQ(manager.Main(1), nullptr);
   EXPECT_EQ(manager.User(1), nullptr);
   EXPECT_EQ(manager.FindByName("Ext1"), nullptr);
+  EXPECT_TRUE(manager.OpenChangedExtensions().IsEmpty());
+}
+
+TEST_F(DictionaryManager, AChangeThatCannotBeOpenedLeavesEverythingInUse) {
+  SetExt(1, "Ext1", Put(Folder, "ext1.dic", "ｻﾙ,猿,1\r\n"));
+  TDictionaryManager manager(Settings);
+  TDictionaryEXT* ext1 = manager.Main(1);
+  SetExt(1, "Ext1", Put(Folder, "other.dic", ""));
+  SetExt(2, "Ext2", Put(Folder, "ext2.dic", ""));
+  // Its user file cannot be made: a folder has its name.
+  std::filesystem::create_directory(Folder.PathOf("ext2.usr"));
+  try {
+    manager.OpenChangedExtensions();
+    ADD_FAILURE() << "opened a dictionary without its user file";
+  } catch (const TDictionaryOpenError& failure) {
+    EXPECT_EQ(failure.File(), Folder.PathOf("ext2.usr"));
+    EXPECT_NE(std::string(failure.what()).find(Folder.PathOf("ext2.usr") + "\"を開けません"),
+              std::string::npos);
+  }
+  EXPECT_EQ(manager.Main(1), ext1);
+  EXPECT_TRUE(manager.Main(1)->HasWord("ｻﾙ", "猿", 1));
+  EXPECT_EQ(manager.Main(2), nullptr);
+}
+
+TEST_F(DictionaryManager, AtStartADictionaryThatCannotBeOpenedCostsOnlyItself) {
+  SetExt(1, "Ext1", Put(Folder, "ext1.dic", ""));
+  SetExt(2, "Ext2", Put(Folder, "ext2.dic", "ｻﾙ,猿,1\r\n"));
+  std::filesystem::create_directory(Folder.PathOf("ext1.usr"));
+  TDictionaryManager manager(Settings);
+  ASSERT_EQ(manager.OpenFailures().size(), 1u);
+  EXPECT_EQ(manager.OpenFailures()[0].File(), Folder.PathOf("ext1.usr"));
+  EXPECT_NE(manager.Base(), nullptr);
+  EXPECT_EQ(manager.Main(1), nullptr);
+  EXPECT_EQ(manager.User(1), nullptr);
+  ASSERT_NE(manager.Main(2), nullptr);
+  EXPECT_TRUE(manager.Main(2)->HasWord("ｻﾙ", "猿", 1));
+  EXPECT_NE(manager.VirtualKeyDictionary(), nullptr);
+  // Mended, the settings as they are open it.
+  std::filesystem::remove(Folder.PathOf("ext1.usr"));
+  TDictionaryManager::TExtensionChange change = manager.OpenChangedExtensions();
+  manager.SwapIn(change);
+  EXPECT_NE(manager.Main(1), nullptr);
+  EXPECT_EQ(manager.Main(2)->GetName(), "Ext2");
 }
 
 TEST_F(DictionaryManager, GlobalReference) {

@@ -5,7 +5,10 @@
 //
 // A list may delegate to a source list (a cached first-key list): it then
 // answers and acts as the source does, and keeps it alive, so the phrases
-// carried on from it stay valid however the cache is cleared.
+// carried on from it stay valid however the cache is cleared. A list whose
+// phrases continue those of another keeps that one alive too, so whoever
+// holds a list may walk its phrases' chains down to the first key, whatever
+// the stack it came from lets go of meanwhile.
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -31,6 +34,10 @@ class TPhraseList {
   TPhraseList& operator=(const TPhraseList&) = delete;
 
   bool Delegates() const { return Source != nullptr; }
+
+  // The list whose phrases this list's phrases continue (carried on or grown
+  // by connection); it lives at least as long as this one.
+  void Continue(std::shared_ptr<const TPhraseList> below) { Continued = std::move(below); }
 
   // Where the nodes of this list's phrases live; they are freed with the list.
   TPhrasePool& Pool();
@@ -83,6 +90,8 @@ class TPhraseList {
   void SortCandidates(bool byReading);
 
   std::shared_ptr<TPhraseList> Source;
+  // Declared before the nodes that point into it, so it goes after them.
+  std::shared_ptr<const TPhraseList> Continued;
   TPhrasePool Nodes;
   std::array<TPhrases, GroupCount> Groups;
   TPhrases All;

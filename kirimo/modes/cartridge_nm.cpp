@@ -107,11 +107,19 @@ TStringList TCartridgeNM::PageItems() const {
   return *CandidateLists[Page];
 }
 
-TStringList TCartridgeNM::ShownList() const { return WidthShown ? WidthChoices : PageItems(); }
+TStringList TCartridgeNM::ShownList() const {
+  return WidthFormsOnScreen ? WidthChoices : PageItems();
+}
 
 void TCartridgeNM::ShowPage() {
   TStringList items = GetCandidateList();
+  WidthFormsOnScreen = false;
   WithListBox([&items](TCandidateListModel& list) { list.SetItems(items); });
+}
+
+void TCartridgeNM::AttachListBox(TCandidateListModel& listBox) {
+  TCartridge::AttachListBox(listBox);
+  WidthFormsOnScreen = false;  // the base shows the page
 }
 
 void TCartridgeNM::AttachNamePanel(TNamePanelView& namePanel) {
@@ -121,7 +129,7 @@ void TCartridgeNM::AttachNamePanel(TNamePanelView& namePanel) {
 
 void TCartridgeNM::SelectCandidate(int index) {
   // The width forms are no symbol list items, even where one reads like a key label.
-  bool symbolPage = SymbolList && Page == 0 && !WidthShown;
+  bool symbolPage = SymbolList && Page == 0 && !WidthFormsOnScreen;
   if (!ShowsItemOf(index, ShownList())) return;  // a click left from another list
   bool handled = false;
   bool selected = false;
@@ -173,6 +181,7 @@ void TCartridgeNM::Accumulate() {
       if (SymbolList->IsDateTimeLabel(text)) text = SymbolList->FormatDateTimeOf(text);
       WidthChoices = {ToFullWidth(text), ToHalfWidth(text)};
       WidthShown = true;
+      WidthFormsOnScreen = true;
       WithListBox([this](TCandidateListModel& list) { list.SetItems(WidthChoices); });
       return;
     }

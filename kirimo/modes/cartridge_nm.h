@@ -19,6 +19,7 @@ class TCartridgeNM : public TCartridge {
   ~TCartridgeNM() override;
 
   void SetActive(bool active) override;
+  void AttachListBox(TCandidateListModel& listBox) override;
   // The page shown.
   TStringList GetCandidateList() const override;
   void AttachNamePanel(TNamePanelView& namePanel) override;
@@ -48,14 +49,15 @@ class TCartridgeNM : public TCartridge {
   void ShowPage();
   // The items of the page, without the side effects of GetCandidateList.
   TStringList PageItems() const;
-  // What the list shows: the width choices or the page.
+  // What the list shows: the width forms or the page.
   TStringList ShownList() const;
   void ReleaseModifiers() const;
-  // Letters and digits go as key presses, anything else as text.
-  void PressOrSend(std::string_view text);
 
   int Page = 0;
+  // The width-choice state: ">" leaves it as it is while showing the next page.
   bool WidthShown = false;
   TStringList WidthChoices;  // full-width form, then half-width
+  // Whether the list shows the width forms now, rather than a page.
+  bool WidthFormsOnScreen = false;
   std::unique_ptr<TSymbolListFile> SymbolList;
 };

@@ -240,3 +240,39 @@ TEST_F(CartridgeNM, WithoutASymbolListTheFirstPageIsAPlainOne) {
 }
 
 }  // namespace
+
+// Whatever the list shows, a click on one of its items types that item.
+TEST_F(CartridgeNM, AClickTypesTheShownItemInEveryStateOfTheList) {
+  Plug(SymbolPages);
+  Click("★");  // the symbol page
+  LongPress("ＡＢ");
+  Click("AB");  // its width forms
+  // ">" shows the next page and leaves the width choice as it is: the page's
+  // items are typed, and the choice ends with the first.
+  LongPress("★");
+  Cartridge->Forward();
+  Click("おはよう");
+  EXPECT_FALSE(Cartridge->WidthChoiceShown());
+  EXPECT_EQ(Cartridge->PageIndex(), 1);
+  EXPECT_EQ(List.Items(), (TStringList{"おはよう", " 「」 ", "ｱ"}));
+  // Pages reached the same way, the symbol page too.
+  Cartridge->Back();
+  LongPress("★");
+  Cartridge->Forward();
+  Cartridge->Forward();
+  Click("http://");
+  Cartridge->Back();
+  Cartridge->Back();
+  LongPress("★");
+  for (int page = 0; page < Cartridge->PageCount(); ++page) Cartridge->Forward();
+  Click("今日");
+  Click("★");
+  // The width forms left when the mode was switched away and back.
+  LongPress("★");
+  Cartridge->SetActive(false);
+  Cartridge->SetActive(true);
+  Cartridge->AttachListBox(List);
+  Click("★");
+  EXPECT_EQ(Output.Calls(), (TStringList{"text ★", "text AB", "text おはよう", "text http://",
+                                         "text 2026/12/08", "text ★", "text ★"}));
+}

@@ -1,19 +1,22 @@
 #pragma once
 // New extension dictionary settings reach the dictionary manager, then the keypad.
+#include <functional>
+#include <memory>
+
 #include "kirimo/dictionary_dialogs/ext_dic_settings.h"
 
 class TDictionaryManager;
-class TSearchFormController;
 
 class TKeypadExtDicConsumers : public TExtDicConsumers {
  public:
-  // Both outlive this object; the controller may be null before the keypad exists.
-  TKeypadExtDicConsumers(TDictionaryManager& manager, TSearchFormController* controller)
-      : Manager(manager), Controller(controller) {}
-  void ApplySettings() override;
-  void RebuildCartridges() override;
+  // rebuildCartridges makes the keypad's cartridges anew from the manager's
+  // dictionaries, the old ones stopped first (empty before the keypad
+  // exists). The manager outlives this object.
+  TKeypadExtDicConsumers(TDictionaryManager& manager, std::function<void()> rebuildCartridges)
+      : Manager(manager), RebuildCartridges(std::move(rebuildCartridges)) {}
+  std::unique_ptr<TPreparedDictionaries> Prepare() override;
 
  private:
   TDictionaryManager& Manager;
-  TSearchFormController* Controller;
+  std::function<void()> RebuildCartridges;
 };

@@ -5,6 +5,7 @@ bool IsPanel(TKeypadControl control) {
     case TKeypadPart::None:
     case TKeypadPart::TitleBar:
     case TKeypadPart::ListBox:
+    case TKeypadPart::ItemStem:
     case TKeypadPart::StatusBar:
       return false;
     default:
@@ -25,4 +26,8 @@ bool HasClickHandler(TKeypadControl control) {
 
 bool IsScrollButton(TKeypadControl control) {
   return control.Part == TKeypadPart::ListUp || control.Part == TKeypadPart::ListDown;
+}
+
+bool IsItem(TKeypadControl control) {
+  return control.Part == TKeypadPart::ListBox || control.Part == TKeypadPart::ItemStem;
 }

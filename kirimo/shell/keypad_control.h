@@ -29,6 +29,7 @@ enum class TKeypadPart {
   ListLeft,    // "<"
   ListRight,   // ">"
   ListBox,     // Index: the item under the cursor, -1 for none
+  ItemStem,    // Index: the item whose stem mark ("＋", while dwell is on) is under the cursor
   StatusBar,
   Sponsor,  // the sponsor strip
 };
@@ -47,3 +48,5 @@ bool IsPanel(TKeypadControl control);
 // not buttons.
 bool HasClickHandler(TKeypadControl control);
 bool IsScrollButton(TKeypadControl control);
+// A list item, or its stem mark.
+bool IsItem(TKeypadControl control);

@@ -1,5 +1,7 @@
 #include "kirimo/shell/keypad_description.h"
 
+#include <algorithm>
+
 namespace {
 
 class TLines {
@@ -9,7 +11,8 @@ class TLines {
     if (rect.Width() <= 0 || rect.Height() <= 0) return;
     Text += std::string(name) + '\t' + std::to_string(index) + '\t' +
             std::to_string(Origin.X + (rect.Left + rect.Right) / 2) + '\t' +
-            std::to_string(Origin.Y + (rect.Top + rect.Bottom) / 2) + '\t' + std::string(caption) + '\n';
+            std::to_string(Origin.Y + (rect.Top + rect.Bottom) / 2) + '\t' + std::string(caption) +
+            '\n';
   }
   template <typename TRects, typename TCaptions>
   void AddAll(const char* name, const TRects& rects, const TCaptions& captions) {
@@ -24,6 +27,42 @@ class TLines {
  private:
   TPoint Origin;
 };
+
+// The name a control's line has, for the countdown on it.
+std::string LineName(TKeypadPart part) {
+  switch (part) {
+    case TKeypadPart::Key:
+      return "key";
+    case TKeypadPart::GridCell:
+      return "cell";
+    case TKeypadPart::Vowel:
+      return "vowel";
+    case TKeypadPart::Clear:
+      return "clear";
+    case TKeypadPart::Dictionary:
+      return "dic";
+    case TKeypadPart::Hide:
+      return "hide";
+    case TKeypadPart::ListUp:
+      return "up";
+    case TKeypadPart::ListDown:
+      return "down";
+    case TKeypadPart::ListLeft:
+      return "left";
+    case TKeypadPart::ListRight:
+      return "right";
+    case TKeypadPart::ListBox:
+      return "row";
+    case TKeypadPart::ItemStem:
+      return "stem";
+    case TKeypadPart::StatusBar:
+      return "status";
+    case TKeypadPart::Sponsor:
+      return "sponsor";
+    default:
+      return "other";
+  }
+}
 
 }  // namespace
 
@@ -43,17 +82,28 @@ std::string DescribeKeypad(const TKeypadDescription& keypad) {
   lines.Add("left", 0, g.ListLeft, "<");
   lines.Add("right", 0, g.ListRight, ">");
   lines.Add("sponsor", 0, g.Sponsor, "");
+  lines.Add("statusbar", 0, g.StatusBar, keypad.Status);
   for (std::size_t row = 0; row < keypad.Rows.Texts.size(); ++row) {
     const int top = g.ListBox.Top + static_cast<int>(row) * keypad.ItemHeight;
     if (top + keypad.ItemHeight > g.ListBox.Bottom) break;
     const TRect rect{g.ListBox.Left, top, g.ListBox.Right, top + keypad.ItemHeight};
-    lines.Add("row", keypad.Rows.TopIndex + static_cast<int>(row), rect,
-              keypad.Rows.Texts[row] + (keypad.Rows.Selected[row] ? "*" : ""));
+    const int item = keypad.Rows.TopIndex + static_cast<int>(row);
+    lines.Add("row", item, rect, keypad.Rows.Texts[row] + (keypad.Rows.Selected[row] ? "*" : ""));
+    if (g.StemWidth > 0)
+      lines.Add("stem", item,
+                {std::max(rect.Left, rect.Right - g.StemWidth), rect.Top, rect.Right, rect.Bottom},
+                keypad.Rows.Texts[row]);
   }
   lines.AddValue("top", std::to_string(keypad.Rows.TopIndex));
   lines.AddValue("count", std::to_string(keypad.Rows.Count));
   lines.AddValue("status", keypad.Status);
   lines.AddValue("name", keypad.Name);
   lines.AddValue("enabled", keypad.FormEnabled ? "1" : "0");
+  const std::optional<TDwellCountdown>& countdown = keypad.Countdown;
+  lines.AddValue("countdown", countdown ? LineName(countdown->Control.Part) + " " +
+                                              std::to_string(countdown->Control.Index) + " " +
+                                              std::to_string(countdown->Permille)
+                                        : std::string());
+  lines.AddValue("dwells", std::to_string(keypad.Dwells));
   return lines.Text;
 }

@@ -2,13 +2,18 @@
 // The keypad described as text, one control a line, for test drivers that see
 // a window painted without child controls: "name<TAB>index<TAB>x<TAB>y<TAB>caption",
 // x and y the control's centre in screen pixels. Hidden controls are left out;
-// list rows carry "*" after the text when selected. Last come "status", "name"
-// and "enabled" lines without a place.
+// list rows carry "*" after the text when selected, and while dwell shows
+// them a "stem" line each; "statusbar" is where the status shows. Last come
+// "top", "count", "status", "name", "enabled", "countdown" (a dwell
+// countdown's control name, index and thousandths, "row 3 500"; empty for
+// none) and "dwells" (how many fired) lines without a place.
+#include <optional>
 #include <string>
 
 #include "kirimo/cartridge_base/candidate_list_model.h"
 #include "kirimo/shell/keypad_captions.h"
-#include "kirimo/shell/keypad_hit_test.h"
+#include "kirimo/shell/keypad_dwell.h"
+#include "kirimo/shell/keypad_hit_testing.h"
 
 struct TKeypadDescription {
   const TKeypadGeometry& Controls;  // client coordinates
@@ -19,6 +24,8 @@ struct TKeypadDescription {
   std::string Name;
   bool FormEnabled = false;
   TPoint ClientOrigin;  // the client area's top left on the screen
+  std::optional<TDwellCountdown> Countdown;
+  int Dwells = 0;
 };
 
 std::string DescribeKeypad(const TKeypadDescription& keypad);

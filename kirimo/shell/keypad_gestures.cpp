@@ -6,7 +6,17 @@
 
 TKeypadGestures::TKeypadGestures(TKeypadModel& model, TKeypadTimerHost& timers,
                                  TKeypadTimings timings)
-    : Model(model), Timers(timers), Timings(timings) {}
+    : Model(model), Timers(timers), Timings(timings), Dwelling(model, Timers, DwellTimings()) {}
+
+TDwellTimings TKeypadGestures::DwellTimings() const {
+  return {Timings.DwellTime, Timings.DwellTolerance, Timings.ScrollTime};
+}
+
+void TKeypadGestures::SetDwell(int dwellTime, int tolerance) {
+  Timings.DwellTime = dwellTime;
+  Timings.DwellTolerance = tolerance;
+  Guarded([&] { Dwelling.Configure(DwellTimings()); });
+}
 
 template <typename TStep>
 void TKeypadGestures::Guarded(TStep&& step) {
@@ -17,19 +27,28 @@ void TKeypadGestures::Guarded(TStep&& step) {
   }
 }
 
-void TKeypadGestures::MouseMove(TKeypadControl control) {
+void TKeypadGestures::MouseMove(TKeypadControl control, std::optional<TPoint> point) {
   if (Model.FormEnabled()) return;
-  Guarded([&] { Hover(control); });
-  Stop(TKeypadTimer::DoubleClick);
+  Guarded([&] {
+    Hover(control);
+    Dwelling.PointerAt(control, point);
+  });
+  Timers.Stop(TKeypadTimer::DoubleClick);
+}
+
+void TKeypadGestures::PointerAt(TKeypadControl control, std::optional<TPoint> point) {
+  if (Model.FormEnabled()) return;
+  Guarded([&] { Dwelling.PointerAt(control, point); });
 }
 
 void TKeypadGestures::MouseDown(TKeypadControl control) {
   if (Model.FormEnabled()) return;
   Guarded([&] {
     Model.Controller().StopIdle();
+    Dwelling.Pressed(control);
     Press(control);
     if (IsRunning(TKeypadTimer::DoubleClick)) {
-      Stop(TKeypadTimer::DoubleClick);
+      Timers.Stop(TKeypadTimer::DoubleClick);
       DoubleClick(control);
     }
   });
@@ -41,7 +60,7 @@ void TKeypadGestures::MouseUp(TKeypadControl control) {
     TBusyCursor busy(Model.Window());
     Release(control);
   });
-  Start(TKeypadTimer::DoubleClick, Timings.DoubleClickTime);
+  Timers.Start(TKeypadTimer::DoubleClick, Timings.DoubleClickTime);
   RestartIdle();
 }
 
@@ -51,24 +70,28 @@ void TKeypadGestures::TimerTick(TKeypadTimer timer) {
   Guarded([&] {
     switch (timer) {
       case TKeypadTimer::DoubleClick:
-        Stop(timer);
+        Timers.Stop(timer);
         break;
       case TKeypadTimer::ListScroll:
         RepeatTick();
         break;
       case TKeypadTimer::Accumulate:
-        Stop(timer);
-        Model.AcceptSelection();
+        Timers.Stop(timer);
+        Model.LongPressItem();
         break;
       case TKeypadTimer::Idle:
-        Stop(timer);
+        Timers.Stop(timer);
         Model.Controller().IdleTick();
+        break;
+      case TKeypadTimer::Dwell:
+      case TKeypadTimer::DwellFrame:
+        Dwelling.Tick(timer);
         break;
     }
   });
 }
 
-void TKeypadGestures::RestartIdle() { Start(TKeypadTimer::Idle, IdleTime); }
+void TKeypadGestures::RestartIdle() { Timers.Start(TKeypadTimer::Idle, IdleTime); }
 
 TKeypadControl TKeypadGestures::PressedButton() const {
   return HasClickHandler(PressedPanel) ? PressedPanel : TKeypadControl{};
@@ -91,14 +114,14 @@ void TKeypadGestures::Press(TKeypadControl control) {
     if (HasClickHandler(control)) Model.Window().Repaint(RepaintBevels);
     if (IsScrollButton(control)) {
       RepeatArmed = false;
-      Start(TKeypadTimer::ListScroll, Timings.ScrollTime);
+      Timers.Start(TKeypadTimer::ListScroll, Timings.ScrollTime);
     }
   } else if (control.Part == TKeypadPart::TitleBar) {
     // Usable, so the user can drag the window.
     Model.SetKeypadEnabled(true);
-  } else if (control.Part == TKeypadPart::ListBox && control.Index >= 0) {
+  } else if (IsItem(control) && control.Index >= 0) {
     Model.PressItem(control.Index);
-    Start(TKeypadTimer::Accumulate, Timings.AcumulateTime);
+    Timers.Start(TKeypadTimer::Accumulate, Timings.AcumulateTime);
   }
 }
 
@@ -110,11 +133,17 @@ void TKeypadGestures::Release(TKeypadControl control) {
     if (!HasClickHandler(button)) return;
     Model.Window().Repaint(RepaintBevels);
     Model.Click(button);
-  } else if (control.Part == TKeypadPart::ListBox) {
+  } else if (IsItem(control)) {
     // Not running: the long press has fired and this release does nothing.
     if (!IsRunning(TKeypadTimer::Accumulate)) return;
-    Stop(TKeypadTimer::Accumulate);
-    if (control.Index >= 0) Model.SelectItem(control.Index);
+    Timers.Stop(TKeypadTimer::Accumulate);
+    if (control.Index < 0) return;
+    // A click on an item's stem mark accepts it, as a long press does.
+    if (control.Part == TKeypadPart::ItemStem) {
+      Model.AcceptItem(control.Index);
+    } else {
+      Model.SelectItem(control.Index);
+    }
   }
 }
 
@@ -135,18 +164,8 @@ void TKeypadGestures::RepeatTick() {
 
 void TKeypadGestures::LetGo() {
   if (IsScrollButton(PressedPanel)) {
-    Stop(TKeypadTimer::ListScroll);
+    Timers.Stop(TKeypadTimer::ListScroll);
     RepeatArmed = false;
   }
   PressedPanel = {};
-}
-
-void TKeypadGestures::Start(TKeypadTimer timer, int milliseconds) {
-  Running[static_cast<int>(timer)] = true;
-  Timers.StartTimer(timer, milliseconds);
-}
-
-void TKeypadGestures::Stop(TKeypadTimer timer) {
-  Running[static_cast<int>(timer)] = false;
-  Timers.StopTimer(timer);
 }

@@ -1,14 +1,17 @@
 #pragma once
 // Turns the mouse over the keypad into clicks, double-clicks, long presses on
-// list items and auto-repeat of "▲" and "▼". The disabled window feeds it the
+// list items, auto-repeat of "▲" and "▼", and dwell (TKeypadDwell) while it
+// is on. The disabled window feeds it the
 // mouse messages it reads from set-cursor notifications, at the control the
 // hit test found, and the ticks of the timers it asked for; time is only what
 // the ticks say. Nothing happens while the window is usable itself
 // (FormEnabled). Every entry swallows what the controller throws, so the
 // keypad keeps working. UI thread only.
-#include <array>
+#include <optional>
 
 #include "kirimo/shell/keypad_control.h"
+#include "kirimo/shell/keypad_dwell.h"
+#include "kirimo/shell/keypad_layout.h"
 #include "kirimo/shell/keypad_timers.h"
 
 class TKeypadModel;
@@ -17,6 +20,8 @@ struct TKeypadTimings {
   int DoubleClickTime = 500;  // the system's
   int AcumulateTime = 500;    // a press on a list item held this long accepts it
   int ScrollTime = 100;       // auto-repeat interval of "▲" and "▼"
+  int DwellTime = 0;          // resting this long presses; 0: dwell is off
+  int DwellTolerance = 0;     // pixels a resting pointer may stray
 };
 
 class TKeypadGestures {
@@ -25,16 +30,22 @@ class TKeypadGestures {
   TKeypadGestures(const TKeypadGestures&) = delete;
   TKeypadGestures& operator=(const TKeypadGestures&) = delete;
 
-  void MouseMove(TKeypadControl control);
+  // point: where the pointer is, in the window's pixels, when known.
+  void MouseMove(TKeypadControl control, std::optional<TPoint> point = std::nullopt);
   void MouseDown(TKeypadControl control);
   void MouseUp(TKeypadControl control);
+  // Where the pointer is, looked at without a move (on every dwell frame): for dwell only.
+  void PointerAt(TKeypadControl control, std::optional<TPoint> point = std::nullopt);
   void TimerTick(TKeypadTimer timer);
   // The idle countdown starts over: when the window shows, after a tray command.
   void RestartIdle();
+  // Dwell switched on (milliseconds) or off (0), from the tray menu.
+  void SetDwell(int dwellTime, int tolerance);
 
   // The button held down, shown with a lowered inner bevel; None for none.
   TKeypadControl PressedButton() const;
-  bool IsRunning(TKeypadTimer timer) const { return Running[static_cast<int>(timer)]; }
+  bool IsRunning(TKeypadTimer timer) const { return Timers.IsRunning(timer); }
+  const TKeypadDwell& Dwell() const { return Dwelling; }
 
  private:
   void Hover(TKeypadControl control);
@@ -44,15 +55,14 @@ class TKeypadGestures {
   void RepeatTick();
   // Forgets the held panel, and the auto-repeat that came with it.
   void LetGo();
-  void Start(TKeypadTimer timer, int milliseconds);
-  void Stop(TKeypadTimer timer);
+  TDwellTimings DwellTimings() const;
   template <typename TStep>
   void Guarded(TStep&& step);
 
   TKeypadModel& Model;
-  TKeypadTimerHost& Timers;
+  TKeypadTimerSwitch Timers;
   TKeypadTimings Timings;
   TKeypadControl PressedPanel;  // None while no panel is held
   bool RepeatArmed = false;
-  std::array<bool, KeypadTimerCount> Running{};
+  TKeypadDwell Dwelling;
 };

@@ -1,5 +1,6 @@
-#include "kirimo/shell/keypad_hit_test.h"
+#include "kirimo/shell/keypad_hit_testing.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -19,7 +20,27 @@ int ItemUnder(const TKeypadGeometry& geometry, TPoint point) {
   return item >= 0 && item < geometry.ListCount ? item : -1;
 }
 
+TKeypadControl ListControlAt(const TKeypadGeometry& geometry, TPoint point) {
+  const int item = ItemUnder(geometry, point);
+  const bool onStem =
+      geometry.StemWidth > 0 && point.X >= geometry.ListBox.Right - geometry.StemWidth;
+  return {item >= 0 && onStem ? TKeypadPart::ItemStem : TKeypadPart::ListBox, item};
+}
+
+// The row of an item in the list, clipped to the list; empty when it is scrolled away.
+TRect RowRect(const TKeypadGeometry& geometry, int item) {
+  if (item < 0 || item >= geometry.ListCount || item < geometry.ListTopIndex) return {};
+  const TRect& list = geometry.ListBox;
+  const long long top =
+      list.Top + static_cast<long long>(item - geometry.ListTopIndex) * geometry.ItemHeight;
+  if (top >= list.Bottom) return {};
+  return {list.Left, static_cast<int>(top), list.Right,
+          std::min(list.Bottom, static_cast<int>(top + geometry.ItemHeight))};
+}
+
 }  // namespace
+
+int StemWidthFor(int itemHeight) { return 2 * std::max(itemHeight, 0); }
 
 TKeypadControl HitTest(const TKeypadGeometry& geometry, TPoint point) {
   if (geometry.ParentPanel.Contains(point)) {
@@ -37,11 +58,61 @@ TKeypadControl HitTest(const TKeypadGeometry& geometry, TPoint point) {
   for (const auto& [rect, part] : singles) {
     if (rect->Contains(point)) return {part, 0};
   }
-  if (geometry.ListBox.Contains(point)) return {TKeypadPart::ListBox, ItemUnder(geometry, point)};
+  if (geometry.ListBox.Contains(point)) return ListControlAt(geometry, point);
   TKeypadControl vowel = ButtonUnder(geometry.Vowels, point, TKeypadPart::Vowel, TKeypadPart::None);
   if (vowel.Part != TKeypadPart::None) return vowel;
   if (geometry.StatusBar.Contains(point)) return {TKeypadPart::StatusBar, 0};
   if (geometry.Sponsor.Contains(point)) return {TKeypadPart::Sponsor, 0};
   if (geometry.TitleBar.Contains(point)) return {TKeypadPart::TitleBar, 0};
+  return {};
+}
+
+TRect ControlRect(const TKeypadGeometry& geometry, TKeypadControl control) {
+  const TKeypadGeometry& g = geometry;
+  auto at = [&](const auto& rects) {
+    return control.Index >= 0 && static_cast<std::size_t>(control.Index) < rects.size()
+               ? rects[control.Index]
+               : TRect{};
+  };
+  switch (control.Part) {
+    case TKeypadPart::KeyPanel:
+    case TKeypadPart::GridPanel:
+      return g.ParentPanel;
+    case TKeypadPart::Key:
+      return g.GridVisible ? TRect{} : at(g.Keys);
+    case TKeypadPart::GridCell:
+      return g.GridVisible ? at(g.GridCells) : TRect{};
+    case TKeypadPart::Vowel:
+      return at(g.Vowels);
+    case TKeypadPart::Clear:
+      return g.Clear;
+    case TKeypadPart::Dictionary:
+      return g.Dictionary;
+    case TKeypadPart::Hide:
+      return g.Hide;
+    case TKeypadPart::ListUp:
+      return g.ListUp;
+    case TKeypadPart::ListDown:
+      return g.ListDown;
+    case TKeypadPart::ListLeft:
+      return g.ListLeft;
+    case TKeypadPart::ListRight:
+      return g.ListRight;
+    case TKeypadPart::ListBox:
+      return RowRect(g, control.Index);
+    case TKeypadPart::ItemStem: {
+      TRect row = RowRect(g, control.Index);
+      if (g.StemWidth <= 0 || row.Width() <= 0) return {};
+      row.Left = std::max(row.Left, row.Right - g.StemWidth);
+      return row;
+    }
+    case TKeypadPart::StatusBar:
+      return g.StatusBar;
+    case TKeypadPart::Sponsor:
+      return g.Sponsor;
+    case TKeypadPart::None:
+    case TKeypadPart::TitleBar:
+      break;
+  }
   return {};
 }

@@ -146,10 +146,18 @@ void TKeypadModel::SelectItem(int index) {
   RefreshVowelLabels("");
 }
 
-void TKeypadModel::AcceptSelection() {
+void TKeypadModel::LongPressItem() {
   Commands.AcceptCandidate();
   if (!UseGrid) RefreshVowelLabels("");
 }
+
+void TKeypadModel::AcceptItem(int index) {
+  List.ClearSelection();
+  PressItem(index);
+  LongPressItem();
+}
+
+std::string TKeypadModel::ItemText(int index) const { return List.ItemText(index); }
 
 void TKeypadModel::RefreshKeyLabels() {
   Shown.SetKeyLabels(Commands.CurrentKeyLabels());

@@ -3,6 +3,7 @@
 // each click refreshes, the keys or the grid, and whether the keys are usable.
 // It owns the captions the window shows and tells the window what to repaint.
 // Mouse gestures reach it through TKeypadGestures. UI thread only.
+#include <string>
 #include <string_view>
 
 #include "kirimo/shell/keypad_captions.h"
@@ -47,7 +48,10 @@ class TKeypadModel {
   // long press accepts the selection as a prefix.
   void PressItem(int index);
   void SelectItem(int index);
-  void AcceptSelection();
+  void LongPressItem();
+  // The item alone selected and accepted as a prefix, as a long press on it does.
+  void AcceptItem(int index);
+  std::string ItemText(int index) const;
 
   TKeypadCommands& Controller() { return Commands; }
   TKeypadObserver& Window() { return Observer; }

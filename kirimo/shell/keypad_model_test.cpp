@@ -102,6 +102,11 @@ TEST_F(KeypadModel, ScrollingStaysWithinTheList) {
   EXPECT_EQ(Rig.List.TopIndex(), 0);
   for (int i = 0; i < 4; ++i) Model().Click(Button(TKeypadPart::ListDown));
   EXPECT_EQ(Rig.List.TopIndex(), 2);  // the last item stays in view
+  // With two rows in view, "▼" stops once the last item is on the bottom row.
+  Rig.List.SetPageRows(2);
+  EXPECT_EQ(Rig.List.TopIndex(), 1);
+  Model().Click(Button(TKeypadPart::ListDown));
+  EXPECT_EQ(Rig.List.TopIndex(), 1);
 }
 
 TEST_F(KeypadModel, SwitchingToTheGridClearsKeysAndReplayHistory) {
@@ -148,11 +153,11 @@ TEST_F(KeypadModel, TheLastCellWithABlankCaptionDoesNothing) {
 }
 
 TEST_F(KeypadModel, ALongPressRefreshesTheVowelsOnlyWithKeys) {
-  Model().AcceptSelection();
+  Model().LongPressItem();
   EXPECT_EQ(VowelQueries(), TStringList{""});
   Model().SetGridMode(true);
   Rig.Forget();
-  Model().AcceptSelection();
+  Model().LongPressItem();
   EXPECT_EQ(Calls(), TStringList{"accept"});
   EXPECT_TRUE(VowelQueries().empty());
 }

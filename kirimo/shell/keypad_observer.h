@@ -11,6 +11,7 @@ enum TKeypadRepaint : unsigned {
   RepaintBevels = 8,    // a button went down or came up
   RepaintLayout = 16,   // keys or grid shown: button layout and visibility
   RepaintEnabled = 32,  // the window or its keys became usable (FormEnabled)
+  RepaintDwell = 64,    // a dwell countdown moved, began or ended
 };
 
 class TKeypadObserver {

@@ -6,9 +6,9 @@
 
 TKeypadSizes KeypadSizesForDpi(int dpi) {
   TKeypadSizes sizes;
-  for (int* size : {&sizes.StatusBarHeight, &sizes.SpacerHeight, &sizes.SponsorHeight, &sizes.SplitterHeight,
-                    &sizes.ListButtonsHeight, &sizes.SideButtonWidth, &sizes.UpButtonHeight,
-                    &sizes.VowelRowHeight, &sizes.CommandRowHeight})
+  for (int* size : {&sizes.StatusBarHeight, &sizes.SpacerHeight, &sizes.SponsorHeight,
+                    &sizes.SplitterHeight, &sizes.ListButtonsHeight, &sizes.SideButtonWidth,
+                    &sizes.UpButtonHeight, &sizes.VowelRowHeight, &sizes.CommandRowHeight})
     *size = ScaleForDpi(*size, dpi);
   return sizes;
 }
@@ -20,14 +20,39 @@ int RescaleForDpi(int pixels, int oldDpi, int newDpi) {
   return static_cast<int>(scaled >= 0 ? (scaled + half) / oldDpi : -((-scaled + half) / oldDpi));
 }
 
-TCaptionFont FitCaptionFont(int cellHeight, int aveCharWidth, int textWidth, const TCaptionRoom& room) {
+int ShippedButtonHeight96(TCaptionKind kind) {
+  switch (kind) {
+    case TCaptionKind::Key:
+    case TCaptionKind::Command:
+      return 25;
+    case TCaptionKind::Vowel:
+    case TCaptionKind::GridCell:
+      return 20;
+    case TCaptionKind::Fixed:
+      break;
+  }
+  return 0;
+}
+
+int CaptionHeightFor(TCaptionKind kind, int buttonHeight, int dpi) {
+  const int base = ScaleForDpi(CaptionHeight96, dpi);
+  const int shipped = ScaleForDpi(ShippedButtonHeight96(kind), dpi);
+  if (shipped <= 0 || buttonHeight <= shipped) return base;
+  const long long grown = static_cast<long long>(base) * buttonHeight / shipped;
+  return static_cast<int>(
+      std::min<long long>(grown, static_cast<long long>(base) * MaxCaptionGrowth));
+}
+
+TCaptionFont FitCaptionFont(int cellHeight, int aveCharWidth, int textWidth,
+                            const TCaptionRoom& room) {
   const bool tooWide = textWidth > room.Width && room.Width > 0;
   const bool tooTall = cellHeight > room.Height && room.Height > 0;
   if ((!tooWide && !tooTall) || cellHeight <= 0 || textWidth <= 0) return {cellHeight, 0};
   const int tallest = tooTall ? room.Height : cellHeight;
   // Rounded down: a pixel too many would clip again.
-  const int byWidth = tooWide ? static_cast<int>(static_cast<long long>(cellHeight) * room.Width / textWidth)
-                              : cellHeight;
+  const int byWidth =
+      tooWide ? static_cast<int>(static_cast<long long>(cellHeight) * room.Width / textWidth)
+              : cellHeight;
   const int floor = std::min(room.Smallest, tallest);
   if (byWidth >= floor) return {std::max(std::min(byWidth, tallest), 1), 0};
   // The width a character may take so that the whole caption fits, at any height.

@@ -39,10 +39,43 @@ TEST(KeypadScaling, KeyPanelFollowsAMoveBetweenMonitors) {
   EXPECT_EQ(RescaleForDpi(150, 96, 0), 150);
 }
 
+TEST(KeypadScaling, TheShippedButtonHeightsAreThoseOfTheShippedLayout) {
+  TKeypadShape shape;
+  shape.ClientWidth = 192;
+  shape.ClientHeight = 600;
+  shape.KeyHeight = ShippedKeyHeight;
+  const TKeypadTree keys = LayoutKeypad(shape);
+  EXPECT_EQ(keys.Controls.Keys[0].Height(), ShippedButtonHeight96(TCaptionKind::Key));
+  EXPECT_EQ(keys.Controls.Vowels[0].Height(), ShippedButtonHeight96(TCaptionKind::Vowel));
+  EXPECT_EQ(keys.Controls.Clear.Height(), ShippedButtonHeight96(TCaptionKind::Command));
+  shape.GridVisible = true;
+  EXPECT_EQ(LayoutKeypad(shape).Controls.GridCells[0].Height(),
+            ShippedButtonHeight96(TCaptionKind::GridCell));
+}
+
+TEST(KeypadScaling, CaptionsGrowWithTheirButtons) {
+  // As shipped, and lower: the shipped size (a fit makes it smaller where it must).
+  EXPECT_EQ(CaptionHeightFor(TCaptionKind::Key, 25, 96), 16);
+  EXPECT_EQ(CaptionHeightFor(TCaptionKind::Key, 12, 96), 16);
+  // A keypad twice the shipped size: keys of 52, vowel and command rows of 40 and 50.
+  EXPECT_EQ(CaptionHeightFor(TCaptionKind::Key, 52, 96), 33);
+  EXPECT_EQ(CaptionHeightFor(TCaptionKind::Vowel, 40, 96), 32);
+  EXPECT_EQ(CaptionHeightFor(TCaptionKind::Command, 50, 96), 32);
+  EXPECT_EQ(CaptionHeightFor(TCaptionKind::GridCell, 41, 96), 32);
+  // At 144 DPI everything starts half as large again.
+  EXPECT_EQ(CaptionHeightFor(TCaptionKind::Vowel, 30, 144), 24);
+  EXPECT_EQ(CaptionHeightFor(TCaptionKind::Vowel, 60, 144), 48);
+  // Within limits; the list buttons keep one size.
+  EXPECT_EQ(CaptionHeightFor(TCaptionKind::Key, 1000, 96), 64);
+  EXPECT_EQ(CaptionHeightFor(TCaptionKind::Fixed, 200, 96), 16);
+  EXPECT_EQ(CaptionHeightFor(TCaptionKind::Fixed, 200, 144), 24);
+}
+
 TEST(KeypadScaling, CaptionThatFitsKeepsItsFont) {
   EXPECT_EQ(FitCaptionFont(16, 8, 30, {34, 16, 10}), (TCaptionFont{16, 0}));
   EXPECT_EQ(FitCaptionFont(16, 8, 34, {34, 20, 10}), (TCaptionFont{16, 0}));
-  EXPECT_EQ(FitCaptionFont(16, 8, 72, {0, 0, 10}), (TCaptionFont{16, 0}));  // no room known: left to clipping
+  EXPECT_EQ(FitCaptionFont(16, 8, 72, {0, 0, 10}),
+            (TCaptionFont{16, 0}));  // no room known: left to clipping
 }
 
 TEST(KeypadScaling, WideCaptionShrinksInProportion) {

@@ -79,8 +79,8 @@ class TKeypadRig {
  public:
   static constexpr TKeypadTimings Timings = {400, 500, 100};
 
-  explicit TKeypadRig(bool use50 = false)
-      : Model(Commands, List, Window, use50), Gestures(Model, Timers, Timings) {
+  explicit TKeypadRig(bool use50 = false, TKeypadTimings timings = Timings)
+      : Model(Commands, List, Window, use50), Gestures(Model, Timers, timings) {
     Model.SetKeypadEnabled(false);  // another application is active
     Forget();
   }

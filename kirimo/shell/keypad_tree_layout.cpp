@@ -49,6 +49,13 @@ void Place(const TRects& rects, const TRect& panel, TTarget& target) {
   for (std::size_t i = 0; i < rects.size(); ++i) target[i] = Offset(rects[i], panel);
 }
 
+// A row of the key area of height96 as shipped, for this key area: at least
+// its fixed size, more in proportion to a key area taller than shipped.
+int GrownRow(int fixed, int height96, int keyHeight) {
+  return std::max(
+      fixed, static_cast<int>(static_cast<long long>(height96) * keyHeight / ShippedKeyHeight));
+}
+
 }  // namespace
 
 TKeypadTree LayoutKeypad(const TKeypadShape& shape, const TKeypadSizes& sizes) {
@@ -72,10 +79,14 @@ TKeypadTree LayoutKeypad(const TKeypadShape& shape, const TKeypadSizes& sizes) {
   g.ListUp = buttons.Top(sizes.UpButtonHeight);
   g.ListDown = buttons.Rest();
 
+  const TKeypadSizes shipped;
   TDock keys(search);
-  if (shape.VowelRowVisible) tree.VowelPanel = keys.Top(sizes.VowelRowHeight);
+  if (shape.VowelRowVisible)
+    tree.VowelPanel =
+        keys.Top(GrownRow(sizes.VowelRowHeight, shipped.VowelRowHeight, shape.KeyHeight));
   keys.Top(sizes.SpacerHeight);
-  tree.CommandPanel = keys.Bottom(sizes.CommandRowHeight);
+  tree.CommandPanel =
+      keys.Bottom(GrownRow(sizes.CommandRowHeight, shipped.CommandRowHeight, shape.KeyHeight));
   keys.Bottom(sizes.SpacerHeight);
   g.ParentPanel = keys.Rest();
 
@@ -100,4 +111,14 @@ TKeypadTree LayoutKeypad(const TKeypadShape& shape, const TKeypadSizes& sizes) {
     Place(KeyButtonRects(parent.Width(), parent.Height()), parent, g.Keys);
   }
   return tree;
+}
+
+int DraggedKeyHeight(const TKeypadTree& tree, const TKeypadSizes& sizes, int itemHeight,
+                     int splitterBottom) {
+  const TKeypadGeometry& g = tree.Controls;
+  const int lowest =
+      sizes.VowelRowHeight + sizes.CommandRowHeight + 4 * sizes.SpacerHeight + itemHeight;
+  const int highest =
+      g.StatusBar.Top - g.ListBox.Top - sizes.ListButtonsHeight - sizes.SplitterHeight - itemHeight;
+  return std::clamp(g.StatusBar.Top - splitterBottom, lowest, std::max(lowest, highest));
 }

@@ -3,8 +3,13 @@
 // paints its panels itself: every control's rectangle in client coordinates,
 // as panels docked top, bottom, left, right or filling the rest would place
 // them. The caption bar lies outside the client area; the window adds it.
-#include "kirimo/shell/keypad_hit_test.h"
+#include "kirimo/shell/keypad_hit_testing.h"
 #include "kirimo/shell/keypad_layout.h"
+
+// The key area's height as shipped. A taller one makes the vowel and command
+// rows taller in proportion (never lower than their sizes below), so a keypad
+// made large for an imprecise pointer is large throughout.
+constexpr int ShippedKeyHeight = 150;
 
 // Fixed sizes at 96 DPI; the window scales them with the monitor's DPI.
 struct TKeypadSizes {
@@ -37,3 +42,9 @@ struct TKeypadTree {
 };
 
 TKeypadTree LayoutKeypad(const TKeypadShape& shape, const TKeypadSizes& sizes = {});
+
+// The key height a drag of the splitter asks for, its bottom edge taken to
+// splitterBottom: the keys keep their rows and one list item's height, the
+// list its buttons and one item; a window too small for both keeps the keys.
+int DraggedKeyHeight(const TKeypadTree& tree, const TKeypadSizes& sizes, int itemHeight,
+                     int splitterBottom);

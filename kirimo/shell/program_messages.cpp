@@ -1,5 +1,7 @@
 #include "kirimo/shell/program_messages.h"
 
+#include "kirimo/engine/dictionary_manager.h"
+
 // Built by append: GCC 12 warns falsely about operator+ chains of strings.
 namespace {
 
@@ -9,7 +11,8 @@ void AppendQuoted(std::string& out, std::string_view name) {
   out += '"';
 }
 
-std::string MissingText(std::string_view name, std::string_view what, std::string_view programName) {
+std::string MissingText(std::string_view name, std::string_view what,
+                        std::string_view programName) {
   std::string text;
   AppendQuoted(text, name);
   text += what;
@@ -32,5 +35,16 @@ std::string UnexpectedErrorText(std::string_view errorMessage) {
   std::string text = "予期せぬエラーが発生しました！\r\n＞ ";
   text += errorMessage;
   text += "\r\nアプリケーションを終了してください";
+  return text;
+}
+
+std::string DictionaryFailureText(const std::vector<TDictionaryOpenError>& failures) {
+  if (failures.empty()) return {};
+  std::string text = "次の辞書は開けないため、使わずに起動しました。";
+  for (const TDictionaryOpenError& failure : failures) {
+    text += "\r\n";
+    text += failure.what();
+  }
+  text += "\r\n拡張辞書はトレイメニューの「拡張辞書の設定」で直せます。";
   return text;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/test_folder.h"
+#include "kirimo/engine/dictionary_manager.h"
 #include "kirimo/shell/program_messages.h"
 #include "kirimo/shell/sponsor_file.h"
 #include "kirimo/shell/sponsor_scroll.h"
@@ -71,6 +72,16 @@ TEST(ProgramMessages, StartupProblemsAreExactAndTheIniComesFirst) {
             ("予期せぬエラーが発生しました！\r\n＞ boom\r\nアプリケーションを終了してください"));
 }
 
+TEST(ProgramMessages, TheStartNamesEveryDictionaryLeftOut) {
+  EXPECT_EQ(DictionaryFailureText({}), "");
+  EXPECT_EQ(DictionaryFailureText({TDictionaryOpenError("a.usr", "ファイルを作成できません: a.usr"),
+                                   TDictionaryOpenError("b.dic", "ファイルを読めません: b.dic")}),
+            "次の辞書は開けないため、使わずに起動しました。\r\n"
+            "\"a.usr\"を開けません。\r\n＞ ファイルを作成できません: a.usr\r\n"
+            "\"b.dic\"を開けません。\r\n＞ ファイルを読めません: b.dic\r\n"
+            "拡張辞書はトレイメニューの「拡張辞書の設定」で直せます。");
+}
+
 TEST(TrayClicks, ActOnlyOnAReleaseThatFollowsAPressAndNotDuringStartOrDialogs) {
   TTrayClicks clicks;
   EXPECT_EQ(clicks.OnMouse(TTrayMouse::LeftUp, true, false), TTrayAction::None);
@@ -91,7 +102,8 @@ TEST(TrayMenu, CaptionsInOrderWithSeparators) {
   std::string joined;
   for (const auto& item : TrayMenuItems) joined += std::string(item.Caption) + "|";
   EXPECT_EQ(joined, ("終了|-|バージョン情報|-|拡張辞書の設定|単語登録|テキストから新語抽出|-|"
-                                "５０音ボタンの使用|CMパネルの表示|フォント設定|ｽｸﾛｰﾙｽﾋﾟｰﾄﾞの設定|-|表示|隠す|"));
+                     "５０音ボタンの使用|CMパネルの表示|フォント設定|ｽｸﾛｰﾙｽﾋﾟｰﾄﾞの設定|"
+                     "ドウェル入力|-|表示|隠す|"));
 }
 
 }  // namespace

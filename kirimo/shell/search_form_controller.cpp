@@ -8,11 +8,6 @@
 #include "kirimo/cartridge_base/cartridge.h"
 #include "kirimo/shell/search_form_controller_view.h"
 
-namespace {
-
-
-}  // namespace
-
 TSearchFormController::TSearchFormController(TSearchFormView& form, TRevolverFactory makeRevolver)
     : Form(form), MakeRevolver(std::move(makeRevolver)) {
   LoadRevolver();
@@ -69,7 +64,7 @@ void TSearchFormController::ClearKeys() {
   }
   Group->ClearAll();
   Current->PostOperation({opClear, ""});
-  History.Rewind();
+  Replay.Rewind();
 }
 
 void TSearchFormController::SwitchCartridge() {
@@ -82,7 +77,7 @@ void TSearchFormController::SelectCandidate(int index) {
   if (Current == nullptr) return;
   Group->ClearAll();
   Current->SelectCandidate(index);
-  History.Rewind();
+  Replay.Rewind();
 }
 
 void TSearchFormController::KeyInput(std::string_view text) {
@@ -96,7 +91,7 @@ void TSearchFormController::KeyInput(std::string_view text) {
     Group->KeyAll(text);
   }
   Current->PostOperation({opKey, std::string(text)});
-  History.RecordKey(text);
+  Replay.RecordKey(text);
 }
 
 void TSearchFormController::StepInput(char tag, TOperationKind kind, std::string_view text) {
@@ -108,7 +103,7 @@ void TSearchFormController::StepInput(char tag, TOperationKind kind, std::string
     }
   }
   Current->PostOperation({kind, std::string(text)});
-  History.RecordStep(tag, text);
+  Replay.RecordStep(tag, text);
 }
 
 void TSearchFormController::VowelInput(std::string_view text) {
@@ -138,7 +133,7 @@ void TSearchFormController::BackStep() {
   AlignFollowers();
   Group->BackAll();
   Current->PostOperation({opBack, ""});
-  History.Back();
+  Replay.Back();
 }
 
 void TSearchFormController::ForwardStep() {
@@ -148,7 +143,7 @@ void TSearchFormController::ForwardStep() {
     return;
   }
   // The replay goes to the current cartridge only.
-  std::optional<TInputHistory::TStep> step = History.Forward();
+  std::optional<TInputReplay::TStep> step = Replay.Forward();
   if (!step) return;
   switch (step->Tag) {
     case 'K':

@@ -14,6 +14,7 @@ enum class TTrayCommand {
   CM,
   Font,
   Speed,
+  Dwell,
   Show,
   Hide,
   Separator,
@@ -23,10 +24,9 @@ struct TTrayMenuItem {
   std::string_view Name;
   std::string_view Caption;
   TTrayCommand Command;
-  bool Checkable = false;
 };
 
-inline constexpr std::array<TTrayMenuItem, 15> TrayMenuItems = {{
+inline constexpr std::array<TTrayMenuItem, 16> TrayMenuItems = {{
     {"MenuExit", "終了", TTrayCommand::Exit},
     {"N1", "-", TTrayCommand::Separator},
     {"MenuAbout", "バージョン情報", TTrayCommand::About},
@@ -35,10 +35,11 @@ inline constexpr std::array<TTrayMenuItem, 15> TrayMenuItems = {{
     {"MenuAddJPWord", "単語登録", TTrayCommand::AddJPWord},
     {"MenuGleaner", "テキストから新語抽出", TTrayCommand::Gleaner},
     {"N4", "-", TTrayCommand::Separator},
-    {"MenuUse50Key", "５０音ボタンの使用", TTrayCommand::Use50Key, true},
-    {"MenuCM", "CMパネルの表示", TTrayCommand::CM, true},
+    {"MenuUse50Key", "５０音ボタンの使用", TTrayCommand::Use50Key},
+    {"MenuCM", "CMパネルの表示", TTrayCommand::CM},
     {"MenuFont", "フォント設定", TTrayCommand::Font},
     {"MenuSpeed", "ｽｸﾛｰﾙｽﾋﾟｰﾄﾞの設定", TTrayCommand::Speed},
+    {"MenuDwell", "ドウェル入力", TTrayCommand::Dwell},
     {"N3", "-", TTrayCommand::Separator},
     {"MenuShow", "表示", TTrayCommand::Show},
     {"MenuHide", "隠す", TTrayCommand::Hide},

@@ -229,18 +229,58 @@ def case_gleaner_extract_save(session):
     print('screenshots: extracted, reading-set, saved')
 
 
-def case_gleaner_error(session):
-    """A user file that cannot be read at saving: the error message, then the end."""
+def case_gleaner_save_failure(session):
+    """A user file that cannot be written: a message, and the list stays as it was;
+    once the file is gone (deleted meanwhile) the save makes it again."""
     gleaner = Gleaner(session)
     gleaner.wait_window()
     gleaner.set_memo(TEXT)
     gleaner.click(EXTRACT)
     gleaner.wait_list(NOTATIONS, EXTRACTED)
+    gleaner.click_item(NOTATIONS, 2)
+    gleaner.wait_list(READINGS, [(True, 'ﾄｳｷｮｳﾀﾞｲｶﾞｸ')])
+    usr = session.folder / 'dic' / 'Base.usr'
+    usr.unlink()
+    usr.mkdir()  # in the file's place: it can be neither written nor made
+    gleaner.click(SAVE)
+    session.wait_window('#32770', timeout=20)
+    session.screenshot('refused')
+    text = gleaner.message()
+    check(text.startswith('辞書へ登録できませんでした。\\n＞ ') and 'Base.usr' in text and
+          text.endswith('\\n抽出した名詞と読みはそのままです。'), f'message {text!r}')
+    check(gleaner.process.poll() is None, 'Gleaner ended on a file the user can mend')
+    notations = [(index == 2, word) for index, (_, word) in enumerate(EXTRACTED)]
+    check(gleaner.list_items(NOTATIONS) == notations, f'notations {gleaner.list_items(NOTATIONS)}')
+    check(gleaner.list_items(READINGS) == [(True, 'ﾄｳｷｮｳﾀﾞｲｶﾞｸ')], 'the readings changed')
+    shot = session.screenshot('kept')
+    check(gleaner.shade(shot, 0) == WHITE and gleaner.shade(shot, 1) == YELLOW,
+          f'statuses changed: {gleaner.shade(shot, 0)}, {gleaner.shade(shot, 1)}')
+
+    usr.rmdir()
+    gleaner.click(SAVE)
+    session.wait_for('the user file made again',
+                     lambda: usr.is_file() and 'ﾄｳｷｮｳﾀﾞｲｶﾞｸ,東京大学,001' in gleaner.user_file() or None, 20)
+    gleaner.wait_list(NOTATIONS, EXTRACTED)
+    shot = session.screenshot('saved')
+    check(gleaner.shade(shot, 2) == AQUA, f'a saved entry is {gleaner.shade(shot, 2)}')
+    check(gleaner.user_file() == 'zorblat,Zorblat,001\r\nﾄｳｷｮｳﾀﾞｲｶﾞｸ,東京大学,001\r\n',
+          f'user file {gleaner.user_file()!r}')
+    # Saved again, the list writes nothing twice.
+    gleaner.click(SAVE)
+    gleaner.wait_list(NOTATIONS, EXTRACTED)
+    time.sleep(1)
+    check(gleaner.user_file().count('zorblat,Zorblat,001') == 1, 'a second save wrote the lines again')
+    gleaner.close()
+
+
+def case_gleaner_error(session):
+    """A user file that cannot be opened at the start: the error message, then the end."""
+    make_folder(session)
     usr = session.folder / 'dic' / 'Base.usr'
     usr.unlink()
     usr.mkdir()
-    gleaner.click(SAVE)
-    text = gleaner.message()
+    gleaner = Gleaner(session, process=session.start('Gleaner.exe'))
+    text = gleaner.message(timeout=60)
     check(text.startswith('予期せぬエラーが発生！\\n＞ ') and text.endswith('\\nアプリケーションを終了します。'),
           f'error message {text!r}')
     try:

@@ -1,5 +1,7 @@
-// hung-target: a window with an edit box that stops answering messages for a
-// minute when it receives WM_APP + 1, as a hung program the keypad writes into.
+// hung-target: a window with an edit box that stops answering messages when it
+// receives WM_APP + 1, until its process is ended, as a hung program the
+// keypad writes into. Its title says when it has stopped: another process
+// reads a window's title without sending it a message.
 #include <windows.h>
 
 namespace {
@@ -11,8 +13,8 @@ LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                       nullptr, nullptr, nullptr);
       return 0;
     case WM_APP + 1:
-      Sleep(60000);
-      return 0;
+      SetWindowTextW(window, L"Hung target (hung)");
+      for (;;) Sleep(INFINITE);
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

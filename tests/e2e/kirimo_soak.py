@@ -6,7 +6,9 @@ mode), the list buttons, 辞書切替 and the 50-sound grid from the tray menu; 
 終了 until the end. The memory of the Kirimo process is sampled at the start,
 every minute and at the end. At the end the keypad must still answer, the
 history files must hold what was committed, newest first, and Notepad every
-character that was committed. Usage:
+character that was committed; a click that changed nothing it should have (a
+candidate that typed nothing, a 辞書切替 that kept the mode) fails the run,
+each named in the report. Usage:
 
     kirimo_soak.py --build build/win32 [--minutes 10] [--seed N]
 """
@@ -22,7 +24,7 @@ import kirimo_e2e as e2e
 JAPANESE = {'基本': 'BASE_DIC', '固有名詞': 'EXT1_DIC'}
 # Vowel-row key commands press keys in Notepad, and ">" replays them later
 # like any recorded step: their effect is left out, so the texts can be checked.
-KEY_COMMANDS = {'Enter', 'BackSpace', 'Space', 'Delete', 'Tab'}
+KEY_COMMANDS = {'Enter', 'BS', 'Space', 'Delete', 'Tab'}
 
 
 def linux_pid(folder):
@@ -67,6 +69,7 @@ class Soak:
         self.typed = []  # every text that reached Notepad, in order
         self.committed = {name: [] for name in JAPANESE}  # per cartridge, in order
         self.grid = False
+        self.no_ops = []  # clicks that changed nothing they should have
         self.log = open(session.artifacts / 'soak-actions.txt', 'w')
 
     def start(self):
@@ -142,15 +145,27 @@ class Soak:
         self.log.flush()
         self.actions[action] += 1
 
-    def press(self, control, hold=0.0):
+    def shown(self):
+        keypad = e2e.Keypad(self.session)
+        return keypad.rows(), keypad.values.get('status'), keypad.values.get('top')
+
+    def press(self, control, hold=False):
         """Clicks a control of a description if it still shows the same caption
-        (a worker may have changed the keypad since); true when clicked."""
+        (a worker may have changed the keypad since); true when clicked. A held
+        press lasts until the keypad shows a change, as a user holds a long press
+        until it is taken (at most five seconds: on some rows it changes nothing)."""
         kind, index, x, y, caption = control
         fresh = next((c for c in e2e.Keypad(self.session).controls if c[:2] == (kind, index)), None)
         if fresh is None or fresh[4] != caption:
             return False
+        before = self.shown() if hold else None
         e2e.subprocess.run(['xdotool', 'mousemove', str(x), str(y), 'mousedown', '1'], check=True)
-        time.sleep(hold or 0.05)
+        if hold:
+            deadline = time.time() + 5
+            while self.shown() == before and time.time() < deadline:
+                time.sleep(0.1)
+        else:
+            time.sleep(0.05)
         e2e.subprocess.run(['xdotool', 'mouseup', '1'], check=True)
         time.sleep(0.2)
         self.typist.check_foreground()
@@ -181,6 +196,10 @@ class Soak:
         row = self.random.choice(rows)
         if self.press(row):
             text = row_text(row[4])
+            # A commit clears the key string at once, on the UI thread.
+            if not self.comes_to(lambda k: k.values.get('status') != status):
+                self.no_op(f'the candidate {text!r} typed nothing', keypad)
+                return
             self.typed.append(text)
             self.committed[name].append(text)
 
@@ -188,16 +207,38 @@ class Soak:
         keypad = self.stable_keypad()
         rows = self.rows(keypad)
         if rows and keypad.values.get('status'):
-            self.press(self.random.choice(rows), hold=1.2)
+            self.press(self.random.choice(rows), hold=True)
 
     def do_list(self, keypad, name, status):
         button = self.random.choice(['up', 'down', 'down', 'left', 'right'])
-        hold = 1.0 if button == 'down' and self.random.random() < 0.2 else 0.0
-        self.typist.click(button, hold=hold)
+        down = next((c for c in keypad.controls if c[0] == 'down'), None)
+        if button == 'down' and down and self.random.random() < 0.2:
+            self.press(down, hold=True)
+        else:
+            self.typist.click(button)
         self.log.write(button)
 
     def do_dic(self, keypad, name, status):
         self.typist.click('dic')
+        if not self.comes_to(lambda k: k.values.get('name') != name):
+            self.no_op(f'辞書切替 kept {name}', keypad)
+
+    def comes_to(self, probe, seconds=3):
+        """Whether the keypad comes to answer probe within seconds."""
+        deadline = time.time() + seconds
+        while not probe(e2e.Keypad(self.session)):
+            if time.time() >= deadline:
+                return False
+            time.sleep(0.1)
+        return True
+
+    def no_op(self, what, keypad):
+        shot = self.session.screenshot(f'no-op-{len(self.no_ops) + 1}')
+        self.no_ops.append(f'{what} (status {keypad.values.get("status")!r}, rows {keypad.rows()}, {shot.name})')
+        self.log.write(f'NO CHANGE: {what}\n')
+
+    def check_clicks(self):
+        e2e.check(not self.no_ops, f'{len(self.no_ops)} clicks changed nothing: ' + '; '.join(self.no_ops))
 
     def do_clear(self, keypad, name, status):
         self.typist.click('clear')
@@ -225,14 +266,21 @@ class Soak:
             del entries[count:]
         return entries
 
-    def check_histories(self, when):
+    def history_problem(self, when):
+        """What a history file lacks, or None when each holds what was committed."""
         for name in JAPANESE:
             if not self.committed[name]:
                 continue
             held = self.read_history(name)
             expected = self.expected_history(name)
-            e2e.check(held == expected, f'{name} history {when}: {held[:5] if held else held}... '
-                                        f'expected {expected[:5]}... ({len(held or [])} / {len(expected)} entries)')
+            if held != expected:
+                return (f'{name} history {when}: {held[:5] if held else held}... '
+                        f'expected {expected[:5]}... ({len(held or [])} / {len(expected)} entries)')
+        return None
+
+    def check_histories(self, when):
+        problem = self.history_problem(when)
+        e2e.check(problem is None, problem)
 
     def notepad_text(self):
         """Notepad's whole text, line breaks as \\n, trailing ones kept."""
@@ -271,9 +319,13 @@ def run(session, minutes, seed):
             next_sample += 60
     soak.alive()
     session.screenshot('end')
-    time.sleep(6)  # the periodic save of the histories
     soak.sample('end')
-    soak.check_histories('while running')
+    # The histories are saved every five seconds while the keypad shows.
+    try:
+        session.wait_for('the periodic save of the histories', lambda: soak.history_problem('') is None, 60)
+    except e2e.Failure:
+        soak.check_histories('while running')  # says what differs
+        raise
     characters = soak.check_notepad()
     seconds = soak.kirimo.exit()
     soak.check_histories('after 終了')
@@ -284,6 +336,7 @@ def run(session, minutes, seed):
         out.write('when,working_set_kib,private_kib,anonymous_resident_kib\n')
         for row in soak.samples:
             out.write(','.join('' if v is None else str(v) for v in row) + '\n')
+    soak.check_clicks()
 
 
 def main():

@@ -7,6 +7,7 @@
 #include "common/cp932.h"
 #include "common/dictionary_file.h"
 #include "common/dictionary_line.h"
+#include "common/file_path.h"
 #include "tools/script_line.h"
 
 namespace {
@@ -30,15 +31,18 @@ std::pair<int, std::string> NumberAndText(const std::string& argument) {
 
 }  // namespace
 
-TGleanerSession::TGleanerSession(TGleanerController& controller, std::filesystem::path scriptFolder)
+TGleanerSession::TGleanerSession(TGleanerController& controller, std::filesystem::path scriptFolder,
+                                 std::string programFolder)
     : Controller(controller),
       ScriptFolder(std::move(scriptFolder)),
+      ProgramFolder(std::move(programFolder)),
       Form(controller, ExtractProgress, SaveProgress, DicSelector) {}
 
 bool TGleanerSession::Run(std::string_view line) {
   std::optional<TScriptLine> command = ParseScriptLine(line);
   if (!command) return false;
   ShowUserFile = false;
+  ShowMessage = true;
   Command(command->Name, command->Argument);
   return true;
 }
@@ -51,8 +55,11 @@ std::string TGleanerSession::TextArgument(const std::string& argument) const {
 }
 
 void TGleanerSession::Command(std::string_view name, const std::string& argument) {
-  // An input box confirmed with the argument; a missing argument is a blank text.
-  const std::optional<std::string> typed = argument;
+  // An input box confirmed with the argument; a missing argument is a blank
+  // text. Quotes around it keep the blanks inside as typed.
+  const bool quoted = argument.size() >= 2 && argument.front() == '"' && argument.back() == '"';
+  const std::optional<std::string> typed =
+      quoted ? argument.substr(1, argument.size() - 2) : argument;
   if (name == "extract") {
     Form.ExtractWord(TextArgument(argument));
   } else if (name == "clear") {
@@ -88,6 +95,9 @@ void TGleanerSession::Command(std::string_view name, const std::string& argument
     Form.SaveToDic();
   } else if (name == "user-file") {
     ShowUserFile = true;
+  } else if (name == "remove-user-file" || name == "block-user-file") {
+    ChangeUserFile(name);
+    ShowMessage = false;  // no event of the window: it shows nothing new
   } else {
     throw TGleanerScriptError("unknown command: " + std::string(name));
   }
@@ -110,8 +120,26 @@ void TGleanerSession::Print(std::ostream& out) const {
   }
   out << "progress " << ExtractProgress.Position << "/" << ExtractProgress.Maximum << " "
       << SaveProgress.Position << "/" << SaveProgress.Maximum << "\n";
-  if (!Form.Message().empty()) out << "message " << Shown(Form.Message()) << "\n";
+  if (ShowMessage && !Form.Message().empty()) out << "message " << ShownMessage() << "\n";
   if (ShowUserFile) PrintUserFile(out);
+}
+
+void TGleanerSession::ChangeUserFile(std::string_view name) {
+  const TWordDic* usr = Controller.SelectedUsr();
+  if (!usr) throw TGleanerScriptError("no user file chosen");
+  const std::filesystem::path path = NativePath(usr->FileName());
+  std::filesystem::remove(path);
+  // A folder in its place: the file can be neither read, made nor written.
+  if (name == "block-user-file") std::filesystem::create_directory(path);
+}
+
+std::string TGleanerSession::ShownMessage() const {
+  std::string message = Shown(Form.Message());
+  const std::string folder = Shown(ProgramFolder);
+  for (std::size_t at; !folder.empty() && (at = message.find(folder)) != std::string::npos;)
+    message.erase(at, folder.size());
+  std::replace(message.begin(), message.end(), '\\', '/');
+  return message;
 }
 
 void TGleanerSession::PrintUserFile(std::ostream& out) const {

@@ -18,8 +18,11 @@ class TGleanerScriptError : public std::runtime_error {
 
 class TGleanerSession {
  public:
-  // Texts after "@" are files relative to scriptFolder.
-  TGleanerSession(TGleanerController& controller, std::filesystem::path scriptFolder);
+  // Texts after "@" are files relative to scriptFolder. Paths in messages are
+  // printed relative to programFolder (CP932, with its trailing separator),
+  // with "/" between their parts, so the output is the same on every machine.
+  TGleanerSession(TGleanerController& controller, std::filesystem::path scriptFolder,
+                  std::string programFolder);
 
   // Runs one UTF-8 line; false for a blank line or a comment.
   bool Run(std::string_view line);
@@ -31,12 +34,17 @@ class TGleanerSession {
   void Command(std::string_view name, const std::string& argument);
   std::string TextArgument(const std::string& argument) const;
   void PrintUserFile(std::ostream& out) const;
+  // What another program or the user does to the chosen user file meanwhile.
+  void ChangeUserFile(std::string_view name);
+  std::string ShownMessage() const;
 
   TGleanerController& Controller;
   std::filesystem::path ScriptFolder;
+  std::string ProgramFolder;
   TPlainProgress ExtractProgress;
   TPlainProgress SaveProgress;
   TPlainChoice DicSelector;
   TGleanerFormLogic Form;
   bool ShowUserFile = false;
+  bool ShowMessage = true;
 };

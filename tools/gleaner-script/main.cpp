@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/cp932.h"
+#include "common/file_path.h"
 #include "gleaner/gleaner_app_ini.h"
 #include "gleaner/gleaner_controller.h"
 #include "gleaner/proposing_reading_query.h"
@@ -22,7 +23,7 @@ constexpr const char* Usage = "usage: gleaner-script [--ini PATH] [SCRIPT]";
 
 struct TOptions {
   std::string IniPath = "dist/Gleaner.ini";
-  std::string ScriptPath;    // empty: standard input
+  std::string ScriptPath;  // empty: standard input
 };
 
 int Fail(const std::string& message) {
@@ -48,13 +49,14 @@ int RunScript(std::istream& script, const std::filesystem::path& scriptFolder,
               const TOptions& options) {
   std::filesystem::path ini = std::filesystem::absolute(options.IniPath);
   // The pointer file is the program's path with ".ini".
-  TGleanerAppIni settings(Utf8ToCp932(ini.replace_extension(".exe").string()));
+  const std::string programPath = Utf8ToCp932(ini.replace_extension(".exe").string());
+  TGleanerAppIni settings(programPath);
   if (settings.BaseProblem() != TBaseDicProblem::None)
     return Fail(Cp932ToUtf8(settings.BaseProblemMessage()));
   std::unique_ptr<TReadingSource> inputMethod = CreateSystemReadingSource();
   TProposingReadingQuery readings(*inputMethod, settings);
   TGleanerController controller(settings, readings);
-  TGleanerSession session(controller, scriptFolder);
+  TGleanerSession session(controller, scriptFolder, FolderOf(programPath));
   std::string line;
   for (int number = 1; std::getline(script, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();

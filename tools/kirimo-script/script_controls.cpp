@@ -82,6 +82,10 @@ TKeypadControl ParseControl(std::string_view name, const TKeypadView& view) {
     return {TKeypadPart::GridCell, FindCaption(view.Captions.Grid(), rest, "grid cell")};
   }
   if (kind == "item") return {TKeypadPart::ListBox, FindItem(view.List, rest)};
+  if (kind == "stem") {
+    if (!view.StemsShown) throw TScriptError("no stem marks while dwell is off");
+    return {TKeypadPart::ItemStem, FindItem(view.List, rest)};
+  }
   throw TScriptError("no control \"" + Shown(name) + "\"");
 }
 
@@ -98,6 +102,8 @@ std::string ControlName(TKeypadControl control, const TKeypadCaptions& captions)
       return "grid " + captions.Grid().at(control.Index);
     case TKeypadPart::ListBox:
       return "item " + std::to_string(control.Index);
+    case TKeypadPart::ItemStem:
+      return "stem " + std::to_string(control.Index);
     default:
       return "";
   }

@@ -1,8 +1,9 @@
 #pragma once
 // Keypad controls as scripts name them, in CP932: "key か", "vowel き",
 // "grid ﾊ", "item 3" or "item 花", "クリア", "辞書切替", "隠す", "<", ">", "▲",
-// "▼", "sponsor", "title", "status". A key, vowel or grid cell is named by
-// its caption, as shown or as set.
+// "▼", "sponsor", "title", "status", and while dwell shows them the stem marks
+// "stem 3" or "stem 花". A key, vowel or grid cell is named by its caption, as
+// shown or as set.
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -24,6 +25,7 @@ struct TKeypadView {
   bool GridMode = false;
   bool VowelRowVisible = false;
   bool SponsorVisible = false;
+  bool StemsShown = false;
   const TCandidateListModel& List;
 };
 

@@ -72,6 +72,8 @@ void PrintText(std::ostream& out, const std::string& gesture, const TKeypadState
   if (!state.Pressed.empty()) out << "pressed " << Utf8(state.Pressed) << "\n";
   for (const std::string& event : state.Events) out << "window " << event << "\n";
   if (state.FormEnabled) out << "window enabled, keys off\n";
+  if (!state.Countdown.empty()) out << "countdown " << Utf8(state.Countdown) << "\n";
+  if (state.DwellPaused) out << "dwell paused\n";
 }
 
 void PrintJson(std::ostream& out, const std::string& gesture, const TKeypadState& state) {
@@ -92,7 +94,9 @@ void PrintJson(std::ostream& out, const std::string& gesture, const TKeypadState
       << ",\"top\":" << state.TopIndex << ",\"output\":" << JsonList(output, false)
       << ",\"pressed\":" << JsonString(Utf8(state.Pressed))
       << ",\"events\":" << JsonList(state.Events, false)
-      << ",\"enabled\":" << (state.FormEnabled ? "true" : "false") << "}\n";
+      << ",\"enabled\":" << (state.FormEnabled ? "true" : "false")
+      << ",\"countdown\":" << JsonString(Utf8(state.Countdown))
+      << ",\"dwell_paused\":" << (state.DwellPaused ? "true" : "false") << "}\n";
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ TScriptSession::TScriptSession(TAppIni& settings, TSearchFormController& control
       Output(output),
       Model(controller, form.List, *this, settings.Use50Key),
       Gestures(Model, Timers,
-               {SystemDoubleClickTime(), settings.AcumulateTime, settings.ScrollTime}) {
+               {SystemDoubleClickTime(), settings.AcumulateTime, settings.ScrollTime,
+                settings.DwellTime, settings.DwellTolerance}) {
   // Shown, with the target application active: the keys work.
   Model.SetKeypadEnabled(false);
   Gestures.RestartIdle();
@@ -121,6 +122,8 @@ void TScriptSession::Gesture(std::string_view name, const std::string& argument)
     Model.SetKeypadEnabled(false);
   } else if (name == "grid-mode") {
     SetGridMode(argument);
+  } else if (name == "dwell") {
+    SetDwell(argument);
   } else if (name == "reload") {
     none();
     Model.ReloadUserDictionaries();
@@ -137,7 +140,7 @@ void TScriptSession::Gesture(std::string_view name, const std::string& argument)
 
 TKeypadControl TScriptSession::Control(std::string_view name) const {
   return ParseControl(name, {Model.Captions(), Model.GridMode(), Form.VowelRowVisible,
-                             Settings.CMVisible, Form.List});
+                             Settings.CMVisible, Gestures.Dwell().StemsShown(), Form.List});
 }
 
 TKeypadControl TScriptSession::LayoutButton() const {
@@ -170,13 +173,27 @@ void TScriptSession::Hold(TKeypadControl control, int milliseconds) {
 }
 
 void TScriptSession::Wait(int milliseconds) {
-  Timers.Advance(milliseconds, [this](TKeypadTimer timer) { Gestures.TimerTick(timer); });
+  Timers.Advance(milliseconds, [this](TKeypadTimer timer) {
+    // As the window does: it looks where the pointer is before each frame.
+    if (timer == TKeypadTimer::DwellFrame) Gestures.PointerAt(Cursor);
+    Gestures.TimerTick(timer);
+  });
 }
 
 void TScriptSession::SetGridMode(const std::string& argument) {
   if (argument != "on" && argument != "off") throw TScriptError("grid-mode takes on or off");
   Settings.SetUse50Key(argument == "on");
   Model.SetGridMode(Settings.Use50Key);
+}
+
+void TScriptSession::SetDwell(const std::string& argument) {
+  if (argument == "on" || argument == "off") {
+    Settings.SwitchDwell(argument == "on");
+  } else {
+    // As if the settings file said so: a time outside the range is off.
+    Settings.DwellTime = ValidDwellTime(Number(argument, "dwell takes on, off or milliseconds"));
+  }
+  Gestures.SetDwell(Settings.DwellTime, Settings.DwellTolerance);
 }
 
 void TScriptSession::ShowStatusNow(std::string_view text) { Form.Status.SetText(text); }
@@ -206,5 +223,11 @@ TKeypadState TScriptSession::State() const {
   if (pressed.Part != TKeypadPart::None) state.Pressed = ControlName(pressed, captions);
   state.Events = Events;
   state.FormEnabled = Model.FormEnabled();
+  const TKeypadDwell& dwell = Gestures.Dwell();
+  state.DwellPaused = dwell.Paused();
+  if (std::optional<TDwellCountdown> countdown = dwell.Countdown()) {
+    state.Countdown =
+        ControlName(countdown->Control, captions) + " " + std::to_string(countdown->Permille);
+  }
   return state;
 }

@@ -36,6 +36,8 @@ struct TKeypadState {
   std::string Pressed;       // the button held down, empty for none
   TStringList Events;        // what the window was asked to do, such as "hide"
   bool FormEnabled = false;  // the window usable and its keys not
+  std::string Countdown;     // a dwell countdown: its control and thousandths; empty for none
+  bool DwellPaused = false;
 };
 
 class TScriptSession : private TKeypadObserver {
@@ -67,6 +69,8 @@ class TScriptSession : private TKeypadObserver {
   void Hold(TKeypadControl control, int milliseconds);
   void Wait(int milliseconds);
   void SetGridMode(const std::string& argument);
+  // on or off as the tray menu switches it, or a time as the settings give it.
+  void SetDwell(const std::string& argument);
 
   TAppIni& Settings;
   TSearchFormController& Controller;

@@ -104,7 +104,7 @@ void TAddJPWordForm::ButtonClearClick() {
   SetControlText(Control(ComboBoxReadId), "");
   SendMessageW(Control(ComboBoxReadId), CB_RESETCONTENT, 0, 0);
   SetListItems(Control(ListBoxPatternId), {});
-  SetFocus(Control(EditWordId));
+  FocusControl(Control(EditWordId));
 }
 
 void TAddJPWordForm::EditWordChange() {
@@ -131,10 +131,9 @@ void TAddJPWordForm::ButtonRegistrationClick() {
   TRegistrationFields after = before;
   TRegistrationOutcome outcome = Registration.Register(after);
   WriteFields(before, after);
-  if (outcome.Message == RegisteredMessage) RegisteredAny = true;
   if (!outcome.Message.empty())
     ShowMessageBox(Handle(), outcome.Message, "Kirimo", MB_OK | MB_ICONINFORMATION);
-  if (outcome.FocusWord) SetFocus(Control(EditWordId));
+  if (outcome.FocusWord) FocusControl(Control(EditWordId));
 }
 
 TRegistrationFields TAddJPWordForm::ReadFields() const {

@@ -13,9 +13,6 @@ class TAddJPWordForm : public TModalWindow {
   TAddJPWordForm(const TDictionaryFinder& finder, TReadingSource& readings)
       : Registration(finder, readings) {}
 
-  // Whether a word went into a user dictionary while the dialog was open.
-  bool Registered() const { return RegisteredAny; }
-
   // Controls, top to bottom, for whoever drives the dialog.
   enum : int {
     ComboBoxDicId = 201,
@@ -47,5 +44,4 @@ class TAddJPWordForm : public TModalWindow {
   TWordRegistration Registration;
   TGdiObject FormFont;
   bool Writing = false;  // our own text changes are not the user's
-  bool RegisteredAny = false;
 };

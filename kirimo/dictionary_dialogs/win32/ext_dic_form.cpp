@@ -14,7 +14,8 @@ namespace {
 
 constexpr int GroupX = 8, GroupWidth = 323, GroupTop = 6, GroupHeight = 80, GroupPitch = 84;
 constexpr int LabelX = 18, FieldX = 86, FieldRight = 320, ButtonWidth = 24;
-constexpr const char* GroupCaptions[ExtDicGroupCount] = {"拡張辞書 １", "拡張辞書 ２", "拡張辞書 ３"};
+constexpr const char* GroupCaptions[ExtDicGroupCount] = {"拡張辞書 １", "拡張辞書 ２",
+                                                         "拡張辞書 ３"};
 constexpr const char* KeyTypeItems[] = {"かな", "英数"};
 
 }  // namespace
@@ -60,14 +61,16 @@ void TExtDicForm::CreateGroup(int group) {
 }
 
 void TExtDicForm::FormShow() {
-  TExtDicGroups groups = Logic.Load();
+  Shown = Logic.Load();
   for (int group = 0; group < ExtDicGroupCount; ++group) {
-    SetControlText(Control(EditDicNameId(group)), groups[group].Name);
-    SetControlText(Control(EditDicFileId(group)), groups[group].File);
+    SetControlText(Control(EditDicNameId(group)), Shown[group].Name);
+    SetControlText(Control(EditDicFileId(group)), Shown[group].File);
+    // A number that is no item selects none.
+    const int keyType = Shown[group].KeyType;
     SendMessageW(Control(ComboBoxKeyTypeId(group)), CB_SETCURSEL,
-                 static_cast<WPARAM>(groups[group].KeyType), 0);
+                 static_cast<WPARAM>(keyType == 0 || keyType == 1 ? keyType : -1), 0);
   }
-  SetFocus(Control(EditDicNameId(0)));
+  FocusControl(Control(EditDicNameId(0)));
 }
 
 void TExtDicForm::OnCommand(int id, int notification) {
@@ -104,15 +107,16 @@ void TExtDicForm::ButtonOKClick() {
   TExtDicGroups groups = ReadGroups();
   TExtDicFailure failure;
   if (!Logic.Validate(groups, *this, failure)) {
-    SetFocus(Control(failure.Field == TExtDicField::Name ? EditDicNameId(failure.Group)
-                                                          : EditDicFileId(failure.Group)));
+    FocusControl(Control(failure.Field == TExtDicField::Name ? EditDicNameId(failure.Group)
+                                                             : EditDicFileId(failure.Group)));
     return;
   }
+  bool stored = false;
   {
     TWaitCursor wait;
-    Logic.Store(groups, Consumers);
+    stored = Logic.Store(groups, Consumers, *this);
   }
-  EndModal(IDOK);
+  if (stored) EndModal(IDOK);
 }
 
 TExtDicGroups TExtDicForm::ReadGroups() const {
@@ -121,13 +125,14 @@ TExtDicGroups TExtDicForm::ReadGroups() const {
     groups[group].Name = ControlText(Control(EditDicNameId(group)));
     groups[group].File = ControlText(Control(EditDicFileId(group)));
     LRESULT keyType = SendMessageW(Control(ComboBoxKeyTypeId(group)), CB_GETCURSEL, 0, 0);
-    groups[group].KeyType = keyType == 1 ? 1 : 0;
+    groups[group].KeyType =
+        keyType == 0 || keyType == 1 ? static_cast<int>(keyType) : Shown[group].KeyType;
   }
   return groups;
 }
 
-void TExtDicForm::ShowDataError() {
-  ShowMessageBox(Handle(), DataErrorMessage, "Kirimo", MB_OK | MB_ICONERROR);
+void TExtDicForm::ShowError(std::string_view message) {
+  ShowMessageBox(Handle(), message, "Kirimo", MB_OK | MB_ICONERROR);
 }
 
 bool TExtDicForm::AskYesNo(std::string_view question) {

@@ -28,7 +28,7 @@ class TExtDicForm : public TModalWindow, private TExtDicPrompts {
   void ButtonOKClick();
   TExtDicGroups ReadGroups() const;
 
-  void ShowDataError() override;
+  void ShowError(std::string_view message) override;
   bool AskYesNo(std::string_view question) override;
 
   HWND Control(int id) const { return GetDlgItem(Handle(), id); }
@@ -36,5 +36,6 @@ class TExtDicForm : public TModalWindow, private TExtDicPrompts {
   TExtDicSettings Logic;
   const TAppIni& ProgramSettings;
   TExtDicConsumers& Consumers;
+  TExtDicGroups Shown;  // as the dialog showed them: a key type left unchosen stays
   TGdiObject FormFont;
 };

@@ -31,7 +31,7 @@ void TAboutBox::CreateControls() {
   Link = AddControl(L"STATIC", ToWide("説明書 (README.txt) を開く"), SS_LEFT | SS_NOTIFY, 20, 122,
                     230, 16, LinkId, static_cast<HFONT>(LinkFont.Get()));
   HWND ok = AddControl(L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 99, 162, 75, 25, IDOK);
-  SetFocus(ok);
+  FocusControl(ok);
 }
 
 void TAboutBox::OnCommand(int id, int notification) {

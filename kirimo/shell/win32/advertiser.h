@@ -25,10 +25,10 @@ class TAdvertiser : public TWindowBase {
   // Opens the page of the message on show; nothing without entries.
   void OpenPage() const;
 
-  const TSponsorScroll& Scroll() const { return Strip; }
-
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Part of the keypad: its failures interrupt nobody either.
+  void OnMessageFailure() noexcept override {}
   void Draw(HDC dc) const;
   int ClientWidth() const;
   HGDIOBJ StripFont() const;

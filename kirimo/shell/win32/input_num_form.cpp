@@ -28,7 +28,7 @@ void TInputNumForm::CreateControls() {
   SendMessageW(UpDown, UDM_SETPOS32, 0, Value);  // the control keeps it within the range
   AddControl(WC_BUTTONW, L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 30, 88, 75, 25, IDOK);
   AddControl(WC_BUTTONW, ToWide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 118, 88, 75, 25, IDCANCEL);
-  SetFocus(edit);
+  FocusControl(edit);
 }
 
 void TInputNumForm::OnCommand(int id, int notification) {

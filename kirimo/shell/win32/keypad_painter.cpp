@@ -11,41 +11,42 @@ namespace {
 void PaintText(HDC dc, RECT area, std::string_view text, COLORREF colour, UINT format) {
   std::wstring wide = ToWide(text);
   SetTextColor(dc, colour);
-  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, format | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area,
+            format | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 // Room left and right of a caption inside the bevel.
 constexpr int CaptionMargin = 2;
 
-// The DC's font, smaller or condensed when the caption would not fit into
-// area; nothing when it fits as it is.
-TGdiObject FittedFont(HDC dc, const RECT& area, const std::wstring& caption, int smallestHeight) {
+// The caption's font at the style's height, or smaller or condensed when the
+// caption would not fit into area.
+HFONT FittedFont(HDC dc, const RECT& area, const std::wstring& caption,
+                 const TCaptionStyle& style) {
+  HFONT wanted = style.Fonts.At({style.Height, 0});
+  TSelection measured(dc, wanted);
   SIZE extent{};
   TEXTMETRICW metrics{};
   if (!GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent) ||
       !GetTextMetricsW(dc, &metrics))
-    return {};
-  const TCaptionRoom room{area.right - area.left - 2 * CaptionMargin, area.bottom - area.top, smallestHeight};
-  const TCaptionFont fitted = FitCaptionFont(metrics.tmHeight, metrics.tmAveCharWidth, extent.cx, room);
-  if (fitted == TCaptionFont{metrics.tmHeight, 0}) return {};
-  LOGFONTW font{};
-  if (GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof(font), &font) == 0) return {};
-  font.lfHeight = fitted.Height;  // positive: the cell height, as measured
-  font.lfWidth = fitted.Width;
-  return TGdiObject(CreateFontIndirectW(&font));
+    return wanted;
+  const TCaptionRoom room{area.right - area.left - 2 * CaptionMargin, area.bottom - area.top,
+                          style.Smallest};
+  const TCaptionFont fitted =
+      FitCaptionFont(metrics.tmHeight, metrics.tmAveCharWidth, extent.cx, room);
+  return fitted == TCaptionFont{metrics.tmHeight, 0} ? wanted : style.Fonts.At(fitted);
 }
 
 }  // namespace
 
 void PaintButton(HDC dc, const TRect& rect, std::string_view caption, bool pressed, COLORREF colour,
-                 int smallestFontHeight) {
+                 const TCaptionStyle& style) {
   if (rect.Width() <= 0 || rect.Height() <= 0) return;
   RECT area = ToRect(rect);
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-  DrawEdge(dc, &area, BDR_SUNKENOUTER | (pressed ? BDR_SUNKENINNER : BDR_RAISEDINNER), BF_RECT | BF_ADJUST);
+  DrawEdge(dc, &area, BDR_SUNKENOUTER | (pressed ? BDR_SUNKENINNER : BDR_RAISEDINNER),
+           BF_RECT | BF_ADJUST);
   if (pressed) OffsetRect(&area, 1, 1);
-  const TGdiObject fitted = FittedFont(dc, area, ToWide(caption), smallestFontHeight);
-  TSelection font(dc, fitted ? fitted.Get() : GetCurrentObject(dc, OBJ_FONT));
+  TSelection font(dc, FittedFont(dc, area, ToWide(caption), style));
   PaintText(dc, area, caption, colour, DT_CENTER | DT_VCENTER);
 }
 

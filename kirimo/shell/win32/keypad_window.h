@@ -34,6 +34,8 @@ class TKeypadWindow {
   virtual void RestartIdle() = 0;
   virtual void SetListFont(const TListFont& font) = 0;
   virtual void SetScrollInterval(int milliseconds) = 0;
+  // Dwell on (milliseconds) or off (0); the tolerance comes from the settings.
+  virtual void SetDwellTime(int milliseconds) = 0;
   // A short status text (CP932), for example when text could not be delivered.
   virtual void ShowStatus(std::string_view text) = 0;
   // At exit: geometry and the whole settings file saved, idle work stopped,

@@ -34,6 +34,16 @@ TTrayMouse TrayMouseOf(LPARAM message) {
   }
 }
 
+// The tray icon's and the recurring timers' failures are swallowed: a box
+// every half second would help nobody, and the next tick tries again.
+template <typename TStep>
+void Quietly(TStep&& step) {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
 }  // namespace
 
 TMainForm::TMainForm(TAppIni& settings, TKeypadFactory makeKeypad)
@@ -59,7 +69,7 @@ bool TMainForm::Create() {
   const int dpi = WindowDpi(nullptr);
   const int width = ScaleForDpi(SplashWidth, dpi), height = ScaleForDpi(SplashHeight, dpi);
   if (!CreateBound({L"TMainForm", 0, GetSysColorBrush(COLOR_WINDOW), ProgramIcon(32)},
-                   WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP | WS_BORDER, ToWide("Kirimo"),
+                   WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP, ToWide("Kirimo"),
                    (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                    (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr))
     return false;
@@ -100,11 +110,13 @@ void TMainForm::OnTimer(UINT_PTR timer) {
       OnAnimationTick();
       break;
     case ForeWndTimer:
-      if (!Tracker.Step(Keypad && Keypad->IsShowing())) KillTimer(Handle(), ForeWndTimer);
+      Quietly([&] {
+        if (!Tracker.Step(Keypad && Keypad->IsShowing())) KillTimer(Handle(), ForeWndTimer);
+      });
       break;
     case SaveTimer:
       if (!Keypad) break;
-      Keypad->SaveTick();
+      Quietly([&] { Keypad->SaveTick(); });
       if (!Keypad->IsShowing()) KillTimer(Handle(), SaveTimer);
       break;
   }
@@ -117,6 +129,9 @@ void TMainForm::OnBuildDone() {
   // Without dictionaries the keypad still starts (the other modes work); the user is told why.
   if (!Builder->Failure().empty())
     ShowMessageBox(nullptr, UnexpectedErrorText(Builder->Failure()), "Kirimo", MB_OK | MB_ICONERROR);
+  if (Manager && !Manager->OpenFailures().empty())
+    ShowMessageBox(nullptr, DictionaryFailureText(Manager->OpenFailures()), "Kirimo",
+                   MB_OK | MB_ICONWARNING);
   Builder.reset();
   Building = false;
 }
@@ -187,7 +202,7 @@ LRESULT TMainForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnBuildDone();
       return 0;
     case TTrayIcon::CallbackMessage:
-      OnTrayMouse(lParam);
+      Quietly([&] { OnTrayMouse(lParam); });
       return 0;
     case WM_COMMAND:
       OnMenuCommand(LOWORD(wParam));

@@ -24,7 +24,8 @@ TUniqueMenu BuildTrayMenu(const TAppIni& settings) {
     }
     UINT flags = MF_STRING;
     if ((item.Command == TTrayCommand::Use50Key && settings.Use50Key) ||
-        (item.Command == TTrayCommand::CM && settings.CMVisible))
+        (item.Command == TTrayCommand::CM && settings.CMVisible) ||
+        (item.Command == TTrayCommand::Dwell && settings.DwellTime > 0))
       flags |= MF_CHECKED;
     AppendMenuW(menu.Get(), flags, MenuId(item.Command), ToWide(item.Caption).c_str());
   }
@@ -64,6 +65,10 @@ void TMainForm::RunCommand(TTrayCommand command) {
       case TTrayCommand::CM:
         Settings.SetCMVisible(!Settings.CMVisible);
         Keypad->ShowSponsor(Settings.CMVisible);
+        break;
+      case TTrayCommand::Dwell:
+        Settings.SwitchDwell(Settings.DwellTime == 0);
+        Keypad->SetDwellTime(Settings.DwellTime);
         break;
       case TTrayCommand::Show:
         ShowKeypad();

@@ -9,24 +9,8 @@
 #include "kirimo/engine/manager_dictionary_finder.h"
 #include "kirimo/dictionary_dialogs/win32/add_jp_word_form.h"
 #include "kirimo/dictionary_dialogs/win32/ext_dic_form.h"
+#include "kirimo/shell/ext_dic_consumers.h"
 #include "kirimo/shell/win32/main_form.h"
-
-namespace {
-
-// New extension settings reach the dictionary manager, then the keypad window.
-class TWindowExtDicConsumers : public TExtDicConsumers {
- public:
-  TWindowExtDicConsumers(TDictionaryManager& manager, TKeypadWindow& keypad)
-      : Manager(manager), Keypad(keypad) {}
-  void ApplySettings() override { Manager.ApplySettings(); }
-  void RebuildCartridges() override { Keypad.RebuildCartridges(); }
-
- private:
-  TDictionaryManager& Manager;
-  TKeypadWindow& Keypad;
-};
-
-}  // namespace
 
 // Readings come from the input method, else from what the open dictionaries
 // hold (built per dialog: the user dictionaries change while the program runs).
@@ -41,12 +25,12 @@ void TMainForm::RegisterWords() {
   TAddJPWordForm dialog(finder, readings);
   dialog.ShowModal(nullptr);
   // The keypad's cartridges hold their own word lists.
-  if (dialog.Registered()) Keypad->ReloadUserDictionaries();
+  Keypad->ReloadUserDictionaries();
 }
 
 void TMainForm::EditExtensionDictionaries() {
   if (!Manager) return;
-  TWindowExtDicConsumers consumers(*Manager, *Keypad);
+  TKeypadExtDicConsumers consumers(*Manager, [this] { Keypad->RebuildCartridges(); });
   TExtDicForm dialog(Settings, consumers);
   dialog.ShowModal(nullptr);
 }

@@ -11,6 +11,7 @@
 #include "kirimo/shell/keypad_description.h"
 #include "kirimo/shell/keypad_scaling.h"
 #include "kirimo/shell/win32/keypad_automation.h"
+#include "kirimo/shell/win32/keypad_dwell_painter.h"
 #include "kirimo/shell/win32/keypad_painter.h"
 
 namespace {
@@ -20,8 +21,6 @@ constexpr UINT_PTR FirstTimerId = 1;  // one id per keypad timer after it
 UINT_PTR TimerId(TKeypadTimer timer) { return FirstTimerId + static_cast<UINT_PTR>(timer); }
 
 constexpr int ListItemHeight = 16;
-// Below this a caption is condensed rather than made smaller still.
-constexpr int SmallestCaptionHeight = 10;
 
 // A stored colour: negative values name a system colour in their low byte.
 COLORREF ColourOf(int stored) {
@@ -45,6 +44,7 @@ TSearchForm::TSearchForm(const TKeypadServices& services)
   ShowSponsor(Settings.CMVisible);
   Model = std::make_unique<TKeypadModel>(*Controller, Form.ListBox(), *this, Settings.Use50Key);
   MakeGestures();
+  FitListPage();
 }
 
 TSearchForm::~TSearchForm() { Close(); }
@@ -65,12 +65,23 @@ void TSearchForm::OnDpiChanged(int dpi, const RECT& suggested) {
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   PlaceSponsor();
+  FitListPage();
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TSearchForm::MakeGestures() {
   Gestures = std::make_unique<TKeypadGestures>(
-      *Model, *this, TKeypadTimings{static_cast<int>(GetDoubleClickTime()), Settings.AcumulateTime, ScrollInterval});
+      *Model, *this,
+      TKeypadTimings{static_cast<int>(GetDoubleClickTime()), Settings.AcumulateTime, ScrollInterval,
+                     Settings.DwellTime, DwellTolerance()});
+}
+
+// Pixels at 96 DPI in the settings: a trembling hand strays as far on any screen.
+int TSearchForm::DwellTolerance() const { return ScaleForDpi(Settings.DwellTolerance, Dpi); }
+
+void TSearchForm::SetDwellTime(int milliseconds) {
+  Gestures->SetDwell(milliseconds, DwellTolerance());
+  InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 bool TSearchForm::IsShowing() const { return Handle() != nullptr && IsWindowVisible(Handle()); }
@@ -94,14 +105,17 @@ void TSearchForm::ShowSponsor(bool visible) {
   Advertiser.reset();
   SponsorPanel.Reset();
   if (visible) {
-    // Disabled, so that the mouse over it reaches this window like everywhere else.
-    SponsorPanel.Reset(CreateWindowExW(WS_EX_STATICEDGE, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED,
-                                       0, 0, 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    // While the keypad is disabled the mouse over the strip reaches the keypad,
+    // as everywhere; while it is usable the strip takes its own double-click.
+    SponsorPanel.Reset(CreateWindowExW(WS_EX_STATICEDGE, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0,
+                                       0, 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr),
+                                       nullptr));
     PlaceSponsor();
     Advertiser = std::make_unique<TAdvertiser>(Settings.CMFile);
     Advertiser->Attach(SponsorPanel.Get(), static_cast<HFONT>(StripFont.Get()));
     Advertiser->SetShowing(IsShowing());
   }
+  FitListPage();
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -192,12 +206,23 @@ void TSearchForm::PostRepaint() {
 
 int TSearchForm::ItemHeight() const { return ScaleForDpi(ListItemHeight, Dpi); }
 
-TKeypadTree TSearchForm::Layout() const {
+TKeypadTree TSearchForm::Layout() const { return LayoutWith(KeyHeight); }
+
+TKeypadTree TSearchForm::LayoutWith(int keyHeight) const {
   RECT client{};
   GetClientRect(Handle(), &client);
-  TKeypadShape shape{client.right, client.bottom, KeyHeight, SponsorPanel.Get() != nullptr,
-                     Form.VowelRowVisible(), Model && Model->GridMode()};
+  TKeypadShape shape{client.right,
+                     client.bottom,
+                     keyHeight,
+                     SponsorPanel.Get() != nullptr,
+                     Form.VowelRowVisible(),
+                     Model && Model->GridMode()};
   return LayoutKeypad(shape, KeypadSizesForDpi(Dpi));
+}
+
+// "▼" stops where the list's last full page begins.
+void TSearchForm::FitListPage() {
+  Form.ListBox().SetPageRows(Layout().Controls.ListBox.Height() / std::max(ItemHeight(), 1));
 }
 
 TKeypadGeometry TSearchForm::HitGeometry() const {
@@ -210,6 +235,8 @@ TKeypadGeometry TSearchForm::HitGeometry() const {
   geometry.ItemHeight = ItemHeight();
   geometry.ListTopIndex = Form.ListBox().TopIndex();
   geometry.ListCount = Form.ListBox().Count();
+  if (Gestures && Gestures->Dwell().StemsShown())
+    geometry.StemWidth = StemWidthFor(geometry.ItemHeight);
   return geometry;
 }
 
@@ -226,31 +253,53 @@ void TSearchForm::PaintButtons(HDC dc, const TKeypadTree& tree) {
   const TKeypadControl pressed = Gestures ? Gestures->PressedButton() : TKeypadControl{};
   // While the window itself is usable its keys are not: they show in the inactive-caption colour.
   const COLORREF keys = GetSysColor(Model->FormEnabled() ? COLOR_INACTIVECAPTION : COLOR_WINDOWTEXT);
-  const int smallest = ScaleForDpi(SmallestCaptionHeight, Dpi);
-  auto button = [&](const TRect& rect, std::string_view caption, TKeypadPart part, int index, COLORREF colour) {
-    PaintButton(dc, rect, caption, pressed == TKeypadControl{part, index}, colour, smallest);
+  const int smallest = ScaleForDpi(SmallestCaptionHeight96, Dpi);
+  // Captions grow with their buttons, each kind as its first button says, so a row keeps one size.
+  auto style = [&](TCaptionKind kind, const TRect& first) {
+    return TCaptionStyle{CaptionFonts, CaptionHeightFor(kind, first.Height(), Dpi), smallest};
+  };
+  auto button = [&](const TRect& rect, std::string_view caption, TKeypadPart part, int index,
+                    COLORREF colour, const TCaptionStyle& look) {
+    PaintButton(dc, rect, caption, pressed == TKeypadControl{part, index}, colour, look);
   };
   if (g.GridVisible) {
+    const TCaptionStyle cells =
+        style(TCaptionKind::GridCell, g.GridCells.empty() ? TRect{} : g.GridCells[0]);
     for (std::size_t i = 0; i < g.GridCells.size() && i < captions.Grid().size(); ++i)
-      button(g.GridCells[i], ShownCaption(captions.Grid()[i]), TKeypadPart::GridCell, static_cast<int>(i), keys);
+      button(g.GridCells[i], ShownCaption(captions.Grid()[i]), TKeypadPart::GridCell,
+             static_cast<int>(i), keys, cells);
   } else {
-    for (int i = 0; i < KeyCount; ++i) button(g.Keys[i], captions.Keys()[i], TKeypadPart::Key, i, keys);
+    const TCaptionStyle keyStyle = style(TCaptionKind::Key, g.Keys[0]);
+    for (int i = 0; i < KeyCount; ++i)
+      button(g.Keys[i], captions.Keys()[i], TKeypadPart::Key, i, keys, keyStyle);
   }
-  for (int i = 0; i < VowelCount; ++i) button(g.Vowels[i], captions.Vowels()[i], TKeypadPart::Vowel, i, keys);
+  const TCaptionStyle vowels = style(TCaptionKind::Vowel, g.Vowels[0]);
+  for (int i = 0; i < VowelCount; ++i)
+    button(g.Vowels[i], captions.Vowels()[i], TKeypadPart::Vowel, i, keys, vowels);
   const std::string name = Form.NameText();
-  button(g.Clear, "クリア", TKeypadPart::Clear, 0, keys);
-  button(g.Dictionary, name.empty() ? "辞書切替" : name, TKeypadPart::Dictionary, 0, keys);
-  button(g.Hide, "隠す", TKeypadPart::Hide, 0, GetSysColor(COLOR_BTNTEXT));
-  button(g.ListLeft, "<", TKeypadPart::ListLeft, 0, keys);
-  button(g.ListUp, "▲", TKeypadPart::ListUp, 0, keys);
-  button(g.ListDown, "▼", TKeypadPart::ListDown, 0, keys);
-  button(g.ListRight, ">", TKeypadPart::ListRight, 0, keys);
+  const TCaptionStyle commands = style(TCaptionKind::Command, g.Clear);
+  button(g.Clear, "クリア", TKeypadPart::Clear, 0, keys, commands);
+  button(g.Dictionary, name.empty() ? "辞書切替" : name, TKeypadPart::Dictionary, 0, keys,
+         commands);
+  button(g.Hide, "隠す", TKeypadPart::Hide, 0, GetSysColor(COLOR_BTNTEXT), commands);
+  const TCaptionStyle fixed = style(TCaptionKind::Fixed, {});
+  button(g.ListLeft, "<", TKeypadPart::ListLeft, 0, keys, fixed);
+  button(g.ListUp, "▲", TKeypadPart::ListUp, 0, keys, fixed);
+  button(g.ListDown, "▼", TKeypadPart::ListDown, 0, keys, fixed);
+  button(g.ListRight, ">", TKeypadPart::ListRight, 0, keys, fixed);
+}
+
+void TSearchForm::PaintDwell(HDC dc, const TKeypadGeometry& geometry) {
+  if (!Gestures) return;
+  const TKeypadDwell& dwell = Gestures->Dwell();
+  if (dwell.StemsShown() && !Model->FormEnabled()) PaintStemMarks(dc, geometry);
+  if (const std::optional<TDwellCountdown> countdown = dwell.Countdown())
+    PaintDwellCountdown(dc, ControlRect(geometry, countdown->Control), countdown->Permille);
 }
 
 void TSearchForm::Paint(HDC target) {
   RECT client{};
   GetClientRect(Handle(), &client);
-  TWindowDc screen(Handle());
   TMemoryDc memory(CreateCompatibleDC(target));
   TGdiObject bitmap(CreateCompatibleBitmap(target, std::max<int>(client.right, 1), std::max<int>(client.bottom, 1)));
   {
@@ -268,8 +317,35 @@ void TSearchForm::Paint(HDC target) {
     DrawEdge(dc, &listFrame, EDGE_SUNKEN, BF_RECT);
     PaintButtons(dc, tree);
     PaintStatusBar(dc, tree.Controls.StatusBar, Form.StatusText());
+    if (SplitterLine) {
+      // The line a drag of the splitter shows; the panels follow at the release.
+      RECT line = ToRect(LayoutWith(*SplitterLine).Splitter);
+      InvertRect(dc, &line);
+    }
+    PaintDwell(dc, HitGeometry());
     BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
   }
+}
+
+TKeypadControl TSearchForm::ControlUnderPointer(TPoint& point) const {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  // A window over this one (a dialog, the tray menu) has the pointer; a disabled popup is found
+  // here.
+  const bool over = WindowFromPoint(cursor) == Handle();
+  ScreenToClient(Handle(), &cursor);
+  point = {cursor.x, cursor.y};
+  return over ? HitTest(HitGeometry(), point) : TKeypadControl{};
+}
+
+void TSearchForm::LookAtPointer() {
+  if (IsWindowEnabled(Handle()) || !IsWindowVisible(Handle())) {
+    Gestures->PointerAt({}, std::nullopt);
+    return;
+  }
+  TPoint point;
+  const TKeypadControl control = ControlUnderPointer(point);
+  Gestures->PointerAt(control, point);
 }
 
 bool TSearchForm::OnSetCursor(LPARAM lParam) {
@@ -278,10 +354,11 @@ bool TSearchForm::OnSetCursor(LPARAM lParam) {
   POINT cursor{};
   GetCursorPos(&cursor);
   ScreenToClient(Handle(), &cursor);
-  const TKeypadControl control = HitTest(HitGeometry(), {cursor.x, cursor.y});
+  const TPoint point{cursor.x, cursor.y};
+  const TKeypadControl control = HitTest(HitGeometry(), point);
   switch (HIWORD(lParam)) {
     case WM_MOUSEMOVE:
-      Gestures->MouseMove(control);
+      Gestures->MouseMove(control, point);
       break;
     case WM_LBUTTONDOWN:
       Gestures->MouseDown(control);
@@ -302,23 +379,26 @@ bool TSearchForm::OnSplitterMouse(UINT message, LPARAM lParam) {
     case WM_LBUTTONDOWN:
       if (!tree.Splitter.Contains({x, y})) return false;
       SplitterGrab = y - tree.Splitter.Bottom;
+      SplitterLine = KeyHeight;
       SetCapture(Handle());
+      InvalidateRect(Handle(), nullptr, FALSE);
       return true;
     case WM_MOUSEMOVE: {
       if (!SplitterGrab) return false;
-      const TKeypadSizes sizes = KeypadSizesForDpi(Dpi);
-      const int lowest = sizes.VowelRowHeight + sizes.CommandRowHeight + 4 * sizes.SpacerHeight + ItemHeight();
-      const int highest = tree.Controls.StatusBar.Top - tree.Controls.ListBox.Top - sizes.ListButtonsHeight -
-                          sizes.SplitterHeight - ItemHeight();
-      KeyHeight = std::clamp(tree.Controls.StatusBar.Top - (y - *SplitterGrab), lowest, std::max(lowest, highest));
-      PlaceSponsor();
-      InvalidateRect(Handle(), nullptr, FALSE);
+      const int keyHeight =
+          DraggedKeyHeight(tree, KeypadSizesForDpi(Dpi), ItemHeight(), y - *SplitterGrab);
+      if (keyHeight != SplitterLine) {
+        SplitterLine = keyHeight;
+        InvalidateRect(Handle(), nullptr, FALSE);
+      }
       return true;
     }
     case WM_LBUTTONUP:
       if (!SplitterGrab) return false;
-      SplitterGrab.reset();
-      ReleaseCapture();
+      KeyHeight = SplitterLine.value_or(KeyHeight);
+      ReleaseCapture();  // ends the drag
+      PlaceSponsor();
+      FitListPage();
       return true;
   }
   return false;
@@ -349,7 +429,10 @@ LRESULT TSearchForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (OnSplitterMouse(message, lParam)) return 0;
       break;
     case WM_CAPTURECHANGED:
+      // A drag ends with the capture, released or taken away: the line goes.
+      if (SplitterGrab) InvalidateRect(Handle(), nullptr, FALSE);
       SplitterGrab.reset();
+      SplitterLine.reset();
       break;
     case WM_PAINT: {
       TPaintDc paint(Handle());
@@ -363,11 +446,15 @@ LRESULT TSearchForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SIZE:
       PlaceSponsor();
+      FitListPage();
       InvalidateRect(Handle(), nullptr, FALSE);
       break;
     case WM_TIMER:
       if (wParam >= FirstTimerId && wParam < FirstTimerId + KeypadTimerCount) {
-        if (Gestures) Gestures->TimerTick(static_cast<TKeypadTimer>(wParam - FirstTimerId));
+        const auto timer = static_cast<TKeypadTimer>(wParam - FirstTimerId);
+        if (!Gestures) return 0;
+        if (timer == TKeypadTimer::DwellFrame) LookAtPointer();
+        Gestures->TimerTick(timer);
         return 0;
       }
       break;
@@ -381,10 +468,18 @@ void TSearchForm::SendAutomationDump(HWND requester) {
   if (!Model || !IsWindow(requester)) return;
   POINT origin{0, 0};
   ClientToScreen(Handle(), &origin);
-  const TKeypadTree tree = Layout();
-  const int rows = tree.Controls.ListBox.Height() / std::max(ItemHeight(), 1);
-  const std::string text = DescribeKeypad({tree.Controls, Model->Captions(), Form.ListBox().VisibleRows(rows),
-                                           ItemHeight(), Form.StatusText(), Form.NameText(),
-                                           Model->FormEnabled(), {origin.x, origin.y}});
+  const TKeypadGeometry geometry = HitGeometry();
+  const int rows = geometry.ListBox.Height() / std::max(ItemHeight(), 1);
+  const std::string text =
+      DescribeKeypad({geometry,
+                      Model->Captions(),
+                      Form.ListBox().VisibleRows(rows),
+                      ItemHeight(),
+                      Form.StatusText(),
+                      Form.NameText(),
+                      Model->FormEnabled(),
+                      {origin.x, origin.y},
+                      Gestures ? Gestures->Dwell().Countdown() : std::nullopt,
+                                           Gestures ? Gestures->Dwell().FiredCount() : 0});
   SendTextTo(requester, text);
 }

@@ -14,6 +14,7 @@
 #include "kirimo/shell/keypad_observer.h"
 #include "kirimo/shell/keypad_timers.h"
 #include "kirimo/shell/keypad_tree_layout.h"
+#include "kirimo/shell/win32/caption_fonts.h"
 #include "kirimo/shell/win32/keypad_form_view.h"
 #include "kirimo/shell/win32/keypad_window.h"
 
@@ -41,6 +42,7 @@ class TSearchForm : public TWindowBase,
   void RestartIdle() override;
   void SetListFont(const TListFont& font) override;
   void SetScrollInterval(int milliseconds) override;
+  void SetDwellTime(int milliseconds) override;
   void ShowStatus(std::string_view text) override;
   void Close() override;
 
@@ -56,15 +58,26 @@ class TSearchForm : public TWindowBase,
   void StopTimer(TKeypadTimer timer) override;
 
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // The keypad keeps working: nothing of its handlers interrupts the user.
+  void OnMessageFailure() noexcept override {}
   // Mouse input of the disabled window; true when the message is handled.
   bool OnSetCursor(LPARAM lParam);
+  // The control under the pointer (None when the pointer is not over this
+  // window), and where the pointer is in client pixels.
+  TKeypadControl ControlUnderPointer(TPoint& point) const;
+  // Every dwell frame: a pointer that left, or a list that changed under it, without a move.
+  void LookAtPointer();
   bool OnSplitterMouse(UINT message, LPARAM lParam);
   // Every panel in client coordinates, at the window's DPI.
   TKeypadTree Layout() const;
+  TKeypadTree LayoutWith(int keyHeight) const;
+  void FitListPage();
   TKeypadGeometry HitGeometry() const;
   int ItemHeight() const;
   void Paint(HDC dc);
   void PaintButtons(HDC dc, const TKeypadTree& tree);
+  void PaintDwell(HDC dc, const TKeypadGeometry& geometry);
+  int DwellTolerance() const;
   void PlaceSponsor();
   void MakeFonts();
   void OnDpiChanged(int dpi, const RECT& suggested);
@@ -83,8 +96,10 @@ class TSearchForm : public TWindowBase,
   TUniqueWindow SponsorPanel;
   TGdiObject Font;
   TGdiObject StripFont;
+  TCaptionFonts CaptionFonts;
   int Dpi = 96;  // fixed sizes and fonts are made for it
   int KeyHeight = 0;
   int ScrollInterval = 100;
   std::optional<int> SplitterGrab;  // the pointer's distance above the key panel while dragging
+  std::optional<int> SplitterLine;  // the key height the dragged line shows
 };

@@ -29,9 +29,19 @@ struct TKeypadGeometry {
   int ItemHeight = 16;
   int ListTopIndex = 0;
   int ListCount = 0;
+  // While dwell is on, the right end of each item's row is its stem mark.
+  int StemWidth = 0;
 };
 
 // First match wins: the keys or grid when the point is in their panel, then
 // the commands, the list buttons, the list, the vowels, the status bar, the
 // sponsor strip and the caption bar.
 TKeypadControl HitTest(const TKeypadGeometry& geometry, TPoint point);
+
+// Where control is, the other way round: an item's row (or its stem mark)
+// while it shows in the list. Empty for a control without a place of its own
+// (none, the caption bar, a hidden control or item).
+TRect ControlRect(const TKeypadGeometry& geometry, TKeypadControl control);
+
+// The stem marks' width for rows itemHeight high.
+int StemWidthFor(int itemHeight);
