@@ -16,6 +16,13 @@ function(kirimo_program name)
   set(PROGRAM_DESCRIPTION ${P_DESCRIPTION})
   set(PROGRAM_ICON ${icon})
   set(PROGRAM_MANIFEST ${out}/${name}.manifest)
+  # The common controls the manifest asks for must be of the program's own
+  # architecture: a 64-bit program handed the 32-bit ones cannot start.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(PROGRAM_ARCHITECTURE amd64)
+  else()
+    set(PROGRAM_ARCHITECTURE x86)
+  endif()
   configure_file(${PROJECT_SOURCE_DIR}/cmake/program.manifest.in ${PROGRAM_MANIFEST} @ONLY)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/program.rc.in ${out}/${name}.rc @ONLY)
   set_source_files_properties(${out}/${name}.rc PROPERTIES OBJECT_DEPENDS "${icon};${PROGRAM_MANIFEST}")
