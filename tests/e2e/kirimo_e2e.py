@@ -812,7 +812,8 @@ class Typist:
         windows = self.session.windows()
         keypad = next(w for w in windows if w.cls == 'TSearchForm')
         notepad = next(w for w in windows if w.cls == 'Notepad')
-        check(not keypad.foreground and not keypad.enabled, 'the keypad took the activation')
+        check(not keypad.foreground, 'the keypad took the activation')
+        check(not keypad.enabled, 'the keypad stayed usable while Notepad is active')
         check(notepad.foreground, 'Notepad lost the activation')
 
     def spell(self, *steps):

@@ -156,7 +156,9 @@ void TMainForm::OnAnimationTick() {
 void TMainForm::ShowKeypad() {
   if (!Keypad) return;
   Keypad->Show();
-  Keypad->SetKeypadEnabled(true);
+  // Usable only while this program is active: the deactivation that disables
+  // it again comes only to a program that was active.
+  Keypad->SetKeypadEnabled(ThisProgramIsActive());
   SetTimer(Handle(), ForeWndTimer, 500, nullptr);
   SetTimer(Handle(), SaveTimer, 5000, nullptr);
 }
