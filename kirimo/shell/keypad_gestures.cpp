@@ -58,7 +58,7 @@ void TKeypadGestures::TimerTick(TKeypadTimer timer) {
         break;
       case TKeypadTimer::Accumulate:
         Stop(timer);
-        Model.AcceptSelection();
+        Model.LongPressItem();
         break;
       case TKeypadTimer::Idle:
         Stop(timer);

@@ -146,7 +146,7 @@ void TKeypadModel::SelectItem(int index) {
   RefreshVowelLabels("");
 }
 
-void TKeypadModel::AcceptSelection() {
+void TKeypadModel::LongPressItem() {
   Commands.AcceptCandidate();
   if (!UseGrid) RefreshVowelLabels("");
 }

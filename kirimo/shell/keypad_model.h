@@ -47,7 +47,7 @@ class TKeypadModel {
   // long press accepts the selection as a prefix.
   void PressItem(int index);
   void SelectItem(int index);
-  void AcceptSelection();
+  void LongPressItem();
 
   TKeypadCommands& Controller() { return Commands; }
   TKeypadObserver& Window() { return Observer; }

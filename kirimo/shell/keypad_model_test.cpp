@@ -148,11 +148,11 @@ TEST_F(KeypadModel, TheLastCellWithABlankCaptionDoesNothing) {
 }
 
 TEST_F(KeypadModel, ALongPressRefreshesTheVowelsOnlyWithKeys) {
-  Model().AcceptSelection();
+  Model().LongPressItem();
   EXPECT_EQ(VowelQueries(), TStringList{""});
   Model().SetGridMode(true);
   Rig.Forget();
-  Model().AcceptSelection();
+  Model().LongPressItem();
   EXPECT_EQ(Calls(), TStringList{"accept"});
   EXPECT_TRUE(VowelQueries().empty());
 }
