@@ -27,6 +27,7 @@ class TKeypadCommands {
   virtual std::optional<TStringList> VowelLabelsFor(std::string_view text) const = 0;
   virtual std::string CurrentGridLetters() const = 0;
 
+  // Empties the replay of input steps.
   virtual void ResetHistory() = 0;
   virtual void ResetIdle() = 0;
   virtual void StopIdle() = 0;

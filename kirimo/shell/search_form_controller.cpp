@@ -69,7 +69,7 @@ void TSearchFormController::ClearKeys() {
   }
   Group->ClearAll();
   Current->PostOperation({opClear, ""});
-  History.Rewind();
+  Replay.Rewind();
 }
 
 void TSearchFormController::SwitchCartridge() {
@@ -82,7 +82,7 @@ void TSearchFormController::SelectCandidate(int index) {
   if (Current == nullptr) return;
   Group->ClearAll();
   Current->SelectCandidate(index);
-  History.Rewind();
+  Replay.Rewind();
 }
 
 void TSearchFormController::KeyInput(std::string_view text) {
@@ -96,7 +96,7 @@ void TSearchFormController::KeyInput(std::string_view text) {
     Group->KeyAll(text);
   }
   Current->PostOperation({opKey, std::string(text)});
-  History.RecordKey(text);
+  Replay.RecordKey(text);
 }
 
 void TSearchFormController::StepInput(char tag, TOperationKind kind, std::string_view text) {
@@ -108,7 +108,7 @@ void TSearchFormController::StepInput(char tag, TOperationKind kind, std::string
     }
   }
   Current->PostOperation({kind, std::string(text)});
-  History.RecordStep(tag, text);
+  Replay.RecordStep(tag, text);
 }
 
 void TSearchFormController::VowelInput(std::string_view text) {
@@ -138,7 +138,7 @@ void TSearchFormController::BackStep() {
   AlignFollowers();
   Group->BackAll();
   Current->PostOperation({opBack, ""});
-  History.Back();
+  Replay.Back();
 }
 
 void TSearchFormController::ForwardStep() {
@@ -148,7 +148,7 @@ void TSearchFormController::ForwardStep() {
     return;
   }
   // The replay goes to the current cartridge only.
-  std::optional<TInputHistory::TStep> step = History.Forward();
+  std::optional<TInputReplay::TStep> step = Replay.Forward();
   if (!step) return;
   switch (step->Tag) {
     case 'K':

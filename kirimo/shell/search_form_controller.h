@@ -2,8 +2,8 @@
 // Between the keypad window and the cartridges: decides which cartridge gets
 // a gesture and how. Japanese cartridges (any kind but "NM" and "VK") get
 // queued operations, and the follow group gets them first; the alphanumeric
-// and virtual-key cartridges are called directly. Keeps the input history
-// that the ">" key replays. UI thread only.
+// and virtual-key cartridges are called directly. Keeps the replay of input
+// steps that the ">" key runs (TInputReplay). UI thread only.
 #include <functional>
 #include <memory>
 #include <optional>
@@ -13,7 +13,7 @@
 #include "common/string_list.h"
 #include "kirimo/cartridge_base/operation.h"
 #include "kirimo/shell/keypad_commands.h"
-#include "kirimo/shell/search_form_controller_history.h"
+#include "kirimo/shell/input_replay.h"
 
 class TCartridge;
 class TFollowGroup;
@@ -53,11 +53,11 @@ class TSearchFormController : public TKeypadCommands {
   void IdleTick() override;
   void StopIdle() override;
   void ResetIdle() override;
-  void ResetHistory() override { History.Reset(); }
+  void ResetHistory() override { Replay.Reset(); }
 
   // Null when no input mode is configured.
   TCartridge* GetCurrent() const { return Current; }
-  const TInputHistory& GetHistory() const { return History; }
+  const TInputReplay& GetReplay() const { return Replay; }
   // Blocks until every cartridge's worker is idle (headless use).
   void WaitUntilIdle() const;
 
@@ -75,5 +75,5 @@ class TSearchFormController : public TKeypadCommands {
   std::unique_ptr<TRevolver> Revolver;
   TFollowGroup* Group = nullptr;
   TCartridge* Current = nullptr;
-  TInputHistory History;
+  TInputReplay Replay;
 };

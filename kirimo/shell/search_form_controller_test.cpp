@@ -33,8 +33,8 @@ class SearchFormControllerTest : public ::testing::Test {
   TRecordingCartridge* Follower() { return Cartridges[Cartridges.size() - 3]; }
   // The list box shows something, as after the first key of a word.
   void ShowCandidates() { Form.List.SetItems({"候補"}); }
-  TStringList History() { return Controller->GetHistory().Entries(); }
-  int Index() { return Controller->GetHistory().GetIndex(); }
+  TStringList Replay() { return Controller->GetReplay().Entries(); }
+  int Index() { return Controller->GetReplay().GetIndex(); }
 
   TAppIni Settings;
   TRecordingOutput Output;
@@ -48,7 +48,7 @@ TEST_F(SearchFormControllerTest, CreationPlugsInTheFirstCartridge) {
   EXPECT_EQ(Controller->GetCurrent(), Base());
   EXPECT_EQ(Form.Name.Caption(), "EXT");
   EXPECT_TRUE(Form.VowelRowVisible);
-  EXPECT_EQ(History(), TStringList{"!"});
+  EXPECT_EQ(Replay(), TStringList{"!"});
   EXPECT_EQ(Controller->CurrentKeyLabels(), TStringList(12, "EXT"));
 }
 
@@ -61,7 +61,7 @@ TEST_F(SearchFormControllerTest, KeysReachFollowersOnlyWhileCandidatesShow) {
   EXPECT_EQ(Base()->TakeCalls(), (TStringList{"key か", "key さ", "vowel し"}));
   // The follower was behind, so it is not backed; it gets the later steps.
   EXPECT_EQ(Follower()->TakeCalls(), (TStringList{"key さ", "vowel し"}));
-  EXPECT_EQ(History(), (TStringList{"!", "Kか", "Kさ", "Vし"}));
+  EXPECT_EQ(Replay(), (TStringList{"!", "Kか", "Kさ", "Vし"}));
   EXPECT_EQ(Index(), 3);
 }
 
@@ -108,7 +108,7 @@ TEST_F(SearchFormControllerTest, AVowelAtTheStartNeverStepsBeforeTheMarker) {
   Controller->BackStep();
   EXPECT_EQ(Index(), 0);
   Controller->KeyInput("か");
-  EXPECT_EQ(History(), (TStringList{"!", "Kか"}));
+  EXPECT_EQ(Replay(), (TStringList{"!", "Kか"}));
 }
 
 TEST_F(SearchFormControllerTest, AKeyOverwritingAStepDropsTheVowelThatRefinedIt) {
@@ -117,9 +117,9 @@ TEST_F(SearchFormControllerTest, AKeyOverwritingAStepDropsTheVowelThatRefinedIt)
   Controller->KeyInput("さ");
   Controller->ClearKeys();  // rewinds, keeps the steps
   EXPECT_EQ(Index(), 0);
-  EXPECT_EQ(History().size(), 4u);
+  EXPECT_EQ(Replay().size(), 4u);
   Controller->KeyInput("た");
-  EXPECT_EQ(History(), (TStringList{"!", "Kた", "Kさ"}));
+  EXPECT_EQ(Replay(), (TStringList{"!", "Kた", "Kさ"}));
 
   // A vowel that is the very last entry stays.
   Controller->ResetHistory();
@@ -127,11 +127,11 @@ TEST_F(SearchFormControllerTest, AKeyOverwritingAStepDropsTheVowelThatRefinedIt)
   Controller->VowelInput("き");
   Controller->ClearKeys();
   Controller->KeyInput("な");
-  EXPECT_EQ(History(), (TStringList{"!", "Kな", "Vき"}));
+  EXPECT_EQ(Replay(), (TStringList{"!", "Kな", "Vき"}));
   // Vowels and syllables overwrite without deleting.
   Controller->ClearKeys();
   Controller->SyllableInput("ﾊ");
-  EXPECT_EQ(History(), (TStringList{"!", "Sﾊ", "Vき"}));
+  EXPECT_EQ(Replay(), (TStringList{"!", "Sﾊ", "Vき"}));
 }
 
 TEST_F(SearchFormControllerTest, ClearKeysLetsForwardReplayTheFirstStep) {
@@ -153,7 +153,7 @@ TEST_F(SearchFormControllerTest, BlankCaptionsDoNothing) {
   }
   EXPECT_TRUE(Base()->TakeCalls().empty());
   EXPECT_TRUE(Follower()->TakeCalls().empty());
-  EXPECT_EQ(History(), TStringList{"!"});
+  EXPECT_EQ(Replay(), TStringList{"!"});
   Controller->KeyInput(" か ");  // passed on untrimmed
   EXPECT_EQ(Base()->TakeCalls(), TStringList{"key  か "});
 }
@@ -175,7 +175,7 @@ TEST_F(SearchFormControllerTest, AlphanumericAndVirtualKeysAreCalledDirectly) {
             (TStringList{"key ABC", "vowel B", "syllable C", "back", "forward", "clear"}));
   EXPECT_EQ(nm->GetKeyString(), "");  // called, not posted: no pre-edit
   EXPECT_TRUE(Follower()->TakeCalls().empty());
-  EXPECT_EQ(History(), TStringList{"!"});
+  EXPECT_EQ(Replay(), TStringList{"!"});
 
   Controller->SwitchCartridge();
   EXPECT_EQ(Form.Name.Caption(), "VK");
@@ -215,7 +215,7 @@ TEST_F(SearchFormControllerTest, RebuildReplacesTheCartridgesAndKeepsTheHistory)
   EXPECT_EQ(Built, 2);
   EXPECT_EQ(Controller->GetCurrent(), Base());  // the new one
   EXPECT_EQ(Controller->CurrentKeyLabels(), TStringList(12, "EXT"));
-  EXPECT_EQ(History(), (TStringList{"!", "Kか"}));
+  EXPECT_EQ(Replay(), (TStringList{"!", "Kか"}));
 }
 
 // No dictionary, no alphanumeric and no virtual-key mode, or a set that fails.

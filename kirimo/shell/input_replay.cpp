@@ -1,6 +1,6 @@
-#include "kirimo/shell/search_form_controller_history.h"
+#include "kirimo/shell/input_replay.h"
 
-void TInputHistory::Reset() {
+void TInputReplay::Reset() {
   Steps.assign(1, "!");
   Index = 0;
 }
@@ -16,7 +16,7 @@ std::string Tagged(char tag, std::string_view text) {
 
 }  // namespace
 
-void TInputHistory::Write(std::string entry) {
+void TInputReplay::Write(std::string entry) {
   ++Index;
   if (Index >= static_cast<int>(Steps.size())) {
     Index = static_cast<int>(Steps.size());
@@ -26,7 +26,7 @@ void TInputHistory::Write(std::string entry) {
   }
 }
 
-void TInputHistory::RecordKey(std::string_view text) {
+void TInputReplay::RecordKey(std::string_view text) {
   Write(Tagged('K', text));
   int next = Index + 1;
   if (next < static_cast<int>(Steps.size()) - 1 && Steps[next].starts_with('V')) {
@@ -34,16 +34,16 @@ void TInputHistory::RecordKey(std::string_view text) {
   }
 }
 
-void TInputHistory::RecordStep(char tag, std::string_view text) { Write(Tagged(tag, text)); }
+void TInputReplay::RecordStep(char tag, std::string_view text) { Write(Tagged(tag, text)); }
 
-void TInputHistory::Back() {
+void TInputReplay::Back() {
   if (Index <= 0) return;
   Index -= Steps[Index].starts_with('V') ? 2 : 1;
   // A vowel at the very start refined no key: never step before the marker.
   if (Index < 0) Index = 0;
 }
 
-std::optional<TInputHistory::TStep> TInputHistory::Forward() {
+std::optional<TInputReplay::TStep> TInputReplay::Forward() {
   if (Index + 1 >= static_cast<int>(Steps.size())) return std::nullopt;
   ++Index;
   const std::string& entry = Steps[Index];

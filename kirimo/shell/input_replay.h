@@ -8,14 +8,14 @@
 
 #include "common/string_list.h"
 
-class TInputHistory {
+class TInputReplay {
  public:
   struct TStep {
     char Tag;
     std::string Text;
   };
 
-  TInputHistory() { Reset(); }
+  TInputReplay() { Reset(); }
 
   // A key step overwrites the step after Index; a vowel right after it, which
   // refined the key overwritten, goes too, unless it is the very last entry.
