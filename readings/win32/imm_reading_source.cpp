@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "readings/candidate_list.h"
+#include "readings/ime_candidate_block.h"
 #include "common/cp932.h"
 #include "readings/ime_readings.h"
 

@@ -1,4 +1,4 @@
-#include "readings/candidate_list.h"
+#include "readings/ime_candidate_block.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ TEST(ParseWideCandidates, NulTerminatedUtf16InCp932) {
   EXPECT_EQ(ParseWideCandidates(block), (TStringList{"かん", "kan"}));
 }
 
-TEST(CandidateLists, DamagedBlocksAreNeverReadPastTheirEnd) {
+TEST(CandidateBlocks, DamagedBlocksAreNeverReadPastTheirEnd) {
   EXPECT_TRUE(ParseAnsiCandidates("").empty());
   EXPECT_TRUE(ParseWideCandidates(std::string(23, '\x01')).empty());
 

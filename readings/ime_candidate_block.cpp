@@ -1,4 +1,4 @@
-#include "readings/candidate_list.h"
+#include "readings/ime_candidate_block.h"
 
 #include <cstdint>
 #include <vector>
