@@ -8,7 +8,7 @@
 
 #include "kirimo/cartridge_base/candidate_list_model.h"
 #include "kirimo/shell/keypad_captions.h"
-#include "kirimo/shell/keypad_hit_test.h"
+#include "kirimo/shell/keypad_hit_testing.h"
 
 struct TKeypadDescription {
   const TKeypadGeometry& Controls;  // client coordinates

@@ -1,4 +1,4 @@
-#include "kirimo/shell/keypad_hit_test.h"
+#include "kirimo/shell/keypad_hit_testing.h"
 
 #include <utility>
 

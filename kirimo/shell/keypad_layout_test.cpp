@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "kirimo/shell/keypad_hit_test.h"
+#include "kirimo/shell/keypad_hit_testing.h"
 
 namespace {
 

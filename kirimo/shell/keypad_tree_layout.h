@@ -3,7 +3,7 @@
 // paints its panels itself: every control's rectangle in client coordinates,
 // as panels docked top, bottom, left, right or filling the rest would place
 // them. The caption bar lies outside the client area; the window adds it.
-#include "kirimo/shell/keypad_hit_test.h"
+#include "kirimo/shell/keypad_hit_testing.h"
 #include "kirimo/shell/keypad_layout.h"
 
 // Fixed sizes at 96 DPI; the window scales them with the monitor's DPI.
