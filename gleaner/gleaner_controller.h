@@ -1,7 +1,8 @@
 #pragma once
-// The logic of Gleaner's window: cuts a pasted text into nouns that the chosen
-// Kirimo dictionary and its user file do not hold yet, proposes their
-// readings, edits both lists and appends the pairs to the user file.
+// The logic of Gleaner's window: cuts a pasted text into candidate words (runs
+// of one character class) that the chosen Kirimo dictionary and its user file
+// do not hold yet, proposes their readings, edits both lists and appends the
+// pairs to the user file.
 #include <array>
 #include <cstdint>
 #include <memory>
