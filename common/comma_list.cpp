@@ -2,11 +2,6 @@
 
 #include "common/blank_text.h"
 
-namespace {
-
-
-}  // namespace
-
 TStringList SplitCommaList(std::string_view text) {
   TStringList fields;
   std::size_t pos = 0;

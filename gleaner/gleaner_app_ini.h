@@ -38,7 +38,6 @@ class TGleanerAppIni {
   const TGleanerDicFiles& Dic(int index) const { return Dics.at(static_cast<std::size_t>(index)); }
   bool IsPresent(int index) const { return !Dic(index).DicFile.empty(); }
 
-  const std::string& PointerFile() const { return PointerPath; }
   const std::string& SettingsFile() const { return SettingsPath; }
   TBaseDicProblem BaseProblem() const { return Problem; }
   // One message saying what is missing and where it was looked for; empty

@@ -6,7 +6,6 @@
 
 // The window's DPI where the system tells it per monitor, else the screen's.
 int WindowDpi(HWND window);
-inline int Scaled(HWND window, int size96) { return ScaleForDpi(size96, WindowDpi(window)); }
 // A font height in pixels for a size in points at this DPI (negative: character height).
 inline int FontHeightForPoints(int points, int dpi) { return -MulDiv(points, dpi, 72); }
 // Asks for per-monitor DPI awareness where the system offers it (the manifest

@@ -101,7 +101,6 @@ class TPaintDc {
   TPaintDc(const TPaintDc&) = delete;
   TPaintDc& operator=(const TPaintDc&) = delete;
   HDC Get() const { return Paint.hdc; }
-  const RECT& Area() const { return Paint.rcPaint; }
 
  private:
   HWND Window;

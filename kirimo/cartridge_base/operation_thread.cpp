@@ -22,11 +22,6 @@ void TOperationThread::Post(TOperationMsg msg) {
   Wake.notify_one();
 }
 
-bool TOperationThread::IsIdle() const {
-  TLock lock(Mutex);
-  return Queue.empty() && !Busy;
-}
-
 bool TOperationThread::QueueEmpty() const {
   TLock lock(Mutex);
   return Queue.empty();

@@ -27,8 +27,6 @@ class TOperationThread {
   // Queues msg and wakes the worker. Ignored once stopped.
   void Post(TOperationMsg msg);
 
-  // The queue is empty and no operation is running.
-  bool IsIdle() const;
   bool QueueEmpty() const;
   // Lock-free, for long loops: something waits in the queue; a waiting
   // operation takes back what the running one builds (a back step is next,
@@ -37,7 +35,7 @@ class TOperationThread {
   bool UndoAhead() const { return Undo; }
   // The caller is this worker, running an operation.
   bool IsWorkerThread() const;
-  // Blocks until IsIdle or Stop.
+  // Blocks until the queue is empty and no operation runs, or Stop.
   void WaitUntilIdle() const;
   // Runs work on the calling thread when the worker is idle, keeping the
   // worker from starting anything meanwhile; false when it was busy.

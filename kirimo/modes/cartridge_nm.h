@@ -51,8 +51,6 @@ class TCartridgeNM : public TCartridge {
   // What the list shows: the width choices or the page.
   TStringList ShownList() const;
   void ReleaseModifiers() const;
-  // Letters and digits go as key presses, anything else as text.
-  void PressOrSend(std::string_view text);
 
   int Page = 0;
   bool WidthShown = false;

@@ -8,11 +8,6 @@
 #include "kirimo/cartridge_base/cartridge.h"
 #include "kirimo/shell/search_form_controller_view.h"
 
-namespace {
-
-
-}  // namespace
-
 TSearchFormController::TSearchFormController(TSearchFormView& form, TRevolverFactory makeRevolver)
     : Form(form), MakeRevolver(std::move(makeRevolver)) {
   LoadRevolver();

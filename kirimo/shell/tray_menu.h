@@ -23,7 +23,6 @@ struct TTrayMenuItem {
   std::string_view Name;
   std::string_view Caption;
   TTrayCommand Command;
-  bool Checkable = false;
 };
 
 inline constexpr std::array<TTrayMenuItem, 15> TrayMenuItems = {{
@@ -35,8 +34,8 @@ inline constexpr std::array<TTrayMenuItem, 15> TrayMenuItems = {{
     {"MenuAddJPWord", "単語登録", TTrayCommand::AddJPWord},
     {"MenuGleaner", "テキストから新語抽出", TTrayCommand::Gleaner},
     {"N4", "-", TTrayCommand::Separator},
-    {"MenuUse50Key", "５０音ボタンの使用", TTrayCommand::Use50Key, true},
-    {"MenuCM", "CMパネルの表示", TTrayCommand::CM, true},
+    {"MenuUse50Key", "５０音ボタンの使用", TTrayCommand::Use50Key},
+    {"MenuCM", "CMパネルの表示", TTrayCommand::CM},
     {"MenuFont", "フォント設定", TTrayCommand::Font},
     {"MenuSpeed", "ｽｸﾛｰﾙｽﾋﾟｰﾄﾞの設定", TTrayCommand::Speed},
     {"N3", "-", TTrayCommand::Separator},

@@ -8,11 +8,6 @@
 #include "kirimo/symbol_lists/date_time_format.h"
 #include "kirimo/symbol_lists/held_modifiers.h"
 
-namespace {
-
-
-}  // namespace
-
 TSymbolListFile::TSymbolListFile(const TProfileFile& settings, std::string_view section,
                                  TOutputOperations& output, const TClock& clock)
     : Output(output), Clock(clock) {

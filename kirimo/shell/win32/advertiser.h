@@ -25,8 +25,6 @@ class TAdvertiser : public TWindowBase {
   // Opens the page of the message on show; nothing without entries.
   void OpenPage() const;
 
-  const TSponsorScroll& Scroll() const { return Strip; }
-
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Draw(HDC dc) const;

@@ -250,7 +250,6 @@ void TSearchForm::PaintButtons(HDC dc, const TKeypadTree& tree) {
 void TSearchForm::Paint(HDC target) {
   RECT client{};
   GetClientRect(Handle(), &client);
-  TWindowDc screen(Handle());
   TMemoryDc memory(CreateCompatibleDC(target));
   TGdiObject bitmap(CreateCompatibleBitmap(target, std::max<int>(client.right, 1), std::max<int>(client.bottom, 1)));
   {
