@@ -157,9 +157,13 @@ void TSearchForm::Close() {
   Destroy();
 }
 
-void TSearchForm::Repaint(unsigned parts) {
+void TSearchForm::Repaint() {
+  if (Handle() != nullptr) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TSearchForm::FormEnabledChanged() {
   if (Handle() == nullptr) return;
-  if ((parts & RepaintEnabled) && Model) EnableWindow(Handle(), Model->FormEnabled());
+  if (Model) EnableWindow(Handle(), Model->FormEnabled());
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -238,13 +242,16 @@ void TSearchForm::PaintButtons(HDC dc, const TKeypadTree& tree) {
   }
   for (int i = 0; i < VowelCount; ++i) button(g.Vowels[i], captions.Vowels()[i], TKeypadPart::Vowel, i, keys);
   const std::string name = Form.NameText();
-  button(g.Clear, "クリア", TKeypadPart::Clear, 0, keys);
-  button(g.Dictionary, name.empty() ? "辞書切替" : name, TKeypadPart::Dictionary, 0, keys);
-  button(g.Hide, "隠す", TKeypadPart::Hide, 0, GetSysColor(COLOR_BTNTEXT));
-  button(g.ListLeft, "<", TKeypadPart::ListLeft, 0, keys);
-  button(g.ListUp, "▲", TKeypadPart::ListUp, 0, keys);
-  button(g.ListDown, "▼", TKeypadPart::ListDown, 0, keys);
-  button(g.ListRight, ">", TKeypadPart::ListRight, 0, keys);
+  auto fixed = [&](const TRect& rect, TKeypadPart part, COLORREF colour) {
+    button(rect, FixedCaption(part, name), part, 0, colour);
+  };
+  fixed(g.Clear, TKeypadPart::Clear, keys);
+  fixed(g.Dictionary, TKeypadPart::Dictionary, keys);
+  fixed(g.Hide, TKeypadPart::Hide, GetSysColor(COLOR_BTNTEXT));
+  fixed(g.ListLeft, TKeypadPart::ListLeft, keys);
+  fixed(g.ListUp, TKeypadPart::ListUp, keys);
+  fixed(g.ListDown, TKeypadPart::ListDown, keys);
+  fixed(g.ListRight, TKeypadPart::ListRight, keys);
 }
 
 void TSearchForm::Paint(HDC target) {
