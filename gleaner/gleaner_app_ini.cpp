@@ -4,11 +4,11 @@
 #include <optional>
 
 #include "common/ascii_case.h"
+#include "common/dictionary_file.h"
+#include "common/dictionary_line.h"
 #include "common/dictionary_settings.h"
 #include "common/file_path.h"
 #include "common/profile_file.h"
-#include "common/dictionary_file.h"
-#include "common/dictionary_line.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <thread>
 #include <vector>
 
-#include "common/file_lock.h"
-#include "common/test_folder.h"
-#include "kirimo/engine/dictionary_ext.h"
 #include "common/dictionary_file.h"
 #include "common/dictionary_line.h"
+#include "common/file_lock.h"
 #include "common/platform.h"
+#include "common/test_folder.h"
+#include "kirimo/engine/dictionary_ext.h"
 
 namespace {
 

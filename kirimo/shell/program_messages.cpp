@@ -2,7 +2,8 @@
 
 namespace {
 
-std::string MissingText(std::string_view name, std::string_view what, std::string_view programName) {
+std::string MissingText(std::string_view name, std::string_view what,
+                        std::string_view programName) {
   return '"' + std::string(name) + '"' + std::string(what) + "\r\n\"" + std::string(programName) +
          "\"ファイルと同じフォルダに配置してください。";
 }
