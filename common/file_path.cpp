@@ -4,14 +4,9 @@
 
 #include "common/ascii_case.h"
 #include "common/cp932.h"
+#include "common/platform.h"
 
 namespace {
-
-#ifdef _WIN32
-constexpr bool OnWindows = true;
-#else
-constexpr bool OnWindows = false;
-#endif
 
 bool IsSeparator(std::string_view character) {
   return character == "/" || (OnWindows && character == "\\");
@@ -121,10 +116,7 @@ std::string RelativeToFolder(std::string_view folder, std::string_view path) {
 }
 
 std::filesystem::path NativePath(std::string_view path) {
-#ifdef _WIN32
+  if (!OnWindows) return std::filesystem::path(Cp932ToUtf8(path));
   std::u16string wide = Cp932ToUtf16(path);
   return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
-#else
-  return std::filesystem::path(Cp932ToUtf8(path));
-#endif
 }

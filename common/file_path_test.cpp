@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "common/ascii_case.h"
+#include "common/platform.h"
 
 namespace {
 
 // A folder as the program holds it, in this platform's form.
-#ifdef _WIN32
-const std::string Root = "C:\\";
-#else
-const std::string Root = "/";
-#endif
+const std::string Root = OnWindows ? "C:\\" : "/";
 const std::string Sep(1, PathSeparator());
 const std::string Program = Root + "Kirimo" + Sep;
 

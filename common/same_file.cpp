@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "common/file_path.h"
+#include "common/platform.h"
 
 namespace {
 
@@ -17,15 +18,12 @@ std::filesystem::path Resolved(std::string_view path) {
 }
 
 bool EqualSpelling(const std::filesystem::path& a, const std::filesystem::path& b) {
-#ifdef _WIN32
+  if (!OnWindows) return a == b;
   // Windows file names ignore case.
-  const std::wstring& left = a.native();
-  const std::wstring& right = b.native();
+  const std::wstring left = a.wstring();
+  const std::wstring right = b.wstring();
   return std::equal(left.begin(), left.end(), right.begin(), right.end(),
                     [](wchar_t x, wchar_t y) { return std::towupper(x) == std::towupper(y); });
-#else
-  return a == b;
-#endif
 }
 
 }  // namespace

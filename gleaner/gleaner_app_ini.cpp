@@ -1,15 +1,14 @@
 #include "gleaner/gleaner_app_ini.h"
 
 #include <exception>
-#include <initializer_list>
 #include <optional>
 
 #include "common/ascii_case.h"
+#include "common/dictionary_file.h"
+#include "common/dictionary_line.h"
 #include "common/dictionary_settings.h"
 #include "common/file_path.h"
 #include "common/profile_file.h"
-#include "common/dictionary_file.h"
-#include "common/dictionary_line.h"
 
 namespace {
 
@@ -24,13 +23,6 @@ std::optional<std::string> ReadNamedValue(std::string_view text, std::string_vie
       value = std::string(TrimBlanks(line.substr(equals + 1)));
   });
   return value;
-}
-
-// Built by appending: GCC 12 warns falsely (-Wrestrict) on "..." + std::string.
-std::string Joined(std::initializer_list<std::string_view> parts) {
-  std::string text;
-  for (std::string_view part : parts) text.append(part);
-  return text;
 }
 
 }  // namespace
@@ -83,24 +75,24 @@ void TGleanerAppIni::ReadDictionaries() {
 }
 
 std::string TGleanerAppIni::BaseProblemMessage() const {
-  constexpr std::string_view head = "基本辞書が見つからないため終了します。\r\n\"";
+  const std::string head = "基本辞書が見つからないため終了します。\r\n\"";
   switch (Problem) {
     case TBaseDicProblem::None:
       return {};
     case TBaseDicProblem::NoPointerFile:
-      return Joined({head, PointerPath, "\"ファイルが見つかりません。"});
+      return head + PointerPath + "\"ファイルが見つかりません。";
     case TBaseDicProblem::NoDicIniLine:
-      return Joined({head, PointerPath, "\"ファイルにDIC_INIの行がありません。"});
+      return head + PointerPath + "\"ファイルにDIC_INIの行がありません。";
     case TBaseDicProblem::NoSettingsFile:
-      return Joined({head, SettingsPath, "\"ファイルが見つかりません（\"", PointerPath,
-                     "\"のDIC_INIの行が指すファイルです）。"});
+      return head + SettingsPath + "\"ファイルが見つかりません（\"" + PointerPath +
+             "\"のDIC_INIの行が指すファイルです）。";
     case TBaseDicProblem::NoBaseDicFile:
-      return Joined({head, SettingsPath, "\"ファイルの[BASE_DIC]にDicFileがありません。"});
+      return head + SettingsPath + "\"ファイルの[BASE_DIC]にDicFileがありません。";
     case TBaseDicProblem::BaseDicMissing:
-      return Joined({head, BaseDicFileSetting, "\"ファイルが見つかりません（\"", SettingsPath,
-                     "\"の[BASE_DIC]のDicFileです）。"});
+      return head + BaseDicFileSetting + "\"ファイルが見つかりません（\"" + SettingsPath +
+             "\"の[BASE_DIC]のDicFileです）。";
     case TBaseDicProblem::NoBaseDicName:
-      return Joined({head, SettingsPath, "\"ファイルの[BASE_DIC]にDicNameがありません。"});
+      return head + SettingsPath + "\"ファイルの[BASE_DIC]にDicNameがありません。";
   }
   return {};
 }

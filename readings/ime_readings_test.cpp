@@ -46,12 +46,3 @@ TEST(GetImeReadings, CaseIsIgnoredOnlyInSingleByteLetters) {
   GetImeReadings(source, "x", list);
   EXPECT_EQ(list, (TStringList{"ﾋﾞ漢", "ｺ漢", "Ab"}));
 }
-
-#ifndef _WIN32
-TEST(SystemReadingSource, HasNoReadingsWithoutAnInputMethod) {
-  TStringList list = {"old"};
-  GetImeReadings(*CreateSystemReadingSource(), "漢字", list);
-  EXPECT_TRUE(list.empty());
-  EXPECT_FALSE(IsWindowsNT());
-}
-#endif

@@ -42,7 +42,9 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     return nullptr;
   }
 }
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+  return operator new(size, tag);
+}
 void operator delete(void* pointer, const std::nothrow_t&) noexcept { operator delete(pointer); }
 void operator delete[](void* pointer, const std::nothrow_t&) noexcept { operator delete(pointer); }
 

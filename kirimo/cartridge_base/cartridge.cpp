@@ -89,7 +89,7 @@ void TCartridge::Back() {}
 void TCartridge::Accumulate() {
   std::lock_guard<std::mutex> lock(KeyMutex);
   PrevKeyString = KeyString;
-  KeyString.assign(1, '/');  // not = "/": GCC 12 warns falsely about it at -O3
+  KeyString = "/";
 }
 
 void TCartridge::Clear() {

@@ -29,11 +29,7 @@ TExtDicGroups TExtDicSettings::Load() const {
 }
 
 std::string TExtDicSettings::MissingFileQuestion(std::string_view file) {
-  // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on the chained +.
-  std::string question = "\"";
-  question.append(file);
-  question.append("\"が存在しません。\r\n新規に作成しますか？");
-  return question;
+  return "\"" + std::string(file) + "\"が存在しません。\r\n新規に作成しますか？";
 }
 
 std::string TExtDicSettings::FullPath(std::string_view file) const {

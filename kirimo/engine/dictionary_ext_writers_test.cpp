@@ -11,11 +11,12 @@
 #include <thread>
 #include <vector>
 
-#include "common/file_lock.h"
-#include "common/test_folder.h"
-#include "kirimo/engine/dictionary_ext.h"
 #include "common/dictionary_file.h"
 #include "common/dictionary_line.h"
+#include "common/file_lock.h"
+#include "common/platform.h"
+#include "common/test_folder.h"
+#include "kirimo/engine/dictionary_ext.h"
 
 namespace {
 
@@ -46,11 +47,10 @@ std::string SharedFile() {
 }
 
 void SetSharedFile(const std::string& path) {
-#ifdef _WIN32
-  _putenv((std::string(FileVariable) + "=" + path).c_str());
-#else
-  setenv(FileVariable, path.c_str(), 1);
-#endif
+  // putenv keeps the very string, so it lives as long as the program.
+  static std::string setting;
+  setting = std::string(FileVariable) + "=" + path;
+  putenv(setting.data());
 }
 
 // Runs one role of this program and answers its exit status.
@@ -58,9 +58,7 @@ int RunRole(const std::string& role) {
   std::string command = "\"" + ::testing::internal::GetArgvs()[0] +
                         "\" --gtest_also_run_disabled_tests --gtest_filter=SharedUserDictionary." +
                         role;
-#ifdef _WIN32
-  command = "\"" + command + "\"";  // the shell strips one pair of quotes
-#endif
+  if (OnWindows) command = "\"" + command + "\"";  // the shell strips one pair of quotes
   return std::system(command.c_str());
 }
 

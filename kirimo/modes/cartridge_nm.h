@@ -6,9 +6,9 @@
 #include <memory>
 #include <string_view>
 
+#include "kirimo/cartridge_base/cartridge.h"
 #include "kirimo/symbol_lists/clock.h"
 #include "kirimo/symbol_lists/symbol_list_file.h"
-#include "kirimo/cartridge_base/cartridge.h"
 
 class TProfileFile;
 

@@ -5,17 +5,6 @@ void TInputReplay::Reset() {
   Index = 0;
 }
 
-namespace {
-
-// Built in place: GCC 12 warns falsely about a concatenation here at -O3 on 32 bits.
-std::string Tagged(char tag, std::string_view text) {
-  std::string entry(1, tag);
-  entry += text;
-  return entry;
-}
-
-}  // namespace
-
 void TInputReplay::Write(std::string entry) {
   ++Index;
   if (Index >= static_cast<int>(Steps.size())) {
@@ -27,14 +16,14 @@ void TInputReplay::Write(std::string entry) {
 }
 
 void TInputReplay::RecordKey(std::string_view text) {
-  Write(Tagged('K', text));
+  Write('K' + std::string(text));
   int next = Index + 1;
   if (next < static_cast<int>(Steps.size()) - 1 && Steps[next].starts_with('V')) {
     Steps.erase(Steps.begin() + next);
   }
 }
 
-void TInputReplay::RecordStep(char tag, std::string_view text) { Write(Tagged(tag, text)); }
+void TInputReplay::RecordStep(char tag, std::string_view text) { Write(tag + std::string(text)); }
 
 void TInputReplay::Back() {
   if (Index <= 0) return;

@@ -7,8 +7,7 @@
 TKeypadCaptions::TKeypadCaptions()
     : KeyCaptions{"@/あ",    "ABC/か", "DEF/さ",  "GHI/た", "JKL/な", "MNO/は",
                   "PQRS/ま", "TUV/や", "WXYZ/ら", "*",      "０/わ",  "#"} {
-  // Built, not assigned from a literal: GCC 12 warns falsely (-Wrestrict) on that.
-  GridCaptions[LayoutCell] = std::string(1, 'A');
+  GridCaptions[LayoutCell] = "A";
 }
 
 void TKeypadCaptions::SetKeyLabels(const TStringList& labels) {
@@ -31,6 +30,27 @@ void TKeypadCaptions::SetGridLetters(std::string_view letters) {
     if (cell >= GridCaptions.size()) return;
     GridCaptions[cell++] = letter == "&" ? "&&" : std::string(letter);
   });
+}
+
+std::string FixedCaption(TKeypadPart part, std::string_view dictionaryName) {
+  switch (part) {
+    case TKeypadPart::Clear:
+      return "クリア";
+    case TKeypadPart::Dictionary:
+      return dictionaryName.empty() ? "辞書切替" : std::string(dictionaryName);
+    case TKeypadPart::Hide:
+      return "隠す";
+    case TKeypadPart::ListUp:
+      return "▲";
+    case TKeypadPart::ListDown:
+      return "▼";
+    case TKeypadPart::ListLeft:
+      return "<";
+    case TKeypadPart::ListRight:
+      return ">";
+    default:
+      return {};
+  }
 }
 
 std::string ShownCaption(std::string_view caption) {

@@ -32,6 +32,11 @@ class TKeypadCaptions {
   std::array<std::string, GridCellCount> GridCaptions;
 };
 
+// The caption of a button whose text is the keypad's own: "クリア", "隠す", "<",
+// ">", "▲", "▼", and the dictionary button, which shows the current
+// dictionary's name, "辞書切替" while there is none. Empty for other parts.
+std::string FixedCaption(TKeypadPart part, std::string_view dictionaryName = {});
+
 // What a caption shows: "&&" is one "&"; a single "&" only marks the next
 // character.
 std::string ShownCaption(std::string_view caption);

@@ -74,13 +74,13 @@ std::string DescribeKeypad(const TKeypadDescription& keypad) {
   else
     lines.AddAll("key", g.Keys, keypad.Captions.Keys());
   lines.AddAll("vowel", g.Vowels, keypad.Captions.Vowels());
-  lines.Add("clear", 0, g.Clear, "クリア");
-  lines.Add("dic", 0, g.Dictionary, keypad.Name);
-  lines.Add("hide", 0, g.Hide, "隠す");
-  lines.Add("up", 0, g.ListUp, "▲");
-  lines.Add("down", 0, g.ListDown, "▼");
-  lines.Add("left", 0, g.ListLeft, "<");
-  lines.Add("right", 0, g.ListRight, ">");
+  lines.Add("clear", 0, g.Clear, FixedCaption(TKeypadPart::Clear));
+  lines.Add("dic", 0, g.Dictionary, FixedCaption(TKeypadPart::Dictionary, keypad.Name));
+  lines.Add("hide", 0, g.Hide, FixedCaption(TKeypadPart::Hide));
+  lines.Add("up", 0, g.ListUp, FixedCaption(TKeypadPart::ListUp));
+  lines.Add("down", 0, g.ListDown, FixedCaption(TKeypadPart::ListDown));
+  lines.Add("left", 0, g.ListLeft, FixedCaption(TKeypadPart::ListLeft));
+  lines.Add("right", 0, g.ListRight, FixedCaption(TKeypadPart::ListRight));
   lines.Add("sponsor", 0, g.Sponsor, "");
   lines.Add("statusbar", 0, g.StatusBar, keypad.Status);
   for (std::size_t row = 0; row < keypad.Rows.Texts.size(); ++row) {

@@ -102,4 +102,7 @@ TEST(KeypadDescription, GridCellsShowTheirAmpersandOnceAndReplaceTheKeys) {
   EXPECT_EQ(text.find("&&"), std::string::npos);
   EXPECT_EQ(text.find("key\t"), std::string::npos);
   EXPECT_TRUE(Has(text, "enabled\t0\t0\t0\t1"));
+  // Without a dictionary name the button reads as the window paints it.
+  EXPECT_NE(text.find("\t辞書切替\n"), std::string::npos) << text;
+  EXPECT_TRUE(Has(text, "name\t0\t0\t0\t"));
 }

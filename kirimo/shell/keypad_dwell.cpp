@@ -192,4 +192,4 @@ bool TKeypadDwell::ItemChanged() const {
   return IsItem(Target) && Model.ItemText(Target.Index) != TargetText;
 }
 
-void TKeypadDwell::Repaint() { Model.Window().Repaint(RepaintDwell); }
+void TKeypadDwell::Repaint() { Model.Window().Repaint(); }

@@ -39,10 +39,10 @@ TEST_F(KeypadDwell, RestingOnAKeyPressesItOnceWithACountdownThatFills) {
   EXPECT_TRUE(Mouse().IsRunning(TKeypadTimer::DwellFrame));  // looking at the pointer while on
   Mouse().MouseMove(KeyAt(1), TPoint{30, 300});
   EXPECT_EQ(Countdown(), std::pair(KeyAt(1), 0));
-  Rig.Window.Repainted = 0;
+  Rig.Window.Repaints = 0;
   Rig.Wait(400);
   EXPECT_EQ(Countdown(), std::pair(KeyAt(1), 500));
-  EXPECT_TRUE(Rig.Window.Repainted & RepaintDwell);
+  EXPECT_GT(Rig.Window.Repaints, 0);
   Rig.Wait(399);
   EXPECT_TRUE(Calls().empty());
   Rig.Wait(1);

@@ -101,7 +101,7 @@ void TKeypadGestures::Hover(TKeypadControl control) {
   // Sliding off a button cancels its click.
   if (IsPanel(control) && IsPanel(PressedPanel) && !(PressedPanel == control)) {
     LetGo();
-    Model.Window().Repaint(RepaintBevels);
+    Model.Window().Repaint();
   }
 }
 
@@ -111,7 +111,7 @@ void TKeypadGestures::Press(TKeypadControl control) {
     // A release lost outside the window left the last button held.
     if (IsPanel(PressedPanel)) LetGo();
     PressedPanel = control;
-    if (HasClickHandler(control)) Model.Window().Repaint(RepaintBevels);
+    if (HasClickHandler(control)) Model.Window().Repaint();
     if (IsScrollButton(control)) {
       RepeatArmed = false;
       Timers.Start(TKeypadTimer::ListScroll, Timings.ScrollTime);
@@ -131,7 +131,7 @@ void TKeypadGestures::Release(TKeypadControl control) {
     TKeypadControl button = PressedPanel;
     LetGo();
     if (!HasClickHandler(button)) return;
-    Model.Window().Repaint(RepaintBevels);
+    Model.Window().Repaint();
     Model.Click(button);
   } else if (IsItem(control)) {
     // Not running: the long press has fired and this release does nothing.

@@ -19,7 +19,7 @@ TKeypadModel::TKeypadModel(TKeypadCommands& controller, TCandidateListModel& lis
 
 void TKeypadModel::SetGridMode(bool use50) {
   UseGrid = use50;
-  Observer.Repaint(RepaintLayout);
+  Observer.Repaint();
   Commands.ClearKeys();
   Commands.ResetHistory();
   Commands.ResetIdle();
@@ -33,7 +33,7 @@ void TKeypadModel::SetGridMode(bool use50) {
 
 void TKeypadModel::SetKeypadEnabled(bool formEnabled) {
   WindowUsable = formEnabled;
-  Observer.Repaint(RepaintEnabled);
+  Observer.FormEnabledChanged();
 }
 
 template <typename TReload>
@@ -161,15 +161,15 @@ std::string TKeypadModel::ItemText(int index) const { return List.ItemText(index
 
 void TKeypadModel::RefreshKeyLabels() {
   Shown.SetKeyLabels(Commands.CurrentKeyLabels());
-  Observer.Repaint(RepaintKeys);
+  Observer.Repaint();
 }
 
 void TKeypadModel::RefreshVowelLabels(std::string_view caption) {
   Shown.SetVowelLabels(Commands.VowelLabelsFor(caption));
-  Observer.Repaint(RepaintVowels);
+  Observer.Repaint();
 }
 
 void TKeypadModel::RefreshGridLetters() {
   Shown.SetGridLetters(Commands.CurrentGridLetters());
-  Observer.Repaint(RepaintGrid);
+  Observer.Repaint();
 }

@@ -3,21 +3,14 @@
 // model (captions, the pressed button, which panel shows) when told.
 #include <string_view>
 
-// Parts to repaint, or'ed together.
-enum TKeypadRepaint : unsigned {
-  RepaintKeys = 1,      // key captions
-  RepaintVowels = 2,    // vowel captions
-  RepaintGrid = 4,      // grid captions
-  RepaintBevels = 8,    // a button went down or came up
-  RepaintLayout = 16,   // keys or grid shown: button layout and visibility
-  RepaintEnabled = 32,  // the window or its keys became usable (FormEnabled)
-  RepaintDwell = 64,    // a dwell countdown moved, began or ended
-};
-
 class TKeypadObserver {
  public:
   virtual ~TKeypadObserver() = default;
-  virtual void Repaint(unsigned parts) = 0;
+  // Something the window paints changed: it paints the whole keypad again.
+  virtual void Repaint() = 0;
+  // FormEnabled changed: the window itself is enabled or disabled to match,
+  // and repaints.
+  virtual void FormEnabledChanged() = 0;
   // The hourglass while a release or a reload runs.
   virtual void SetBusyCursor(bool busy) = 0;
   // The status bar's text, painted at once (before a long reload).

@@ -61,13 +61,15 @@ class TRecordingKeypadCommands : public TKeypadCommands {
 
 class TRecordingKeypadWindow : public TKeypadObserver {
  public:
-  void Repaint(unsigned parts) override { Repainted |= parts; }
+  void Repaint() override { ++Repaints; }
+  void FormEnabledChanged() override { ++FormEnabledChanges; }
   void SetBusyCursor(bool busy) override { Busy += busy ? 1 : -1; }
   void ShowStatusNow(std::string_view text) override { Statuses.push_back(std::string(text)); }
   void HideKeypad() override { ++Hidden; }
   void OpenSponsorPage() override { ++SponsorPages; }
 
-  unsigned Repainted = 0;
+  int Repaints = 0;
+  int FormEnabledChanges = 0;
   int Busy = 0;
   TStringList Statuses;
   int Hidden = 0;
@@ -89,7 +91,8 @@ class TKeypadRig {
   void Forget() {
     Commands.TakeCalls();
     Commands.VowelQueries.clear();
-    Window.Repainted = 0;
+    Window.Repaints = 0;
+    Window.FormEnabledChanges = 0;
   }
 
   void Click(TKeypadControl control) {

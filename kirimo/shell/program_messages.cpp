@@ -2,24 +2,12 @@
 
 #include "kirimo/engine/dictionary_manager.h"
 
-// Built by append: GCC 12 warns falsely about operator+ chains of strings.
 namespace {
-
-void AppendQuoted(std::string& out, std::string_view name) {
-  out += '"';
-  out += name;
-  out += '"';
-}
 
 std::string MissingText(std::string_view name, std::string_view what,
                         std::string_view programName) {
-  std::string text;
-  AppendQuoted(text, name);
-  text += what;
-  text += "\r\n";
-  AppendQuoted(text, programName);
-  text += "ファイルと同じフォルダに配置してください。";
-  return text;
+  return '"' + std::string(name) + '"' + std::string(what) + "\r\n\"" + std::string(programName) +
+         "\"ファイルと同じフォルダに配置してください。";
 }
 
 }  // namespace
@@ -32,10 +20,8 @@ std::string StartupProblem(bool iniExists, bool dicFolderExists, std::string_vie
 }
 
 std::string UnexpectedErrorText(std::string_view errorMessage) {
-  std::string text = "予期せぬエラーが発生しました！\r\n＞ ";
-  text += errorMessage;
-  text += "\r\nアプリケーションを終了してください";
-  return text;
+  return "予期せぬエラーが発生しました！\r\n＞ " + std::string(errorMessage) +
+         "\r\nアプリケーションを終了してください";
 }
 
 std::string DictionaryFailureText(const std::vector<TDictionaryOpenError>& failures) {

@@ -1,11 +1,10 @@
 #include "kirimo/shell/search_form_controller.h"
 
-#include "common/blank_text.h"
-
 #include <algorithm>
 
-#include "kirimo/cartridge_set/revolver.h"
+#include "common/blank_text.h"
 #include "kirimo/cartridge_base/cartridge.h"
+#include "kirimo/cartridge_set/revolver.h"
 #include "kirimo/shell/search_form_controller_view.h"
 
 TSearchFormController::TSearchFormController(TSearchFormView& form, TRevolverFactory makeRevolver)

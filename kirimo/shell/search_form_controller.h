@@ -12,8 +12,8 @@
 
 #include "common/string_list.h"
 #include "kirimo/cartridge_base/operation.h"
-#include "kirimo/shell/keypad_commands.h"
 #include "kirimo/shell/input_replay.h"
+#include "kirimo/shell/keypad_commands.h"
 
 class TCartridge;
 class TFollowGroup;

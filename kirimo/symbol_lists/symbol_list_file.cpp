@@ -1,8 +1,7 @@
 #include "kirimo/symbol_lists/symbol_list_file.h"
 
-#include "common/blank_text.h"
-
 #include "common/ascii_case.h"
+#include "common/blank_text.h"
 #include "common/comma_list.h"
 #include "common/virtual_key.h"
 #include "kirimo/symbol_lists/date_time_format.h"

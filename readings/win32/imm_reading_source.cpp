@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "readings/ime_candidate_block.h"
 #include "common/cp932.h"
+#include "readings/ime_candidate_block.h"
 #include "readings/ime_readings.h"
 
 namespace {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "common/cp932.h"
 #include "common/dictionary_line.h"
@@ -11,14 +13,22 @@
 
 namespace {
 
-// The controls named by a word of their own.
-constexpr std::pair<std::string_view, TKeypadPart> Singles[] = {
-    {"クリア", TKeypadPart::Clear},   {"辞書切替", TKeypadPart::Dictionary},
-    {"隠す", TKeypadPart::Hide},      {"<", TKeypadPart::ListLeft},
-    {">", TKeypadPart::ListRight},    {"▲", TKeypadPart::ListUp},
-    {"▼", TKeypadPart::ListDown},     {"sponsor", TKeypadPart::Sponsor},
-    {"title", TKeypadPart::TitleBar}, {"status", TKeypadPart::StatusBar},
-};
+// The controls named by a word of their own: the buttons by the captions the
+// keypad gives them (the dictionary button by the one it shows without a name).
+const std::vector<std::pair<std::string, TKeypadPart>>& Singles() {
+  static const std::vector<std::pair<std::string, TKeypadPart>> singles = [] {
+    std::vector<std::pair<std::string, TKeypadPart>> words;
+    for (TKeypadPart part : {TKeypadPart::Clear, TKeypadPart::Dictionary, TKeypadPart::Hide,
+                             TKeypadPart::ListLeft, TKeypadPart::ListRight, TKeypadPart::ListUp,
+                             TKeypadPart::ListDown})
+      words.emplace_back(FixedCaption(part), part);
+    words.emplace_back("sponsor", TKeypadPart::Sponsor);
+    words.emplace_back("title", TKeypadPart::TitleBar);
+    words.emplace_back("status", TKeypadPart::StatusBar);
+    return words;
+  }();
+  return singles;
+}
 
 std::string Shown(std::string_view text) { return Cp932ToUtf8(text); }
 
@@ -58,7 +68,7 @@ int FindItem(const TCandidateListModel& list, std::string_view item) {
 
 TKeypadControl ParseControl(std::string_view name, const TKeypadView& view) {
   name = TrimBlanks(name);
-  for (const auto& [word, part] : Singles) {
+  for (const auto& [word, part] : Singles()) {
     if (name != word) continue;
     if (part == TKeypadPart::Sponsor && !view.SponsorVisible) {
       throw TScriptError("the sponsor strip is hidden");
@@ -90,7 +100,7 @@ TKeypadControl ParseControl(std::string_view name, const TKeypadView& view) {
 }
 
 std::string ControlName(TKeypadControl control, const TKeypadCaptions& captions) {
-  for (const auto& [word, part] : Singles) {
+  for (const auto& [word, part] : Singles()) {
     if (part == control.Part) return std::string(word);
   }
   switch (control.Part) {

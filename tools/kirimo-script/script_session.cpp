@@ -10,6 +10,7 @@
 #include "kirimo/cartridge_base/cartridge.h"
 #include "kirimo/cartridge_base/double_click_time.h"
 #include "kirimo/cartridge_base/recording_output.h"
+#include "kirimo/shell/keypad_captions.h"
 #include "kirimo/shell/search_form_controller.h"
 #include "kirimo/shell/search_form_controller_view_plain.h"
 #include "tools/script_line.h"
@@ -29,8 +30,12 @@ int Number(std::string_view text, std::string_view what) {
 constexpr int MaxScrollTicks = 10000;
 
 // Gestures that click one button.
-constexpr std::pair<std::string_view, std::string_view> ButtonClicks[] = {
-    {"back", "<"}, {"forward", ">"}, {"clear", "クリア"}, {"switch", "辞書切替"}, {"hide", "隠す"}};
+constexpr std::pair<std::string_view, TKeypadPart> ButtonClicks[] = {
+    {"back", TKeypadPart::ListLeft},
+    {"forward", TKeypadPart::ListRight},
+    {"clear", TKeypadPart::Clear},
+    {"switch", TKeypadPart::Dictionary},
+    {"hide", TKeypadPart::Hide}};
 
 }  // namespace
 
@@ -70,7 +75,7 @@ void TScriptSession::Gesture(std::string_view name, const std::string& argument)
   for (const auto& [gesture, button] : ButtonClicks) {
     if (name != gesture) continue;
     none();
-    Click(Control(button));
+    Click(Control(FixedCaption(button)));
     return;
   }
   if (name == "key" || name == "vowel" || name == "grid") {

@@ -51,7 +51,8 @@ class TScriptSession : private TKeypadObserver {
   TKeypadState State() const;
 
  private:
-  void Repaint(unsigned) override {}
+  void Repaint() override {}
+  void FormEnabledChanged() override {}
   void SetBusyCursor(bool) override {}
   void ShowStatusNow(std::string_view text) override;
   void HideKeypad() override { Events.push_back("hide"); }

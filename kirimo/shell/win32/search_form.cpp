@@ -171,9 +171,13 @@ void TSearchForm::Close() {
   Destroy();
 }
 
-void TSearchForm::Repaint(unsigned parts) {
+void TSearchForm::Repaint() {
+  if (Handle() != nullptr) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TSearchForm::FormEnabledChanged() {
   if (Handle() == nullptr) return;
-  if ((parts & RepaintEnabled) && Model) EnableWindow(Handle(), Model->FormEnabled());
+  if (Model) EnableWindow(Handle(), Model->FormEnabled());
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -278,15 +282,17 @@ void TSearchForm::PaintButtons(HDC dc, const TKeypadTree& tree) {
     button(g.Vowels[i], captions.Vowels()[i], TKeypadPart::Vowel, i, keys, vowels);
   const std::string name = Form.NameText();
   const TCaptionStyle commands = style(TCaptionKind::Command, g.Clear);
-  button(g.Clear, "クリア", TKeypadPart::Clear, 0, keys, commands);
-  button(g.Dictionary, name.empty() ? "辞書切替" : name, TKeypadPart::Dictionary, 0, keys,
-         commands);
-  button(g.Hide, "隠す", TKeypadPart::Hide, 0, GetSysColor(COLOR_BTNTEXT), commands);
-  const TCaptionStyle fixed = style(TCaptionKind::Fixed, {});
-  button(g.ListLeft, "<", TKeypadPart::ListLeft, 0, keys, fixed);
-  button(g.ListUp, "▲", TKeypadPart::ListUp, 0, keys, fixed);
-  button(g.ListDown, "▼", TKeypadPart::ListDown, 0, keys, fixed);
-  button(g.ListRight, ">", TKeypadPart::ListRight, 0, keys, fixed);
+  const TCaptionStyle listButtons = style(TCaptionKind::Fixed, {});
+  auto fixed = [&](const TRect& rect, TKeypadPart part, COLORREF colour, const TCaptionStyle& look) {
+    button(rect, FixedCaption(part, name), part, 0, colour, look);
+  };
+  fixed(g.Clear, TKeypadPart::Clear, keys, commands);
+  fixed(g.Dictionary, TKeypadPart::Dictionary, keys, commands);
+  fixed(g.Hide, TKeypadPart::Hide, GetSysColor(COLOR_BTNTEXT), commands);
+  fixed(g.ListLeft, TKeypadPart::ListLeft, keys, listButtons);
+  fixed(g.ListUp, TKeypadPart::ListUp, keys, listButtons);
+  fixed(g.ListDown, TKeypadPart::ListDown, keys, listButtons);
+  fixed(g.ListRight, TKeypadPart::ListRight, keys, listButtons);
 }
 
 void TSearchForm::PaintDwell(HDC dc, const TKeypadGeometry& geometry) {

@@ -48,7 +48,8 @@ class TSearchForm : public TWindowBase,
 
  private:
   // TKeypadObserver (the model and the gestures call these)
-  void Repaint(unsigned parts) override;
+  void Repaint() override;
+  void FormEnabledChanged() override;
   void SetBusyCursor(bool busy) override;
   void ShowStatusNow(std::string_view text) override;
   void HideKeypad() override { Hide(); }
