@@ -6,6 +6,8 @@ bool IsPanel(TKeypadControl control) {
     case TKeypadPart::TitleBar:
     case TKeypadPart::ListBox:
     case TKeypadPart::StatusBar:
+    case TKeypadPart::Splitter:
+    case TKeypadPart::FrameEdge:
       return false;
     default:
       return true;
@@ -25,4 +27,9 @@ bool HasClickHandler(TKeypadControl control) {
 
 bool IsScrollButton(TKeypadControl control) {
   return control.Part == TKeypadPart::ListUp || control.Part == TKeypadPart::ListDown;
+}
+
+bool IsWindowChrome(TKeypadControl control) {
+  return control.Part == TKeypadPart::TitleBar || control.Part == TKeypadPart::FrameEdge ||
+         control.Part == TKeypadPart::Splitter;
 }

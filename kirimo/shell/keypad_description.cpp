@@ -9,7 +9,8 @@ class TLines {
     if (rect.Width() <= 0 || rect.Height() <= 0) return;
     Text += std::string(name) + '\t' + std::to_string(index) + '\t' +
             std::to_string(Origin.X + (rect.Left + rect.Right) / 2) + '\t' +
-            std::to_string(Origin.Y + (rect.Top + rect.Bottom) / 2) + '\t' + std::string(caption) + '\n';
+            std::to_string(Origin.Y + (rect.Top + rect.Bottom) / 2) + '\t' + std::string(caption) +
+            '\n';
   }
   template <typename TRects, typename TCaptions>
   void AddAll(const char* name, const TRects& rects, const TCaptions& captions) {
@@ -43,6 +44,7 @@ std::string DescribeKeypad(const TKeypadDescription& keypad) {
   lines.Add("left", 0, g.ListLeft, "<");
   lines.Add("right", 0, g.ListRight, ">");
   lines.Add("sponsor", 0, g.Sponsor, "");
+  lines.Add("splitter", 0, g.Splitter, "");
   for (std::size_t row = 0; row < keypad.Rows.Texts.size(); ++row) {
     const int top = g.ListBox.Top + static_cast<int>(row) * keypad.ItemHeight;
     if (top + keypad.ItemHeight > g.ListBox.Bottom) break;

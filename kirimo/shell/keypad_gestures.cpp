@@ -17,14 +17,20 @@ void TKeypadGestures::Guarded(TStep&& step) {
   }
 }
 
+bool TKeypadGestures::Takes(TKeypadControl control) const {
+  if (Model.DialogOpen()) return false;
+  // The usable window moves and sizes itself; of its buttons only "隠す" works.
+  return !Model.FormEnabled() || control.Part == TKeypadPart::Hide;
+}
+
 void TKeypadGestures::MouseMove(TKeypadControl control) {
-  if (Model.FormEnabled()) return;
+  if (Model.DialogOpen()) return;
   Guarded([&] { Hover(control); });
   Stop(TKeypadTimer::DoubleClick);
 }
 
 void TKeypadGestures::MouseDown(TKeypadControl control) {
-  if (Model.FormEnabled()) return;
+  if (!Takes(control)) return;
   Guarded([&] {
     Model.Controller().StopIdle();
     Press(control);
@@ -36,7 +42,9 @@ void TKeypadGestures::MouseDown(TKeypadControl control) {
 }
 
 void TKeypadGestures::MouseUp(TKeypadControl control) {
-  if (Model.FormEnabled()) return;
+  // While the window is usable only a press on "隠す" has a release to finish.
+  if (Model.DialogOpen() || (Model.FormEnabled() && !(PressedPanel.Part == TKeypadPart::Hide)))
+    return;
   Guarded([&] {
     TBusyCursor busy(Model.Window());
     Release(control);
@@ -62,13 +70,32 @@ void TKeypadGestures::TimerTick(TKeypadTimer timer) {
         break;
       case TKeypadTimer::Idle:
         Stop(timer);
-        Model.Controller().IdleTick();
+        if (!Model.DialogOpen()) Model.Controller().IdleTick();
         break;
     }
   });
 }
 
-void TKeypadGestures::RestartIdle() { Start(TKeypadTimer::Idle, IdleTime); }
+void TKeypadGestures::RestartIdle() {
+  if (!Model.DialogOpen()) Start(TKeypadTimer::Idle, IdleTime);
+}
+
+void TKeypadGestures::MoveSizeEnded(bool programActive) {
+  Guarded([&] { Model.SetKeypadEnabled(programActive); });
+}
+
+void TKeypadGestures::SetDialogOpen(bool open) {
+  Guarded([&] {
+    if (open) {
+      LetGo();
+      StopAll();
+      Model.Controller().StopIdle();
+    }
+    Model.SetDialogOpen(open);
+    Model.Window().Repaint(RepaintBevels);
+  });
+  if (!open) RestartIdle();
+}
 
 TKeypadControl TKeypadGestures::PressedButton() const {
   return HasClickHandler(PressedPanel) ? PressedPanel : TKeypadControl{};
@@ -93,9 +120,11 @@ void TKeypadGestures::Press(TKeypadControl control) {
       RepeatArmed = false;
       Start(TKeypadTimer::ListScroll, Timings.ScrollTime);
     }
-  } else if (control.Part == TKeypadPart::TitleBar) {
-    // Usable, so the user can drag the window.
+  } else if (IsWindowChrome(control)) {
+    // Usable, and moving or sizing from this very press: nothing is activated,
+    // so no deactivation follows, and MoveSizeEnded disables it again.
     Model.SetKeypadEnabled(true);
+    Model.Window().BeginMoveSize(control);
   } else if (control.Part == TKeypadPart::ListBox && control.Index >= 0) {
     Model.PressItem(control.Index);
     Start(TKeypadTimer::Accumulate, Timings.AcumulateTime);
@@ -149,4 +178,8 @@ void TKeypadGestures::Start(TKeypadTimer timer, int milliseconds) {
 void TKeypadGestures::Stop(TKeypadTimer timer) {
   Running[static_cast<int>(timer)] = false;
   Timers.StopTimer(timer);
+}
+
+void TKeypadGestures::StopAll() {
+  for (int timer = 0; timer < KeypadTimerCount; ++timer) Stop(static_cast<TKeypadTimer>(timer));
 }

@@ -32,6 +32,14 @@ class TKeypadWindow {
   virtual void SaveTick() = 0;
   virtual void StopIdle() = 0;
   virtual void RestartIdle() = 0;
+  // A modal dialog of the tray menu opens or closes: meanwhile the keypad
+  // takes no input and starts no idle work.
+  virtual void SetDialogOpen(bool open) = 0;
+  // Idle work stopped and every worker idle: nothing reads the dictionaries
+  // until the next click.
+  virtual void StopWork() = 0;
+  // Above every other window again, on screen too (see the window's note).
+  virtual void KeepOnTop() = 0;
   virtual void SetListFont(const TListFont& font) = 0;
   virtual void SetScrollInterval(int milliseconds) = 0;
   // A short status text (CP932), for example when text could not be delivered.

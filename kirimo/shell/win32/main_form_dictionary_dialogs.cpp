@@ -18,7 +18,11 @@ class TWindowExtDicConsumers : public TExtDicConsumers {
  public:
   TWindowExtDicConsumers(TDictionaryManager& manager, TKeypadWindow& keypad)
       : Manager(manager), Keypad(keypad) {}
-  void ApplySettings() override { Manager.ApplySettings(); }
+  // The dictionaries that go may be in a worker's hands until it is idle.
+  void ApplySettings() override {
+    Keypad.StopWork();
+    Manager.ApplySettings();
+  }
   void RebuildCartridges() override { Keypad.RebuildCartridges(); }
 
  private:
@@ -39,7 +43,7 @@ void TMainForm::RegisterWords() {
   TFallbackReadingSource readings(*inputMethod, proposer);
   TManagerDictionaryFinder finder(*Manager, Settings);
   TAddJPWordForm dialog(finder, readings);
-  dialog.ShowModal(nullptr);
+  dialog.ShowModal(Handle());
   // The keypad's cartridges hold their own word lists.
   if (dialog.Registered()) Keypad->ReloadUserDictionaries();
 }
@@ -48,5 +52,5 @@ void TMainForm::EditExtensionDictionaries() {
   if (!Manager) return;
   TWindowExtDicConsumers consumers(*Manager, *Keypad);
   TExtDicForm dialog(Settings, consumers);
-  dialog.ShowModal(nullptr);
+  dialog.ShowModal(Handle());
 }

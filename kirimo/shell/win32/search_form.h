@@ -39,6 +39,9 @@ class TSearchForm : public TWindowBase,
   void SaveTick() override;
   void StopIdle() override;
   void RestartIdle() override;
+  void SetDialogOpen(bool open) override;
+  void StopWork() override;
+  void KeepOnTop() override;
   void SetListFont(const TListFont& font) override;
   void SetScrollInterval(int milliseconds) override;
   void ShowStatus(std::string_view text) override;
@@ -51,6 +54,7 @@ class TSearchForm : public TWindowBase,
   void ShowStatusNow(std::string_view text) override;
   void HideKeypad() override { Hide(); }
   void OpenSponsorPage() override;
+  void BeginMoveSize(TKeypadControl from) override;
   // TKeypadTimerHost
   void StartTimer(TKeypadTimer timer, int milliseconds) override;
   void StopTimer(TKeypadTimer timer) override;
@@ -59,9 +63,16 @@ class TSearchForm : public TWindowBase,
   // Mouse input of the disabled window; true when the message is handled.
   bool OnSetCursor(LPARAM lParam);
   bool OnSplitterMouse(UINT message, LPARAM lParam);
+  // The mouse over the usable window: only "隠す" takes a click.
+  void OnEnabledMouse(UINT message, LPARAM lParam);
+  void StartSplitterDrag(int y);
+  // The platform's move or size loop from the press that asked for it.
+  void RunMoveSize(WPARAM command);
+  void EndMoveSize();
   // Every panel in client coordinates, at the window's DPI.
   TKeypadTree Layout() const;
   TKeypadGeometry HitGeometry() const;
+  // The list font's rows, never lower than 16 pixels at 96 DPI.
   int ItemHeight() const;
   void Paint(HDC dc);
   void PaintButtons(HDC dc, const TKeypadTree& tree);
@@ -81,8 +92,9 @@ class TSearchForm : public TWindowBase,
   std::unique_ptr<TKeypadGestures> Gestures;
   std::unique_ptr<TAdvertiser> Advertiser;
   TUniqueWindow SponsorPanel;
-  TGdiObject Font;
-  TGdiObject StripFont;
+  TGdiObject ListFont;
+  TGdiObject CaptionFont;  // buttons, status bar and sponsor strip: the dialogs' font
+  int ListFontHeight = 0;
   int Dpi = 96;  // fixed sizes and fonts are made for it
   int KeyHeight = 0;
   int ScrollInterval = 100;
