@@ -13,11 +13,12 @@ namespace {
 
 // The controls named by a word of their own.
 constexpr std::pair<std::string_view, TKeypadPart> Singles[] = {
-    {"クリア", TKeypadPart::Clear},   {"辞書切替", TKeypadPart::Dictionary},
-    {"隠す", TKeypadPart::Hide},      {"<", TKeypadPart::ListLeft},
-    {">", TKeypadPart::ListRight},    {"▲", TKeypadPart::ListUp},
-    {"▼", TKeypadPart::ListDown},     {"sponsor", TKeypadPart::Sponsor},
-    {"title", TKeypadPart::TitleBar}, {"status", TKeypadPart::StatusBar},
+    {"クリア", TKeypadPart::Clear},      {"辞書切替", TKeypadPart::Dictionary},
+    {"隠す", TKeypadPart::Hide},         {"<", TKeypadPart::ListLeft},
+    {">", TKeypadPart::ListRight},       {"▲", TKeypadPart::ListUp},
+    {"▼", TKeypadPart::ListDown},        {"sponsor", TKeypadPart::Sponsor},
+    {"title", TKeypadPart::TitleBar},    {"status", TKeypadPart::StatusBar},
+    {"splitter", TKeypadPart::Splitter},
 };
 
 std::string Shown(std::string_view text) { return Cp932ToUtf8(text); }

@@ -9,3 +9,5 @@ bool ForegroundAnswers();
 // Brings window to the foreground unless the foreground program is hung;
 // true when it did.
 bool BringToForeground(HWND window);
+// This program is the active application: the foreground window is one of ours.
+bool ThisProgramIsActive();
