@@ -541,6 +541,11 @@ LRESULT TSearchForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_EXITSIZEMOVE:
       EndMoveSize();
       break;
+    case WM_WINDOWPOSCHANGING:
+      // Never activated by a move or size: Wine's move loop places the window
+      // without SWP_NOACTIVATE, which would take the activation from the target.
+      reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_NOACTIVATE;
+      break;
     case WM_PAINT: {
       TPaintDc paint(Handle());
       if (Model) Paint(paint.Get());
