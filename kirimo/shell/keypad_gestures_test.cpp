@@ -205,6 +205,7 @@ TEST_F(KeypadGestures, WhileTheWindowIsUsableOnlyHideTakesAClick) {
   Mouse().MouseMove(KeyAt(2));
   Mouse().MouseUp(KeyAt(2));
   EXPECT_EQ(Rig.Window.Hidden, 0);
+  EXPECT_TRUE(Rig.Model.HideEnabled());
   Rig.Click({TKeypadPart::Hide, 0});
   EXPECT_EQ(Rig.Window.Hidden, 1);
   // And as before while the keys work.
@@ -222,6 +223,7 @@ TEST_F(KeypadGestures, AnOpenDialogBlocksEveryClickAndTheIdleWork) {
   EXPECT_TRUE(Rig.Model.DialogOpen());
   EXPECT_FALSE(Rig.Model.WindowEnabled());
   EXPECT_FALSE(Rig.Model.KeysEnabled());
+  EXPECT_FALSE(Rig.Model.HideEnabled());
   EXPECT_EQ(Mouse().PressedButton(), Nothing);
   Mouse().MouseUp(KeyAt(1));
   Rig.Click(KeyAt(2));

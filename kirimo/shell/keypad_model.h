@@ -36,6 +36,8 @@ class TKeypadModel {
   bool WindowEnabled() const { return WindowUsable && !Dialog; }
   // The keys take clicks (and show in the window-text colour).
   bool KeysEnabled() const { return !WindowUsable && !Dialog; }
+  // "隠す" takes clicks in either state, never under a dialog.
+  bool HideEnabled() const { return !Dialog; }
 
   // The grid (use50) or the keys; either way the key string and the replay
   // history start over. The caller has set the setting already.

@@ -10,7 +10,6 @@ and saves screenshots into the artefact folder. Usage:
 A case is a function named case_<name>; add one to add a test.
 """
 import argparse
-import contextlib
 import os
 import pathlib
 import re
@@ -1378,12 +1377,17 @@ def type_ka(session, typist, expected):
 
 
 def case_on_top(session):
-    """Notepad clicked, raised from the taskbar, maximised and typed into: the keypad stays in front."""
-    kirimo, typist = start_typing(session)
-    check_on_top(session, 'at the start')
-    notepad = session.find('Notepad')
+    """Notepad started after the keypad, clicked, minimised and restored, raised,
+    maximised and typed into: the keypad stays in front."""
+    kirimo = Kirimo(session)
+    kirimo.wait_keypad()
+    notepad = start_notepad(session)
+    activate_notepad(session)
+    typist = Typist(session)
     session.inspect('move', notepad.handle, 0, 0)  # over the keypad
     session.wait_for('Notepad over the keypad', lambda: session.find('Notepad').rect[:2] == (0, 0), 10)
+    session.screenshot('started')
+    check_on_top(session, 'Notepad started')
     notepad = session.find('Notepad')
     session.click(notepad.rect[2] - 60, notepad.rect[1] + 10)  # its caption bar, clear of the keypad
     session.wait_for('Notepad active', lambda: session.find('Notepad').foreground, 10)
@@ -1475,25 +1479,26 @@ def case_frame_and_splitter(session):
           session.ini_value('Height') == str(sized[3] - sized[1]), 'the size was not saved')
 
 
-def hide_by_click(session, typist, what):
-    with watch(session, f'隠す {what}') if not session.find('TSearchForm').foreground else contextlib.nullcontext():
+def hide_by_click(session, what):
+    """"隠す" clicked while another program is active, which keeps the activation."""
+    with watch(session, f'隠す {what}'):
         keypad_click(session, 'hide')
         session.wait_gone('TSearchForm')
+    check(session.find('Notepad').foreground, f'Notepad lost the activation to 隠す {what}')
 
 
 def case_hide(session):
     """"隠す" hides the keypad while it is disabled, after a press on the caption
     bar, and while it is usable because this program is active."""
     kirimo, typist = start_typing(session)
-    hide_by_click(session, typist, 'while disabled')
-    check(session.find('Notepad').foreground, 'Notepad lost the activation to 隠す')
+    hide_by_click(session, 'while disabled')
     session.screenshot('hidden')
     kirimo.choose('表示')
     session.wait_window('TSearchForm')
     activate_notepad(session)
     with watch(session, 'a click on the caption bar'):
         drag(session, caption_point(session), (0, 0), True, lambda: True)
-    hide_by_click(session, typist, 'after a press on the caption bar')
+    hide_by_click(session, 'after a press on the caption bar')
     # Shown from the tray: this program is active and the keypad usable.
     kirimo.choose('表示')
     session.wait_for('the keypad usable', lambda: (lambda k: k is not None and k.enabled)(session.find('TSearchForm')), 15)

@@ -166,7 +166,10 @@ void TMainForm::OnAnimationTick() {
 void TMainForm::ShowKeypad() {
   if (!Keypad) return;
   Keypad->Show();
-  Keypad->SetKeypadEnabled(true);
+  // Usable only while this program is the active one: no deactivation would
+  // disable it again when another program already is (the start after a
+  // message box, whose closing activated another program).
+  Keypad->SetKeypadEnabled(ThisProgramIsActive());
   SetTimer(Handle(), ForeWndTimer, 500, nullptr);
   SetTimer(Handle(), SaveTimer, 5000, nullptr);
 }

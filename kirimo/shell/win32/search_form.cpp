@@ -353,7 +353,8 @@ void TSearchForm::PaintButtons(HDC dc, const TKeypadTree& tree) {
   button(g.Clear, "クリア", TKeypadPart::Clear, 0, keys, commands);
   button(g.Dictionary, name.empty() ? "辞書切替" : name, TKeypadPart::Dictionary, 0, keys,
          commands);
-  button(g.Hide, "隠す", TKeypadPart::Hide, 0, GetSysColor(COLOR_BTNTEXT), commands);
+  button(g.Hide, "隠す", TKeypadPart::Hide, 0,
+         GetSysColor(Model->HideEnabled() ? COLOR_BTNTEXT : COLOR_INACTIVECAPTION), commands);
   const TCaptionStyle fixed = style(TCaptionKind::Fixed, {});
   button(g.ListLeft, "<", TKeypadPart::ListLeft, 0, keys, fixed);
   button(g.ListUp, "▲", TKeypadPart::ListUp, 0, keys, fixed);
@@ -582,16 +583,15 @@ void TSearchForm::SendAutomationDump(HWND requester) {
   ClientToScreen(Handle(), &origin);
   const TKeypadGeometry geometry = HitGeometry();
   const int rows = geometry.ListBox.Height() / std::max(ItemHeight(), 1);
-  const std::string text =
-      DescribeKeypad({geometry,
-                      Model->Captions(),
-                      Form.ListBox().VisibleRows(rows),
-                      ItemHeight(),
-                      Form.StatusText(),
-                      Form.NameText(),
-                      Model->FormEnabled(),
-                      {origin.x, origin.y},
-                      Gestures ? Gestures->Dwell().Countdown() : std::nullopt,
+  const std::string text = DescribeKeypad({geometry,
+                                           Model->Captions(),
+                                           Form.ListBox().VisibleRows(rows),
+                                           ItemHeight(),
+                                           Form.StatusText(),
+                                           Form.NameText(),
+                                           Model->FormEnabled(),
+                                           {origin.x, origin.y},
+                                           Gestures ? Gestures->Dwell().Countdown() : std::nullopt,
                                            Gestures ? Gestures->Dwell().FiredCount() : 0});
   SendTextTo(requester, text);
 }
