@@ -139,7 +139,8 @@ void TMainForm::OnBuildDone() {
   SetDictionaryManager(Manager.get());
   // Without dictionaries the keypad still starts (the other modes work); the user is told why.
   if (!Builder->Failure().empty())
-    ShowMessageBox(nullptr, UnexpectedErrorText(Builder->Failure()), "Kirimo", MB_OK | MB_ICONERROR);
+    ShowMessageBox(nullptr, UnexpectedErrorText(Builder->Failure()), "Kirimo",
+                   MB_OK | MB_ICONERROR);
   if (Manager && !Manager->OpenFailures().empty())
     ShowMessageBox(nullptr, DictionaryFailureText(Manager->OpenFailures()), "Kirimo",
                    MB_OK | MB_ICONWARNING);
