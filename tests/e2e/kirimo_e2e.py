@@ -1316,9 +1316,31 @@ def taskbar_buttons(session):
     return shown[1:]  # the start button first
 
 
+def display_stacking():
+    """The windows of the virtual desktop as the display stacks them, the top
+    first: (name, (left, top, right, bottom)). Wine keeps one X window for each
+    top-level window and restacks it only when its place in the z-order
+    changes, so what shows may differ from the z-order."""
+    tree = subprocess.run(['xwininfo', '-root', '-tree'], capture_output=True, text=True, check=True).stdout
+    # Each line of a child window: 0xID "name": ("res" "class")  WxH+X+Y  +X+Y
+    rows = []
+    for name, width, height, x, y in re.findall(r'^\s+0x[0-9a-f]+ (?:"([^"]*)"|\(has no name\)).*?(\d+)x(\d+)\+(-?\d+)\+(-?\d+)  ',
+                                                tree, re.M):
+        x, y = int(x), int(y)
+        rows.append((name, (x, y, x + int(width), y + int(height))))
+    return rows
+
+
 def check_on_top(session, what):
-    """The keypad shows above every other window: the display finds it at its centre and its key panel."""
+    """The keypad shows above every other window: the window system and, in
+    the virtual desktop, the display find it at its centre and its key panel."""
     keypad = Keypad(session)
+    if session.desktop:
+        stack = display_stacking()
+        notepad = session.find('Notepad')
+        places = [i for i, row in enumerate(stack) if row == ('Kirimo', keypad.window.rect)]
+        below = [i for i, row in enumerate(stack) if row == (notepad.title, notepad.rect)]
+        check(places and below and places[0] < below[0], f'{what}: the display shows Notepad above the keypad: {stack}')
     for name, caption in (('centre', None), ('key', 'わ'), ('hide', None)):
         x, y = keypad.window.centre if name == 'centre' else keypad.find(name, caption)[2:4]
         top = int(session.inspect('window-at', x, y).split('\t')[0])
