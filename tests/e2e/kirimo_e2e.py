@@ -1472,6 +1472,7 @@ def case_frame_and_splitter(session):
     """A drag of the sizing border's corner sizes the keypad and a drag of the
     splitter gives the keys more height; the next click types."""
     kirimo, typist = start_typing(session)
+    key_height = int(session.ini_value('KeyHeight'))
     before = session.find('TSearchForm').rect
     offset = (60, -80)
     sized = (before[0], before[1], before[2] + offset[0], before[3] + offset[1])
@@ -1499,6 +1500,7 @@ def case_frame_and_splitter(session):
     kirimo.exit()
     check(session.ini_value('Width') == str(sized[2] - sized[0]) and
           session.ini_value('Height') == str(sized[3] - sized[1]), 'the size was not saved')
+    check(session.ini_value('KeyHeight') == str(key_height + raised), 'the key height was not saved')
 
 
 def hide_by_click(session, what):
