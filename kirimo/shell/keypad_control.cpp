@@ -7,6 +7,8 @@ bool IsPanel(TKeypadControl control) {
     case TKeypadPart::ListBox:
     case TKeypadPart::ItemStem:
     case TKeypadPart::StatusBar:
+    case TKeypadPart::Splitter:
+    case TKeypadPart::FrameEdge:
       return false;
     default:
       return true;
@@ -30,4 +32,9 @@ bool IsScrollButton(TKeypadControl control) {
 
 bool IsItem(TKeypadControl control) {
   return control.Part == TKeypadPart::ListBox || control.Part == TKeypadPart::ItemStem;
+}
+
+bool IsWindowChrome(TKeypadControl control) {
+  return control.Part == TKeypadPart::TitleBar || control.Part == TKeypadPart::FrameEdge ||
+         control.Part == TKeypadPart::Splitter;
 }

@@ -31,7 +31,22 @@ enum class TKeypadPart {
   ListBox,     // Index: the item under the cursor, -1 for none
   ItemStem,    // Index: the item whose stem mark ("＋", while dwell is on) is under the cursor
   StatusBar,
-  Sponsor,  // the sponsor strip
+  Sponsor,    // the sponsor strip
+  Splitter,   // between the list and the keys
+  FrameEdge,  // Index: the TFrameEdge of the window's sizing border
+};
+
+// The side or corner of the sizing border, numbered as the platform numbers
+// the edges of a size loop.
+enum TFrameEdge : int {
+  FrameLeft = 1,
+  FrameRight,
+  FrameTop,
+  FrameTopLeft,
+  FrameTopRight,
+  FrameBottom,
+  FrameBottomLeft,
+  FrameBottomRight,
 };
 
 struct TKeypadControl {
@@ -50,3 +65,6 @@ bool HasClickHandler(TKeypadControl control);
 bool IsScrollButton(TKeypadControl control);
 // A list item, or its stem mark.
 bool IsItem(TKeypadControl control);
+// The caption bar, the sizing border and the splitter: a press there moves or
+// sizes the window, or its key panel.
+bool IsWindowChrome(TKeypadControl control);

@@ -83,6 +83,7 @@ std::string DescribeKeypad(const TKeypadDescription& keypad) {
   lines.Add("right", 0, g.ListRight, FixedCaption(TKeypadPart::ListRight));
   lines.Add("sponsor", 0, g.Sponsor, "");
   lines.Add("statusbar", 0, g.StatusBar, keypad.Status);
+  lines.Add("splitter", 0, g.Splitter, "");
   for (std::size_t row = 0; row < keypad.Rows.Texts.size(); ++row) {
     const int top = g.ListBox.Top + static_cast<int>(row) * keypad.ItemHeight;
     if (top + keypad.ItemHeight > g.ListBox.Bottom) break;

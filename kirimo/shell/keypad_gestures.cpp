@@ -27,22 +27,30 @@ void TKeypadGestures::Guarded(TStep&& step) {
   }
 }
 
+bool TKeypadGestures::Takes(TKeypadControl control) const {
+  if (Model.DialogOpen()) return false;
+  // The usable window moves and sizes itself; of its buttons only "隠す" works.
+  return !Model.FormEnabled() || control.Part == TKeypadPart::Hide;
+}
+
+bool TKeypadGestures::Dwells() const { return !Model.DialogOpen() && !Model.FormEnabled(); }
+
 void TKeypadGestures::MouseMove(TKeypadControl control, std::optional<TPoint> point) {
-  if (Model.FormEnabled()) return;
+  if (Model.DialogOpen()) return;
   Guarded([&] {
     Hover(control);
-    Dwelling.PointerAt(control, point);
+    if (Dwells()) Dwelling.PointerAt(control, point);
   });
   Timers.Stop(TKeypadTimer::DoubleClick);
 }
 
 void TKeypadGestures::PointerAt(TKeypadControl control, std::optional<TPoint> point) {
-  if (Model.FormEnabled()) return;
+  if (!Dwells()) return;
   Guarded([&] { Dwelling.PointerAt(control, point); });
 }
 
 void TKeypadGestures::MouseDown(TKeypadControl control) {
-  if (Model.FormEnabled()) return;
+  if (!Takes(control)) return;
   Guarded([&] {
     Model.Controller().StopIdle();
     Dwelling.Pressed(control);
@@ -55,7 +63,9 @@ void TKeypadGestures::MouseDown(TKeypadControl control) {
 }
 
 void TKeypadGestures::MouseUp(TKeypadControl control) {
-  if (Model.FormEnabled()) return;
+  // While the window is usable only a press on "隠す" has a release to finish.
+  if (Model.DialogOpen() || (Model.FormEnabled() && !(PressedPanel.Part == TKeypadPart::Hide)))
+    return;
   Guarded([&] {
     TBusyCursor busy(Model.Window());
     Release(control);
@@ -81,17 +91,41 @@ void TKeypadGestures::TimerTick(TKeypadTimer timer) {
         break;
       case TKeypadTimer::Idle:
         Timers.Stop(timer);
-        Model.Controller().IdleTick();
+        if (!Model.DialogOpen()) Model.Controller().IdleTick();
         break;
       case TKeypadTimer::Dwell:
       case TKeypadTimer::DwellFrame:
-        Dwelling.Tick(timer);
+        if (Dwells()) Dwelling.Tick(timer);
         break;
     }
   });
 }
 
-void TKeypadGestures::RestartIdle() { Timers.Start(TKeypadTimer::Idle, IdleTime); }
+void TKeypadGestures::RestartIdle() {
+  if (!Model.DialogOpen()) Timers.Start(TKeypadTimer::Idle, IdleTime);
+}
+
+void TKeypadGestures::MoveSizeEnded(bool programActive) {
+  Guarded([&] { Model.SetKeypadEnabled(programActive); });
+}
+
+void TKeypadGestures::SetDialogOpen(bool open) {
+  Guarded([&] {
+    if (open) {
+      LetGo();
+      for (TKeypadTimer timer : {TKeypadTimer::DoubleClick, TKeypadTimer::ListScroll,
+                                 TKeypadTimer::Accumulate, TKeypadTimer::Idle}) {
+        Timers.Stop(timer);
+      }
+      // As if the pointer had left: a countdown under way stops.
+      Dwelling.PointerAt({}, std::nullopt);
+      Model.Controller().StopIdle();
+    }
+    Model.SetDialogOpen(open);
+    Model.Window().Repaint();
+  });
+  if (!open) RestartIdle();
+}
 
 TKeypadControl TKeypadGestures::PressedButton() const {
   return HasClickHandler(PressedPanel) ? PressedPanel : TKeypadControl{};
@@ -116,9 +150,11 @@ void TKeypadGestures::Press(TKeypadControl control) {
       RepeatArmed = false;
       Timers.Start(TKeypadTimer::ListScroll, Timings.ScrollTime);
     }
-  } else if (control.Part == TKeypadPart::TitleBar) {
-    // Usable, so the user can drag the window.
+  } else if (IsWindowChrome(control)) {
+    // Usable, and moving or sizing from this very press: nothing is activated,
+    // so no deactivation follows, and MoveSizeEnded disables it again.
     Model.SetKeypadEnabled(true);
+    Model.Window().BeginMoveSize(control);
   } else if (IsItem(control) && control.Index >= 0) {
     Model.PressItem(control.Index);
     Timers.Start(TKeypadTimer::Accumulate, Timings.AcumulateTime);

@@ -1,11 +1,15 @@
 #pragma once
 // Turns the mouse over the keypad into clicks, double-clicks, long presses on
 // list items, auto-repeat of "▲" and "▼", and dwell (TKeypadDwell) while it
-// is on. The disabled window feeds it the
-// mouse messages it reads from set-cursor notifications, at the control the
-// hit test found, and the ticks of the timers it asked for; time is only what
-// the ticks say. Nothing happens while the window is usable itself
-// (FormEnabled). Every entry swallows what the controller throws, so the
+// is on. The window feeds it the mouse messages (the disabled window reads
+// them from set-cursor notifications) at the control the hit test found, and
+// the ticks of the timers it asked for; time is only what the ticks say. While
+// the window is usable itself (FormEnabled) only "隠す" takes clicks and
+// nothing dwells; while a dialog of the tray menu is open nothing does and no
+// idle work starts. A press on the caption bar, the sizing border or the
+// splitter makes the window usable and moves or sizes it at once; when that
+// ends the window is disabled again unless this program is the active one.
+// Every entry swallows what the controller throws, so the
 // keypad keeps working. UI thread only.
 #include <optional>
 
@@ -41,6 +45,14 @@ class TKeypadGestures {
   void RestartIdle();
   // Dwell switched on (milliseconds) or off (0), from the tray menu.
   void SetDwell(int dwellTime, int tolerance);
+  // The move, size or splitter drag that a press began is over.
+  // programActive: this program is the active application (then the window
+  // stays usable, as the activation hook made it).
+  void MoveSizeEnded(bool programActive);
+  // A modal dialog of the tray menu opens or closes. Opening drops the held
+  // button and stops the timers, a dwell countdown and the idle work; closing
+  // restarts the idle countdown.
+  void SetDialogOpen(bool open);
 
   // The button held down, shown with a lowered inner bevel; None for none.
   TKeypadControl PressedButton() const;
@@ -49,6 +61,10 @@ class TKeypadGestures {
 
  private:
   void Hover(TKeypadControl control);
+  // Whether a mouse message at control counts in the present state.
+  bool Takes(TKeypadControl control) const;
+  // Dwell watches the pointer: the window is disabled and no dialog is open.
+  bool Dwells() const;
   void Press(TKeypadControl control);
   void Release(TKeypadControl control);
   void DoubleClick(TKeypadControl control);

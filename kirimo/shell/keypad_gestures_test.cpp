@@ -164,15 +164,90 @@ TEST_F(KeypadGestures, EveryReleaseRestartsTheIdleCountdown) {
   EXPECT_EQ(Rig.Commands.IdleTickCount, 2);
 }
 
-TEST_F(KeypadGestures, ThePressOnTheCaptionBarMakesTheWindowUsable) {
+TEST_F(KeypadGestures, APressOnTheCaptionBarBorderOrSplitterMovesOrSizesAtOnce) {
+  const TKeypadControl chrome[] = {{TKeypadPart::TitleBar, 0},
+                                   {TKeypadPart::FrameEdge, FrameBottomRight},
+                                   {TKeypadPart::Splitter, 0}};
+  for (TKeypadControl from : chrome) {
+    Rig.Window.MovesAndSizes.clear();
+    Mouse().MouseDown(from);
+    // Usable for the platform's loop, which began from this press.
+    EXPECT_TRUE(Rig.Model.FormEnabled());
+    EXPECT_GT(Rig.Window.FormEnabledChanges, 0);
+    EXPECT_EQ(Rig.Window.MovesAndSizes, std::vector<TKeypadControl>{from});
+    // The keys take nothing meanwhile.
+    Rig.Click(KeyAt(0));
+    EXPECT_TRUE(Rig.Commands.TakeCalls().empty());
+    // Another program is still the active one: the keys work again at once.
+    Mouse().MoveSizeEnded(false);
+    EXPECT_FALSE(Rig.Model.FormEnabled());
+    Rig.Click(KeyAt(1));
+    EXPECT_EQ(Rig.Commands.TakeCalls(), TStringList{"key か"});
+  }
+  // This program active (a tray command brought the keypad to the front): it stays usable.
   Mouse().MouseDown({TKeypadPart::TitleBar, 0});
+  Mouse().MoveSizeEnded(true);
   EXPECT_TRUE(Rig.Model.FormEnabled());
-  EXPECT_EQ(Rig.Window.FormEnabledChanges, 1);
-  // Now the platform handles the mouse; the keys take nothing.
-  Rig.Click(KeyAt(0));
-  Rig.Model.SetKeypadEnabled(false);
+}
+
+TEST_F(KeypadGestures, WhileTheWindowIsUsableOnlyHideTakesAClick) {
+  Rig.Model.SetKeypadEnabled(true);  // this program is active
   Rig.Click(KeyAt(1));
-  EXPECT_EQ(Rig.Commands.TakeCalls(), TStringList{"key か"});
+  Rig.Click({TKeypadPart::Clear, 0});
+  Rig.Click(ItemAt(2));
+  Rig.Wait(1000);
+  EXPECT_TRUE(Rig.Commands.TakeCalls().empty());
+  EXPECT_EQ(Rig.Commands.StopIdleCount, 0);
+  EXPECT_TRUE(Rig.Window.MovesAndSizes.empty());  // the platform moves the usable window itself
+  // Sliding off "隠す" cancels it here too.
+  Mouse().MouseDown({TKeypadPart::Hide, 0});
+  EXPECT_EQ(Mouse().PressedButton(), (TKeypadControl{TKeypadPart::Hide, 0}));
+  Mouse().MouseMove(KeyAt(2));
+  Mouse().MouseUp(KeyAt(2));
+  EXPECT_EQ(Rig.Window.Hidden, 0);
+  EXPECT_TRUE(Rig.Model.HideEnabled());
+  Rig.Click({TKeypadPart::Hide, 0});
+  EXPECT_EQ(Rig.Window.Hidden, 1);
+  // And as before while the keys work.
+  Rig.Model.SetKeypadEnabled(false);
+  Rig.Click({TKeypadPart::Hide, 0});
+  EXPECT_EQ(Rig.Window.Hidden, 2);
+}
+
+TEST_F(KeypadGestures, AnOpenDialogBlocksEveryClickAndTheIdleWork) {
+  Mouse().MouseDown(KeyAt(1));  // held as the dialog opens
+  Rig.Wait(29000);
+  const int stops = Rig.Commands.StopIdleCount;
+  Mouse().SetDialogOpen(true);
+  EXPECT_EQ(Rig.Commands.StopIdleCount, stops + 1);  // idle work already running stops
+  EXPECT_TRUE(Rig.Model.DialogOpen());
+  EXPECT_FALSE(Rig.Model.WindowEnabled());
+  EXPECT_FALSE(Rig.Model.KeysEnabled());
+  EXPECT_FALSE(Rig.Model.HideEnabled());
+  EXPECT_EQ(Mouse().PressedButton(), Nothing);
+  Mouse().MouseUp(KeyAt(1));
+  Rig.Click(KeyAt(2));
+  Rig.Click({TKeypadPart::Hide, 0});
+  Mouse().MouseDown({TKeypadPart::TitleBar, 0});
+  Rig.Model.SetKeypadEnabled(true);  // the dialog made this program active
+  Rig.Click({TKeypadPart::Hide, 0});
+  EXPECT_FALSE(Rig.Model.WindowEnabled());
+  Mouse().RestartIdle();  // a tray command's restart waits for the dialog to close
+  Rig.Wait(100000);
+  EXPECT_TRUE(Rig.Commands.TakeCalls().empty());
+  EXPECT_EQ(Rig.Window.Hidden, 0);
+  EXPECT_TRUE(Rig.Window.MovesAndSizes.empty());
+  EXPECT_EQ(Rig.Commands.IdleTickCount, 0);
+  // Closed: the idle countdown starts over, and the keys work once another program is active.
+  Mouse().SetDialogOpen(false);
+  EXPECT_TRUE(Rig.Model.WindowEnabled());
+  Rig.Model.SetKeypadEnabled(false);
+  Rig.Click(KeyAt(2));
+  EXPECT_EQ(Rig.Commands.TakeCalls(), TStringList{"key さ"});
+  Rig.Wait(29999);
+  EXPECT_EQ(Rig.Commands.IdleTickCount, 0);
+  Rig.Wait(1);
+  EXPECT_EQ(Rig.Commands.IdleTickCount, 1);
 }
 
 TEST_F(KeypadGestures, StaleTicksAndControllerFailuresLeaveTheKeypadWorking) {

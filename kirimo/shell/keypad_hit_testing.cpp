@@ -1,6 +1,7 @@
 #include "kirimo/shell/keypad_hit_testing.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
@@ -38,6 +39,30 @@ TRect RowRect(const TKeypadGeometry& geometry, int item) {
           std::min(list.Bottom, static_cast<int>(top + geometry.ItemHeight))};
 }
 
+// The side or corner of the sizing border under point; 0 inside it.
+int FrameEdgeUnder(const TKeypadGeometry& geometry, TPoint point) {
+  const TRect& frame = geometry.Frame;
+  if (!frame.Contains(point) || geometry.FrameBorder <= 0) return 0;
+  auto within = [&](int reach) {
+    return std::array<bool, 4>{point.X < frame.Left + reach, point.X >= frame.Right - reach,
+                               point.Y < frame.Top + reach, point.Y >= frame.Bottom - reach};
+  };
+  const auto [left, right, top, bottom] = within(geometry.FrameBorder);
+  if (!left && !right && !top && !bottom) return 0;
+  const auto [nearLeft, nearRight, nearTop, nearBottom] =
+      within(std::max(geometry.FrameCorner, geometry.FrameBorder));
+  const bool onTopOrBottom = top || bottom, onSide = left || right;
+  const int vertical = top || (onSide && nearTop)         ? FrameTop
+                       : bottom || (onSide && nearBottom) ? FrameBottom
+                                                          : 0;
+  const int horizontal = left || (onTopOrBottom && nearLeft)     ? FrameLeft
+                         : right || (onTopOrBottom && nearRight) ? FrameRight
+                                                                 : 0;
+  // The platform numbers a corner as its side plus one (left) or two (right).
+  if (vertical == 0) return horizontal;
+  return horizontal == 0 ? vertical : vertical + horizontal;
+}
+
 }  // namespace
 
 int StemWidthFor(int itemHeight) { return 2 * std::max(itemHeight, 0); }
@@ -63,6 +88,8 @@ TKeypadControl HitTest(const TKeypadGeometry& geometry, TPoint point) {
   if (vowel.Part != TKeypadPart::None) return vowel;
   if (geometry.StatusBar.Contains(point)) return {TKeypadPart::StatusBar, 0};
   if (geometry.Sponsor.Contains(point)) return {TKeypadPart::Sponsor, 0};
+  if (geometry.Splitter.Contains(point)) return {TKeypadPart::Splitter, 0};
+  if (const int edge = FrameEdgeUnder(geometry, point)) return {TKeypadPart::FrameEdge, edge};
   if (geometry.TitleBar.Contains(point)) return {TKeypadPart::TitleBar, 0};
   return {};
 }
@@ -110,8 +137,11 @@ TRect ControlRect(const TKeypadGeometry& geometry, TKeypadControl control) {
       return g.StatusBar;
     case TKeypadPart::Sponsor:
       return g.Sponsor;
+    case TKeypadPart::Splitter:
+      return g.Splitter;
     case TKeypadPart::None:
     case TKeypadPart::TitleBar:
+    case TKeypadPart::FrameEdge:
       break;
   }
   return {};

@@ -24,7 +24,13 @@ struct TKeypadGeometry {
   std::array<TRect, VowelCount> Vowels;
   TRect StatusBar;
   TRect Sponsor;
+  TRect Splitter;
   TRect TitleBar;
+  // The whole window with its sizing border FrameBorder wide; a corner
+  // reaches FrameCorner along each side it joins.
+  TRect Frame;
+  int FrameBorder = 0;
+  int FrameCorner = 0;
   // What the list box shows, to tell the item under the cursor.
   int ItemHeight = 16;
   int ListTopIndex = 0;
@@ -35,7 +41,7 @@ struct TKeypadGeometry {
 
 // First match wins: the keys or grid when the point is in their panel, then
 // the commands, the list buttons, the list, the vowels, the status bar, the
-// sponsor strip and the caption bar.
+// sponsor strip, the splitter, the sizing border and the caption bar.
 TKeypadControl HitTest(const TKeypadGeometry& geometry, TPoint point);
 
 // Where control is, the other way round: an item's row (or its stem mark)

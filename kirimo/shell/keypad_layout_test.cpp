@@ -124,4 +124,35 @@ TEST_F(KeypadHitTest, EachControlAndThenTheCaptionBar) {
   EXPECT_EQ(At(150, 150).Part, TKeypadPart::None);
 }
 
+TEST_F(KeypadHitTest, TheSplitterAndTheSizingBorderAroundTheCaptionBar) {
+  g.Splitter = {0, 136, 200, 140};
+  g.Frame = {-4, -24, 204, 289};
+  g.FrameBorder = 4;
+  g.FrameCorner = 16;
+  g.TitleBar = {-4, -24, 204, 0};
+  auto edge = [&](int x, int y) {
+    TKeypadControl control = At(x, y);
+    return control.Part == TKeypadPart::FrameEdge ? control.Index : 0;
+  };
+  EXPECT_EQ(At(100, 137).Part, TKeypadPart::Splitter);
+  EXPECT_EQ(edge(-4, 150), FrameLeft);
+  EXPECT_EQ(edge(203, 150), FrameRight);
+  EXPECT_EQ(edge(100, 288), FrameBottom);
+  // Above the caption bar's text, the top border sizes; below it the bar moves.
+  EXPECT_EQ(edge(100, -24), FrameTop);
+  EXPECT_EQ(At(100, -20).Part, TKeypadPart::TitleBar);
+  // A corner reaches along both sides it joins.
+  EXPECT_EQ(edge(-3, -24), FrameTopLeft);
+  EXPECT_EQ(edge(8, -23), FrameTopLeft);
+  EXPECT_EQ(edge(-2, -12), FrameTopLeft);
+  EXPECT_EQ(edge(195, 287), FrameBottomRight);
+  EXPECT_EQ(edge(203, 275), FrameBottomRight);
+  EXPECT_EQ(edge(-4, 280), FrameBottomLeft);
+  EXPECT_EQ(edge(200, -22), FrameTopRight);
+  // Outside the window, and on a window without a sizing border: none.
+  EXPECT_EQ(At(-5, 150).Part, TKeypadPart::None);
+  g.FrameBorder = 0;
+  EXPECT_EQ(At(-4, 150).Part, TKeypadPart::None);
+}
+
 }  // namespace

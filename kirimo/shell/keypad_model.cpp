@@ -36,6 +36,11 @@ void TKeypadModel::SetKeypadEnabled(bool formEnabled) {
   Observer.FormEnabledChanged();
 }
 
+void TKeypadModel::SetDialogOpen(bool open) {
+  Dialog = open;
+  Observer.FormEnabledChanged();
+}
+
 template <typename TReload>
 void TKeypadModel::Reload(std::string_view status, TReload&& reload) {
   TBusyCursor busy(Observer);

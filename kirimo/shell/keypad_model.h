@@ -29,11 +29,21 @@ class TKeypadModel {
   // (this program is active). False: the window is disabled, so a click never
   // activates it, and its keys work through TKeypadGestures.
   bool FormEnabled() const { return WindowUsable; }
+  // A modal dialog of the tray menu is open: the keypad takes no input at all.
+  bool DialogOpen() const { return Dialog; }
+  // What the platform window is: enabled while usable itself, never while a
+  // dialog is open.
+  bool WindowEnabled() const { return WindowUsable && !Dialog; }
+  // The keys take clicks (and show in the window-text colour).
+  bool KeysEnabled() const { return !WindowUsable && !Dialog; }
+  // "隠す" takes clicks in either state, never under a dialog.
+  bool HideEnabled() const { return !Dialog; }
 
   // The grid (use50) or the keys; either way the key string and the replay
   // history start over. The caller has set the setting already.
   void SetGridMode(bool use50);
   void SetKeypadEnabled(bool formEnabled);
+  void SetDialogOpen(bool open);
   // Reload or rebuild under the hourglass with a status text; the cursor comes
   // back also when the controller throws.
   void ReloadUserDictionaries();
@@ -72,4 +82,5 @@ class TKeypadModel {
   TKeypadCaptions Shown;
   bool UseGrid = false;
   bool WindowUsable = true;
+  bool Dialog = false;
 };

@@ -3,6 +3,8 @@
 // model (captions, the pressed button, which panel shows) when told.
 #include <string_view>
 
+#include "kirimo/shell/keypad_control.h"
+
 class TKeypadObserver {
  public:
   virtual ~TKeypadObserver() = default;
@@ -18,6 +20,12 @@ class TKeypadObserver {
   virtual void HideKeypad() = 0;
   // A double-click on the sponsor strip; nothing while no sponsor shows.
   virtual void OpenSponsorPage() = 0;
+  // A press on the caption bar, the sizing border (TitleBar, FrameEdge) or the
+  // splitter: the window, now usable, moves or sizes from that press at once,
+  // as the platform's own move or size loop (or the splitter's drag), without
+  // taking the activation. When it ends the window reports MoveSizeEnded to
+  // the gestures, also when it could not start.
+  virtual void BeginMoveSize(TKeypadControl from) = 0;
 };
 
 // The hourglass for as long as it lives.

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "kirimo/cartridge_base/candidate_list_model.h"
 #include "kirimo/shell/keypad_commands.h"
@@ -67,9 +68,11 @@ class TRecordingKeypadWindow : public TKeypadObserver {
   void ShowStatusNow(std::string_view text) override { Statuses.push_back(std::string(text)); }
   void HideKeypad() override { ++Hidden; }
   void OpenSponsorPage() override { ++SponsorPages; }
+  void BeginMoveSize(TKeypadControl from) override { MovesAndSizes.push_back(from); }
 
   int Repaints = 0;
   int FormEnabledChanges = 0;
+  std::vector<TKeypadControl> MovesAndSizes;
   int Busy = 0;
   TStringList Statuses;
   int Hidden = 0;

@@ -69,7 +69,7 @@ TKeypadTree LayoutKeypad(const TKeypadShape& shape, const TKeypadSizes& sizes) {
   if (shape.SponsorVisible) g.Sponsor = main.Top(sizes.SponsorHeight);
   main.Top(sizes.SpacerHeight);
   TRect search = main.Bottom(shape.KeyHeight);
-  tree.Splitter = main.Bottom(sizes.SplitterHeight);
+  tree.Controls.Splitter = main.Bottom(sizes.SplitterHeight);
 
   TDock list(main.Rest());
   TDock buttons(list.Bottom(sizes.ListButtonsHeight));

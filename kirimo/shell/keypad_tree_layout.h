@@ -35,8 +35,8 @@ struct TKeypadShape {
 };
 
 struct TKeypadTree {
-  TKeypadGeometry Controls;  // without the caption bar and the list's items
-  TRect Splitter;            // dragging it changes KeyHeight
+  TKeypadGeometry Controls;  // without the caption bar, the frame and the list's items; its
+                             // Splitter: dragging it changes KeyHeight
   TRect VowelPanel;
   TRect CommandPanel;
 };

@@ -28,7 +28,7 @@ TEST(KeypadTreeLayout, PanelsDockAroundTheList) {
   EXPECT_EQ(g.ListUp, (TRect{40, 137, 125, 157}));
   EXPECT_EQ(g.ListDown, (TRect{40, 157, 125, 177}));
   EXPECT_EQ(g.ListRight, (TRect{125, 137, 165, 177}));
-  EXPECT_EQ(tree.Splitter, (TRect{0, 177, 165, 181}));
+  EXPECT_EQ(tree.Controls.Splitter, (TRect{0, 177, 165, 181}));
   EXPECT_EQ(tree.VowelPanel, (TRect{0, 181, 165, 207}));
   EXPECT_EQ(tree.CommandPanel, (TRect{0, 348, 165, 381}));
   EXPECT_EQ(g.ParentPanel, (TRect{0, 209, 165, 346}));
@@ -90,13 +90,13 @@ TEST(KeypadTreeLayout, ATooSmallWindowGivesEmptyPartsNotNegativeOnes) {
   EXPECT_EQ(g.StatusBar, (TRect{0, 31, 165, 50}));
   EXPECT_EQ(g.ParentPanel.Height(), 0);
   EXPECT_GE(g.ListBox.Height(), 0);
-  EXPECT_EQ(g.ListBox.Height() + tree.Splitter.Height(), 0);
+  EXPECT_EQ(g.ListBox.Height() + tree.Controls.Splitter.Height(), 0);
 }
 
 TEST(KeypadTreeLayout, ADraggedSplitterLeavesRoomForTheListAndTheKeys) {
   const TKeypadSizes sizes;
   const TKeypadTree tree = LayoutKeypad(Shape());
-  EXPECT_EQ(DraggedKeyHeight(tree, sizes, 16, tree.Splitter.Bottom), 200);
+  EXPECT_EQ(DraggedKeyHeight(tree, sizes, 16, tree.Controls.Splitter.Bottom), 200);
   EXPECT_EQ(DraggedKeyHeight(tree, sizes, 16, 100), 281);
   // The list keeps its buttons and one item: 381 - 4 - 40 - 4 - 16.
   EXPECT_EQ(DraggedKeyHeight(tree, sizes, 16, 0), 317);

@@ -23,6 +23,7 @@ ROOT = pathlib.Path(__file__).resolve().parents[2]
 
 WM_CLOSE = 0x0010
 WM_COMMAND = 0x0111
+WM_SYSCOMMAND, SC_RESTORE = 0x0112, 0xF120
 WM_LBUTTONDOWN, WM_LBUTTONUP = 0x0201, 0x0202
 WM_RBUTTONDOWN, WM_RBUTTONUP = 0x0204, 0x0205
 TRAY_CALLBACK = 0x0400 + 1
@@ -49,6 +50,16 @@ class Window:
         self.title = fields[3]
         self.rect = tuple(int(v) for v in fields[4].split(','))
         self.enabled, self.visible, self.foreground = (f == '1' for f in fields[5:8])
+        self.owner = int(fields[8])
+        self.exstyle = int(fields[9], 16)
+
+    @property
+    def taskbar_button(self):
+        """Whether the shell gives the window a button: shown, and unowned and
+        no tool window, or an application window."""
+        WS_EX_TOOLWINDOW, WS_EX_APPWINDOW = 0x80, 0x40000
+        return self.visible and (self.exstyle & WS_EX_APPWINDOW != 0 or
+                                 (self.owner == 0 and self.exstyle & WS_EX_TOOLWINDOW == 0))
 
     @property
     def centre(self):
@@ -60,31 +71,57 @@ class Window:
 
 
 class Session:
-    """One Wine prefix (kept in the build folder) and one program folder."""
+    """One Wine prefix (kept in the build folder) and one program folder.
 
-    def __init__(self, build, artifacts, case, dpi=96):
+    On the bare display every window is a window of its own on Xvfb. With
+    desktop, every program of the prefix runs in one virtual desktop of
+    DESKTOP's size at the display's top left corner, where Wine's own window
+    manager stacks, activates, moves and sizes windows as Windows does."""
+
+    DESKTOP = (1000, 800)
+
+    def __init__(self, build, artifacts, case, dpi=96, desktop=False):
         self.build = pathlib.Path(build).resolve()
         self.artifacts = pathlib.Path(artifacts).resolve()
         self.artifacts.mkdir(parents=True, exist_ok=True)
         self.case = case
-        self.prefix = self.build / ('e2e-wineprefix' if dpi == 96 else f'e2e-wineprefix-{dpi}')
+        self.desktop = desktop
+        name = 'e2e-wineprefix' + ('' if dpi == 96 else f'-{dpi}') + ('-desktop' if desktop else '')
+        self.prefix = self.build / name
         self.folder = pathlib.Path(tempfile.mkdtemp(prefix='kirimo-e2e-'))
         self.processes = []
         self.helper = self.build / 'tests' / 'e2e' / 'kirimo-inspect.exe'
-        # Xvfb has no window manager: Wine would wait 2 s for one at every
-        # hidden or destroyed window. Its windows are its own here.
-        self.set_registry('HKCU\\Software\\Wine\\X11 Driver', 'Managed', 'REG_SZ', 'N')
+        if desktop:
+            # Read when the desktop is made, at the first program of a running
+            # prefix: a change ends the prefix's programs so the next start
+            # makes it anew. No window of the desktop waits for a window
+            # manager, so nothing else is needed.
+            changed = self.set_registry('HKCU\\Software\\Wine\\Explorer', 'Desktop', 'REG_SZ', 'Default')
+            changed |= self.set_registry('HKCU\\Software\\Wine\\Explorer\\Desktops', 'Default', 'REG_SZ',
+                                         'x'.join(map(str, self.DESKTOP)))
+            if changed:
+                self.end_prefix()
+        else:
+            # Xvfb has no window manager: Wine would wait 2 s for one at every
+            # hidden or destroyed window. Its windows are its own here.
+            self.set_registry('HKCU\\Software\\Wine\\X11 Driver', 'Managed', 'REG_SZ', 'N')
         if dpi != 96:
             self.set_registry('HKCU\\Control Panel\\Desktop', 'LogPixels', 'REG_DWORD', str(dpi))
 
     def set_registry(self, key, name, kind, value):
+        """Sets a value once for the prefix; whether it was set now."""
         mark = self.prefix / ('.kirimo-' + name + '-' + value)
         if mark.exists():
-            return
+            return False
         subprocess.run([str(ROOT / 'scripts' / 'wine-run'), str(self.prefix), 'reg', 'add', key,
                         '/v', name, '/t', kind, '/d', value, '/f'],
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
         mark.touch()
+        return True
+
+    def end_prefix(self):
+        subprocess.run(['wineserver', '-k'], env={**os.environ, 'WINEPREFIX': str(self.prefix)},
+                       stderr=subprocess.DEVNULL)
 
     # The program folder: dist/ as a user unpacks it, with this build's programs.
     def make_folder(self, ini=True, dic=True):
@@ -119,7 +156,7 @@ class Session:
             return out.read().decode('utf-8', errors='replace')
 
     def windows(self):
-        return [Window(line) for line in self.inspect('windows').splitlines() if line.count('\t') >= 7]
+        return [Window(line) for line in self.inspect('windows').splitlines() if line.count('\t') >= 9]
 
     def find(self, cls, visible=True):
         for window in self.windows():
@@ -159,7 +196,10 @@ class Session:
 
     def click_empty(self):
         """A click on the bare desktop, which closes a menu."""
-        self.click(1270, 1010)
+        if self.desktop:
+            self.click(self.DESKTOP[0] - 10, self.DESKTOP[1] - 30)  # above the taskbar
+        else:
+            self.click(1270, 1010)
 
     def click_child(self, window, text):
         for child in self.children(window):
@@ -211,8 +251,7 @@ class Session:
         for process in self.processes:
             if process.poll() is None:
                 process.kill()
-        subprocess.run(['wineserver', '-k'], env={**os.environ, 'WINEPREFIX': str(self.prefix)},
-                       stderr=subprocess.DEVNULL)
+        self.end_prefix()
         shutil.rmtree(self.folder, ignore_errors=True)
 
 
@@ -1217,6 +1256,315 @@ def case_demo(session):
     print(f'exit after {kirimo.exit():.1f} s')
 
 
+# The keypad among other windows ------------------------------------------
+# Run in the virtual desktop (desktop_NAME), where a window manager stacks,
+# activates and moves windows; the gestures also on the bare display.
+
+def rect_of(text):
+    return tuple(int(v) for v in text.strip().split(','))
+
+
+def xdotool(*args):
+    subprocess.run(['xdotool', *map(str, args)], check=True)
+
+
+class ForegroundWatch:
+    """Samples the foreground window while a gesture runs: with watch: ... no
+    sample may find a window of process pid in front."""
+
+    def __init__(self, session, pid, what):
+        self.session, self.pid, self.what = session, pid, what
+        self.folder = pathlib.Path(tempfile.mkdtemp(prefix='kirimo-watch-'))
+
+    def __enter__(self):
+        session = self.session
+        self.out = open(self.folder / 'out', 'wb')
+        stop = 'Z:' + str(self.folder / 'stop').replace('/', '\\')
+        self.process = subprocess.Popen([str(ROOT / 'scripts' / 'wine-run'), str(session.prefix), str(session.helper),
+                                         'foreground-watch', str(self.pid), stop], stdout=self.out,
+                                        stderr=subprocess.DEVNULL)
+        session.wait_for('the foreground watch', lambda: (self.folder / 'out').read_bytes().startswith(b'watching'),
+                         30)
+        return self
+
+    def __exit__(self, kind, value, traceback):
+        (self.folder / 'stop').touch()
+        try:
+            self.process.wait(timeout=60)
+        finally:
+            self.out.close()
+        lines = (self.folder / 'out').read_text().split()
+        shutil.rmtree(self.folder, ignore_errors=True)
+        if kind is None:
+            samples, hits = int(lines[1]), int(lines[2])
+            check(samples > 0, f'no foreground sample during {self.what}')
+            check(hits == 0, f'Kirimo was in front in {hits} of {samples} samples during {self.what}')
+        return False
+
+
+def keypad_pid(session):
+    return session.find('TSearchForm').pid
+
+
+def watch(session, what):
+    return ForegroundWatch(session, keypad_pid(session), what)
+
+
+def taskbar_buttons(session):
+    """The rectangles of the virtual desktop's taskbar buttons, one a window, left to right."""
+    shown = sorted(c['rect'] for c in session.children(session.find('Shell_TrayWnd'))
+                   if c['class'] == 'Button' and c['rect'][2] > c['rect'][0])
+    return shown[1:]  # the start button first
+
+
+def display_stacking():
+    """The windows of the virtual desktop as the display stacks them, the top
+    first: (name, (left, top, right, bottom)). Wine keeps one X window for each
+    top-level window and restacks it only when its place in the z-order
+    changes, so what shows may differ from the z-order."""
+    tree = subprocess.run(['xwininfo', '-root', '-tree'], capture_output=True, text=True, check=True).stdout
+    # Each line of a child window: 0xID "name": ("res" "class")  WxH+X+Y  +X+Y
+    rows = []
+    for name, width, height, x, y in re.findall(r'^\s+0x[0-9a-f]+ (?:"([^"]*)"|\(has no name\)).*?(\d+)x(\d+)\+(-?\d+)\+(-?\d+)  ',
+                                                tree, re.M):
+        x, y = int(x), int(y)
+        rows.append((name, (x, y, x + int(width), y + int(height))))
+    return rows
+
+
+def check_on_top(session, what):
+    """The keypad shows above every other window: the window system and, in
+    the virtual desktop, the display find it at its centre and its key panel."""
+    keypad = Keypad(session)
+    if session.desktop:
+        stack = display_stacking()
+        notepad = session.find('Notepad')
+        places = [i for i, row in enumerate(stack) if row == ('Kirimo', keypad.window.rect)]
+        below = [i for i, row in enumerate(stack) if row == (notepad.title, notepad.rect)]
+        check(places and below and places[0] < below[0], f'{what}: the display shows Notepad above the keypad: {stack}')
+    for name, caption in (('centre', None), ('key', 'わ'), ('hide', None)):
+        x, y = keypad.window.centre if name == 'centre' else keypad.find(name, caption)[2:4]
+        top = int(session.inspect('window-at', x, y).split('\t')[0])
+        check(top == keypad.window.handle, f'{what}: the window at the keypad\'s {name} ({x},{y}) is '
+              f'{next((w for w in session.windows() if w.handle == top), top)}, not the keypad')
+
+
+def check_target_kept(session, what):
+    windows = session.windows()
+    keypad = next(w for w in windows if w.cls == 'TSearchForm')
+    check(next(w for w in windows if w.cls == 'Notepad').foreground, f'Notepad lost the activation {what}')
+    check(not keypad.enabled, f'the keypad is still usable {what}')
+
+
+def wait_capture(session, what, loop):
+    """Until the keypad holds the mouse: in the platform's move or size loop (loop), or its own."""
+    keypad = session.find('TSearchForm')
+
+    def captured():
+        fields = session.inspect('capture', keypad.handle).split()
+        return len(fields) == 2 and int(fields[0]) == keypad.handle and fields[1] == ('1' if loop else '0')
+    session.wait_for(what, captured, 15)
+
+
+def drag(session, start, offset, loop, arrived, steps=8):
+    """A press at start, a move by offset in steps once the keypad follows, a
+    release once arrived() holds: what a hand does with the mouse."""
+    x, y = start
+    dx, dy = offset
+    xdotool('mousemove', x, y)
+    xdotool('mousedown', 1)
+    try:
+        wait_capture(session, 'the drag to begin', loop)
+        for step in range(1, steps + 1):
+            xdotool('mousemove', x + dx * step // steps, y + dy * step // steps)
+        session.wait_for('the drag to arrive', arrived, 15)
+    finally:
+        xdotool('mouseup', 1)
+    session.wait_for('the keypad disabled again', lambda: not session.find('TSearchForm').enabled, 15)
+
+
+def caption_point(session):
+    """Halfway between the window's top and its client area: on the caption bar."""
+    keypad = session.find('TSearchForm')
+    client = rect_of(session.inspect('client', keypad.handle))
+    return (keypad.rect[0] + keypad.rect[2]) // 2, (keypad.rect[1] + client[1]) // 2
+
+
+def type_ka(session, typist, expected):
+    """か from a key, a vowel and its candidate: the keys work."""
+    typist.click('key', 'か')
+    typist.click('vowel', 'か')
+    typist.wait_candidate('か')
+    typist.choose('か')
+    wait_text(session, expected)
+
+
+def case_on_top(session):
+    """Notepad started after the keypad, clicked, minimised and restored, raised,
+    maximised and typed into: the keypad stays in front."""
+    kirimo = Kirimo(session)
+    kirimo.wait_keypad()
+    notepad = start_notepad(session)
+    activate_notepad(session)
+    typist = Typist(session)
+    session.inspect('move', notepad.handle, 0, 0)  # over the keypad
+    session.wait_for('Notepad over the keypad', lambda: session.find('Notepad').rect[:2] == (0, 0), 10)
+    session.screenshot('started')
+    check_on_top(session, 'Notepad started')
+    notepad = session.find('Notepad')
+    session.click(notepad.rect[2] - 60, notepad.rect[1] + 10)  # its caption bar, clear of the keypad
+    session.wait_for('Notepad active', lambda: session.find('Notepad').foreground, 10)
+    session.screenshot('clicked')
+    check_on_top(session, 'Notepad clicked')
+    # Minimised from the taskbar (the active window's button), restored and raised to the front.
+    buttons = taskbar_buttons(session)
+    check(len(buttons) == 1, f'Notepad is not the one window on the taskbar: {buttons}')
+    left, top, right, bottom = buttons[0]
+    session.click((left + right) // 2, (top + bottom) // 2)
+    session.wait_for('Notepad minimised', lambda: session.find('Notepad').rect[0] <= -32000, 10)
+    session.screenshot('minimised')
+    session.post(notepad, WM_SYSCOMMAND, SC_RESTORE)
+    session.wait_for('Notepad restored', lambda: session.find('Notepad').rect[:2] == (0, 0), 10)
+    activate_notepad(session)
+    session.screenshot('raised')
+    check_on_top(session, 'Notepad raised from the taskbar')
+    # A double-click on its caption bar maximises it.
+    xdotool('mousemove', notepad.rect[2] - 60, notepad.rect[1] + 10, 'click', '--repeat', '2', '--delay', '100', '1')
+    session.wait_for('Notepad maximised', lambda: session.find('Notepad').rect[2] - session.find('Notepad').rect[0] >
+                     Session.DESKTOP[0], 10)
+    session.screenshot('maximised')
+    check_on_top(session, 'Notepad maximised')
+    with watch(session, 'typing'):
+        type_ka(session, typist, 'か')
+    notepad = session.find('Notepad')
+    check(any(c['class'] == 'TParasiticForm' for c in session.children(notepad)), 'no bridge in Notepad')
+    session.screenshot('typed')
+    check_on_top(session, 'after typing into Notepad')
+    kirimo.exit()
+
+
+def case_caption_drag(session):
+    """A drag on the caption bar moves the keypad by the distance dragged, Notepad
+    keeps the activation, and the keys work at once."""
+    kirimo, typist = start_typing(session)
+    session.screenshot('before')
+    before = session.find('TSearchForm').rect
+    offset = (140, 60)
+    moved = tuple(v + offset[i % 2] for i, v in enumerate(before))
+    with watch(session, 'the caption drag'):
+        drag(session, caption_point(session), offset, True, lambda: session.find('TSearchForm').rect == moved)
+    check_target_kept(session, 'after the caption drag')
+    session.screenshot('moved')
+    with watch(session, 'typing after the drag'):
+        type_ka(session, typist, 'か')
+    # A press and release without a move moves nothing.
+    with watch(session, 'a click on the caption bar'):
+        drag(session, caption_point(session), (0, 0), True, lambda: True)
+    check(session.find('TSearchForm').rect == moved, 'a click on the caption bar moved the keypad')
+    check_target_kept(session, 'after a click on the caption bar')
+    typist.click('key', 'さ')
+    wait_status(session, 'ｻ')
+    kirimo.exit()
+    check((session.ini_value('Left'), session.ini_value('Top')) == tuple(map(str, moved[:2])),
+          'the place dragged to was not saved')
+
+
+def case_frame_and_splitter(session):
+    """A drag of the sizing border's corner sizes the keypad and a drag of the
+    splitter gives the keys more height; the next click types."""
+    kirimo, typist = start_typing(session)
+    key_height = int(session.ini_value('KeyHeight'))
+    before = session.find('TSearchForm').rect
+    offset = (60, -80)
+    sized = (before[0], before[1], before[2] + offset[0], before[3] + offset[1])
+    with watch(session, 'the frame resize'):
+        drag(session, (before[2] - 2, before[3] - 2), offset, True, lambda: session.find('TSearchForm').rect == sized)
+    check_target_kept(session, 'after the frame resize')
+    session.screenshot('sized')
+    with watch(session, 'typing after the resize'):
+        type_ka(session, typist, 'か')
+
+    view = Keypad(session)
+    splitter = view.find('splitter')[2:4]
+    key_rows = view.find('key', 'た')[3] - view.find('key', 'あ')[3]
+    raised = 60
+    with watch(session, 'the splitter drag'):
+        drag(session, splitter, (0, -raised), False, lambda: True)
+    check_target_kept(session, 'after the splitter drag')
+    view = session.wait_for('the splitter to move', lambda: (lambda v: v if v.find('splitter')[3] == splitter[1] - raised
+                                                              else None)(Keypad(session)), 10)
+    check(view.find('key', 'た')[3] - view.find('key', 'あ')[3] > key_rows, 'the key rows did not grow')
+    check(session.find('TSearchForm').rect == sized, 'the splitter changed the window')
+    session.screenshot('split')
+    with watch(session, 'typing after the splitter drag'):
+        type_ka(session, typist, 'かか')
+    kirimo.exit()
+    check(session.ini_value('Width') == str(sized[2] - sized[0]) and
+          session.ini_value('Height') == str(sized[3] - sized[1]), 'the size was not saved')
+    check(session.ini_value('KeyHeight') == str(key_height + raised), 'the key height was not saved')
+
+
+def hide_by_click(session, what):
+    """"隠す" clicked while another program is active, which keeps the activation."""
+    with watch(session, f'隠す {what}'):
+        keypad_click(session, 'hide')
+        session.wait_gone('TSearchForm')
+    check(session.find('Notepad').foreground, f'Notepad lost the activation to 隠す {what}')
+
+
+def case_hide(session):
+    """"隠す" hides the keypad while it is disabled, after a press on the caption
+    bar, and while it is usable because this program is active."""
+    kirimo, typist = start_typing(session)
+    hide_by_click(session, 'while disabled')
+    session.screenshot('hidden')
+    kirimo.choose('表示')
+    session.wait_window('TSearchForm')
+    activate_notepad(session)
+    with watch(session, 'a click on the caption bar'):
+        drag(session, caption_point(session), (0, 0), True, lambda: True)
+    hide_by_click(session, 'after a press on the caption bar')
+    # Shown from the tray: this program is active and the keypad usable.
+    kirimo.choose('表示')
+    session.wait_for('the keypad usable', lambda: (lambda k: k is not None and k.enabled)(session.find('TSearchForm')), 15)
+    session.screenshot('usable')
+    keypad_click(session, 'hide')
+    session.wait_gone('TSearchForm')
+    kirimo.choose('表示')
+    session.wait_window('TSearchForm')
+    activate_notepad(session)
+    typist.click('key', 'か')
+    wait_status(session, 'ｶ')
+    kirimo.exit()
+
+
+def case_dialog_modal(session):
+    """With a dialog of the tray menu open the keypad takes no click, and no
+    dialog has a button of its own on the taskbar."""
+    kirimo, typist = start_typing(session)
+    buttons = len(taskbar_buttons(session)) if session.desktop else 0
+    for item, cls in (('ｽｸﾛｰﾙｽﾋﾟｰﾄﾞの設定', 'TInputNumForm'), ('バージョン情報', 'TAboutBox')):
+        kirimo.choose(item)
+        dialog = session.wait_window(cls)
+        check(not dialog.taskbar_button and dialog.owner == kirimo.main_window().handle,
+              f'{cls} is not owned by the tray window: {dialog} owner {dialog.owner}')
+        if session.desktop:
+            check(len(taskbar_buttons(session)) == buttons, f'{cls} has a taskbar button: {taskbar_buttons(session)}')
+        session.screenshot(f'{cls}-open')
+        for name, caption, index in (('key', 'か', None), ('vowel', None, 0), ('clear', None, None),
+                                     ('hide', None, None)):
+            keypad_click(session, name, caption, index)
+        check(session.find('TSearchForm') is not None, '隠す hid the keypad under a dialog')
+        # The dialog's button after the keypad's: taken in that order.
+        session.click_child(session.find(cls), 'OK')
+        session.wait_gone(cls)
+        check(Keypad(session).values['status'] == '', f'a click under {cls} reached the keys')
+        check(notepad_text(session) == '', f'a click under {cls} typed')
+        activate_notepad(session)
+    type_ka(session, typist, 'か')
+    kirimo.exit()
+
+
 def main(cases=None):
     """Runs the cases named on the command line from cases (this module's by default)."""
     cases = cases or globals()
@@ -1228,9 +1576,12 @@ def main(cases=None):
     artifacts = args.artifacts or str(pathlib.Path(args.build) / 'e2e-artifacts')
     failed = 0
     for name in args.cases:
-        session = Session(args.build, artifacts, name, dpi=144 if name.endswith('dpi144') else 96)
+        # desktop_NAME: case NAME in the virtual desktop.
+        desktop = name.startswith('desktop_')
+        session = Session(args.build, artifacts, name, dpi=144 if name.endswith('dpi144') else 96,
+                          desktop=desktop)
         try:
-            cases[f'case_{name}'](session)
+            cases[f'case_{name.removeprefix("desktop_")}'](session)
             print(f'{name}: passed')
         except Failure as failure:
             failed += 1

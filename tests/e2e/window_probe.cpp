@@ -1,9 +1,11 @@
 // kirimo-inspect: what end-to-end tests need to see of the windows under
 // Wine, printed as UTF-8 lines with tab-separated fields.
 //
-//   windows                      every top-level window: handle, process id,
-//                                class, title, left,top,right,bottom,
-//                                enabled, visible, foreground (1/0)
+//   windows                      every top-level window, the topmost first:
+//                                handle, process id, class, title,
+//                                left,top,right,bottom, enabled, visible,
+//                                foreground (1/0), owner, extended style (hex)
+//   client HANDLE                the client area on the screen: left,top,right,bottom
 //   children HANDLE              the child windows: handle, class, id, text, rect
 //   text HANDLE                  the window's own text (message boxes: the text
 //                                of their static control)
@@ -17,6 +19,14 @@
 //   move HANDLE X Y              move without sizing
 //   foreground-samples HANDLE MS how many times, sampled every 10 ms over MS,
 //                                HANDLE was the foreground window
+//   foreground-watch PID FILE    "watching" once it samples, then, once FILE
+//                                exists: the samples taken every 10 ms and how
+//                                many found a window of process PID in front
+//   capture HANDLE               the mouse capture of the window's thread:
+//                                the capturing window, and 1 in a move or
+//                                size loop (0 otherwise)
+//   window-at X Y                the top-level window that shows at that point
+//                                of the screen: handle, class
 //   keypad HANDLE                the keypad's controls as it describes them
 //                                (it paints them itself): name, index, x, y, caption
 //   memory PID                   the process's working set and private bytes
@@ -42,16 +52,21 @@ std::wstring CaptionOf(HWND window) {
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
-  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                 nullptr, nullptr);
   std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
+                      nullptr, nullptr);
   // One line per window: line breaks inside a text become "\n".
   std::string escaped;
   for (char c : out) {
     if (c == '\r') continue;
-    if (c == '\n') escaped += "\\n";
-    else if (c == '\t') escaped += ' ';
-    else escaped += c;
+    if (c == '\n')
+      escaped += "\\n";
+    else if (c == '\t')
+      escaped += ' ';
+    else
+      escaped += c;
   }
   return escaped;
 }
@@ -67,7 +82,8 @@ std::wstring Wide(const char* utf8) {
 // WM_GETTEXT works across processes; GetWindowText does not for other programs' controls.
 std::wstring TextOf(HWND window) {
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length))
+    return {};
   std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
   SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
@@ -95,15 +111,20 @@ HWND HandleArg(const char* text) { return reinterpret_cast<HWND>(std::strtoull(t
 BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  std::printf("%llu\t%lu\t%s\t%s\t%s\t%d\t%d\t%d\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)),
-              process, Utf8(ClassOf(window)).c_str(), Utf8(CaptionOf(window)).c_str(), RectOf(window).c_str(),
-              IsWindowEnabled(window) ? 1 : 0, IsWindowVisible(window) ? 1 : 0,
-              GetForegroundWindow() == window ? 1 : 0);
+  std::printf(
+      "%llu\t%lu\t%s\t%s\t%s\t%d\t%d\t%d\t%llu\t%lx\n",
+      static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)), process,
+      Utf8(ClassOf(window)).c_str(), Utf8(CaptionOf(window)).c_str(), RectOf(window).c_str(),
+      IsWindowEnabled(window) ? 1 : 0, IsWindowVisible(window) ? 1 : 0,
+      GetForegroundWindow() == window ? 1 : 0,
+      static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(GetWindow(window, GW_OWNER))),
+      static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
   return TRUE;
 }
 
 BOOL CALLBACK PrintChild(HWND window, LPARAM) {
-  std::printf("%llu\t%s\t%d\t%s\t%s\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)),
+  std::printf("%llu\t%s\t%d\t%s\t%s\n",
+              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)),
               Utf8(ClassOf(window)).c_str(), GetDlgCtrlID(window), Utf8(TextOf(window)).c_str(),
               RectOf(window).c_str());
   return TRUE;
@@ -134,7 +155,8 @@ int DescribeKeypad(HWND keypad) {
                                   nullptr, nullptr, nullptr);
   DWORD_PTR answer = 0;
   bool sent = SendMessageTimeoutW(keypad, RegisterWindowMessageW(L"Kirimo.DescribeKeypad"),
-                                  reinterpret_cast<WPARAM>(receiver), 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0;
+                                  reinterpret_cast<WPARAM>(receiver), 0, SMTO_ABORTIFHUNG, 5000,
+                                  &answer) != 0;
   DestroyWindow(receiver);
   return sent && answer == 1 ? 0 : 1;
 }
@@ -145,7 +167,8 @@ void PrintListBox(HWND list) {
   for (LRESULT i = 0; i < count; ++i) {
     LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
     std::wstring text(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, L'\0');
-    length = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    length = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
+                          reinterpret_cast<LPARAM>(text.data()));
     text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
     std::printf("%d\t%s\n", i == selected ? 1 : 0, Utf8(text).c_str());
   }
@@ -153,14 +176,16 @@ void PrintListBox(HWND list) {
 
 int PrintItemRect(HWND list, WPARAM index) {
   RECT rect{};
-  if (SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect)) == LB_ERR) return 1;
+  if (SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
+    return 1;
   MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
   std::printf("%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right, rect.bottom);
   return 0;
 }
 
 int PrintMemory(DWORD processId) {
-  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  HANDLE process =
+      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_READ, FALSE, processId);
   if (process == nullptr) return 1;
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof(counters);
@@ -172,8 +197,51 @@ int PrintMemory(DWORD processId) {
   return 0;
 }
 
+int PrintClientRect(HWND window) {
+  RECT client{};
+  if (!GetClientRect(window, &client)) return 1;
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  std::printf("%ld,%ld,%ld,%ld\n", client.left, client.top, client.right, client.bottom);
+  return 0;
+}
+
+bool InForeground(DWORD processId) {
+  DWORD process = 0;
+  HWND foreground = GetForegroundWindow();
+  return foreground != nullptr && GetWindowThreadProcessId(foreground, &process) != 0 &&
+         process == processId;
+}
+
+// The caller starts its gesture once it reads the first line and makes the
+// file when it is over; a minute at most.
+void WatchForeground(DWORD processId, const std::wstring& stop) {
+  std::printf("watching\n");
+  std::fflush(stdout);
+  int samples = 0, hits = 0;
+  for (DWORD start = GetTickCount(); GetFileAttributesW(stop.c_str()) == INVALID_FILE_ATTRIBUTES &&
+                                     GetTickCount() - start < 60000;
+       Sleep(10)) {
+    ++samples;
+    if (InForeground(processId)) ++hits;
+  }
+  std::printf("%d\t%d\n", samples, hits);
+}
+
+int PrintCapture(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 1;
+  std::printf("%llu\t%d\n",
+              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(info.hwndCapture)),
+              (info.flags & GUI_INMOVESIZE) != 0 ? 1 : 0);
+  return 0;
+}
+
 int Usage() {
-  std::fprintf(stderr, "usage: kirimo-inspect windows|children H|text H|list H|item-rect H I|set-text H T|post H M W L|activate H|move H X Y|foreground-samples H MS|keypad H|memory PID\n");
+  std::fprintf(stderr,
+               "usage: kirimo-inspect windows|client H|children H|text H|list H|item-rect H "
+               "I|set-text H T|post H M W L|activate H|move H X Y|foreground-samples H "
+               "MS|foreground-watch PID F|capture H|window-at X Y|keypad H|memory PID\n");
   return 2;
 }
 
@@ -202,18 +270,33 @@ int main(int argc, char** argv) {
     SendMessageW(HandleArg(argv[2]), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   } else if (command == "post" && argc == 6) {
     return PostMessageW(HandleArg(argv[2]), static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
-                        std::strtoul(argv[4], nullptr, 0), std::strtol(argv[5], nullptr, 0)) ? 0 : 1;
+                        std::strtoul(argv[4], nullptr, 0), std::strtol(argv[5], nullptr, 0))
+               ? 0
+               : 1;
   } else if (command == "activate" && argc == 3) {
     return SetForegroundWindow(HandleArg(argv[2])) ? 0 : 1;
   } else if (command == "move" && argc == 5) {
     return SetWindowPos(HandleArg(argv[2]), nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
-                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
+               ? 0
+               : 1;
   } else if (command == "foreground-samples" && argc == 4) {
     HWND window = HandleArg(argv[2]);
     int hits = 0;
-    for (DWORD start = GetTickCount(); GetTickCount() - start < std::strtoul(argv[3], nullptr, 0); Sleep(10))
+    for (DWORD start = GetTickCount(); GetTickCount() - start < std::strtoul(argv[3], nullptr, 0);
+         Sleep(10))
       if (GetForegroundWindow() == window) ++hits;
     std::printf("%d\n", hits);
+  } else if (command == "client" && argc == 3) {
+    if (PrintClientRect(HandleArg(argv[2])) != 0) return 1;
+  } else if (command == "foreground-watch" && argc == 4) {
+    WatchForeground(std::strtoul(argv[2], nullptr, 0), Wide(argv[3]));
+  } else if (command == "capture" && argc == 3) {
+    if (PrintCapture(HandleArg(argv[2])) != 0) return 1;
+  } else if (command == "window-at" && argc == 4) {
+    HWND top = GetAncestor(WindowFromPoint({std::atoi(argv[2]), std::atoi(argv[3])}), GA_ROOT);
+    std::printf("%llu\t%s\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(top)),
+                Utf8(ClassOf(top)).c_str());
   } else if (command == "keypad" && argc == 3) {
     return DescribeKeypad(HandleArg(argv[2]));
   } else if (command == "memory" && argc == 3) {

@@ -25,6 +25,7 @@ const std::vector<std::pair<std::string, TKeypadPart>>& Singles() {
     words.emplace_back("sponsor", TKeypadPart::Sponsor);
     words.emplace_back("title", TKeypadPart::TitleBar);
     words.emplace_back("status", TKeypadPart::StatusBar);
+    words.emplace_back("splitter", TKeypadPart::Splitter);
     return words;
   }();
   return singles;

@@ -164,7 +164,19 @@ void TScriptSession::Press(TKeypadControl control) {
   Gestures.MouseDown(control);
 }
 
-void TScriptSession::Release() { Gestures.MouseUp(Cursor); }
+void TScriptSession::Release() {
+  if (!MovingOrSizing) return Gestures.MouseUp(Cursor);
+  // Another program stays the active one: the headless keypad never is.
+  MovingOrSizing = false;
+  Gestures.MoveSizeEnded(false);
+}
+
+void TScriptSession::BeginMoveSize(TKeypadControl from) {
+  Events.push_back(from.Part == TKeypadPart::Splitter   ? "split"
+                   : from.Part == TKeypadPart::TitleBar ? "move"
+                                                        : "size");
+  MovingOrSizing = true;
+}
 
 void TScriptSession::Click(TKeypadControl control) {
   Press(control);

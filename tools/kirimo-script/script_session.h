@@ -57,6 +57,8 @@ class TScriptSession : private TKeypadObserver {
   void ShowStatusNow(std::string_view text) override;
   void HideKeypad() override { Events.push_back("hide"); }
   void OpenSponsorPage() override { Events.push_back("sponsor page"); }
+  // The platform's loop, or the splitter's drag, takes the mouse until the release.
+  void BeginMoveSize(TKeypadControl from) override;
 
   void Gesture(std::string_view name, const std::string& argument);
   TKeypadControl Control(std::string_view name) const;
@@ -82,4 +84,5 @@ class TScriptSession : private TKeypadObserver {
   TKeypadModel Model;
   TKeypadGestures Gestures;
   TKeypadControl Cursor;
+  bool MovingOrSizing = false;
 };

@@ -32,6 +32,11 @@ class TKeypadWindow {
   virtual void SaveTick() = 0;
   virtual void StopIdle() = 0;
   virtual void RestartIdle() = 0;
+  // A modal dialog of the tray menu opens or closes: meanwhile the keypad
+  // takes no input and starts no idle work.
+  virtual void SetDialogOpen(bool open) = 0;
+  // Above every other window again, on screen too (see the window's note).
+  virtual void KeepOnTop() = 0;
   virtual void SetListFont(const TListFont& font) = 0;
   virtual void SetScrollInterval(int milliseconds) = 0;
   // Dwell on (milliseconds) or off (0); the tolerance comes from the settings.

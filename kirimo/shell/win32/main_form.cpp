@@ -26,11 +26,16 @@ const int DeliveryNotice = 0;
 
 TTrayMouse TrayMouseOf(LPARAM message) {
   switch (static_cast<UINT>(message)) {
-    case WM_LBUTTONDOWN: return TTrayMouse::LeftDown;
-    case WM_LBUTTONUP: return TTrayMouse::LeftUp;
-    case WM_RBUTTONDOWN: return TTrayMouse::RightDown;
-    case WM_RBUTTONUP: return TTrayMouse::RightUp;
-    default: return TTrayMouse::Other;
+    case WM_LBUTTONDOWN:
+      return TTrayMouse::LeftDown;
+    case WM_LBUTTONUP:
+      return TTrayMouse::LeftUp;
+    case WM_RBUTTONDOWN:
+      return TTrayMouse::RightDown;
+    case WM_RBUTTONUP:
+      return TTrayMouse::RightUp;
+    default:
+      return TTrayMouse::Other;
   }
 }
 
@@ -49,13 +54,14 @@ void Quietly(TStep&& step) {
 TMainForm::TMainForm(TAppIni& settings, TKeypadFactory makeKeypad)
     : Settings(settings),
       MakeKeypad(std::move(makeKeypad)),
-      Output(&Tracker, [this](TDeliveryProblem problem) {
-        // A worker's report: shown by the UI thread, never waited for.
-        if (TUiDispatcher* dispatcher = UiDispatcher())
-          dispatcher->Post(&DeliveryNotice, nullptr, [this, problem] {
-            if (Keypad) Keypad->ShowStatus(DeliveryProblemText(problem));
-          });
-      }),
+      Output(&Tracker,
+             [this](TDeliveryProblem problem) {
+               // A worker's report: shown by the UI thread, never waited for.
+               if (TUiDispatcher* dispatcher = UiDispatcher())
+                 dispatcher->Post(&DeliveryNotice, nullptr, [this, problem] {
+                   if (Keypad) Keypad->ShowStatus(DeliveryProblemText(problem));
+                 });
+             }),
       Message("Kirimo起動中。。。") {}
 
 TMainForm::~TMainForm() {
@@ -111,7 +117,12 @@ void TMainForm::OnTimer(UINT_PTR timer) {
       break;
     case ForeWndTimer:
       Quietly([&] {
-        if (!Tracker.Step(Keypad && Keypad->IsShowing())) KillTimer(Handle(), ForeWndTimer);
+        if (!Tracker.Step(Keypad && Keypad->IsShowing())) {
+          KillTimer(Handle(), ForeWndTimer);
+          return;
+        }
+        // Not over a menu or dialog of ours, which stay in front while they are open.
+        if (!DialogOpen && !MenuOpen) Keypad->KeepOnTop();
       });
       break;
     case SaveTimer:
@@ -128,7 +139,8 @@ void TMainForm::OnBuildDone() {
   SetDictionaryManager(Manager.get());
   // Without dictionaries the keypad still starts (the other modes work); the user is told why.
   if (!Builder->Failure().empty())
-    ShowMessageBox(nullptr, UnexpectedErrorText(Builder->Failure()), "Kirimo", MB_OK | MB_ICONERROR);
+    ShowMessageBox(nullptr, UnexpectedErrorText(Builder->Failure()), "Kirimo",
+                   MB_OK | MB_ICONERROR);
   if (Manager && !Manager->OpenFailures().empty())
     ShowMessageBox(nullptr, DictionaryFailureText(Manager->OpenFailures()), "Kirimo",
                    MB_OK | MB_ICONWARNING);
@@ -146,9 +158,8 @@ void TMainForm::OnAnimationTick() {
   Message = "起動しました！";
   InvalidateRect(Handle(), nullptr, FALSE);
   UpdateWindow(Handle());
-  Keypad = MakeKeypad({Settings, Handle(), [this] {
-                         return CreateRevolver(Settings, Manager.get(), Output, Clock);
-                       }});
+  Keypad = MakeKeypad({Settings, Handle(),
+                       [this] { return CreateRevolver(Settings, Manager.get(), Output, Clock); }});
   ShowKeypad();
   ShowWindow(Handle(), SW_HIDE);
 }
@@ -156,8 +167,9 @@ void TMainForm::OnAnimationTick() {
 void TMainForm::ShowKeypad() {
   if (!Keypad) return;
   Keypad->Show();
-  // Usable only while this program is active: the deactivation that disables
-  // it again comes only to a program that was active.
+  // Usable only while this program is the active one: no deactivation would
+  // disable it again when another program already is (the start after a
+  // message box, whose closing activated another program).
   Keypad->SetKeypadEnabled(ThisProgramIsActive());
   SetTimer(Handle(), ForeWndTimer, 500, nullptr);
   SetTimer(Handle(), SaveTimer, 5000, nullptr);
@@ -170,7 +182,8 @@ void TMainForm::BringKeypadToFront() {
 void TMainForm::OnActivateApp(bool active) {
   if (!Keypad) return;
   Keypad->SetKeypadEnabled(active);
-  SetWindowPos(Keypad->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(Keypad->Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   // A dialog of the tray menu keeps the front while it is open.
   if (active && !DialogOpen) BringKeypadToFront();
 }

@@ -69,6 +69,7 @@ class TMainForm : public TWindowBase {
   std::string Message;
   bool Building = false;
   bool DialogOpen = false;
+  bool MenuOpen = false;
   bool Exiting = false;
   int FrameIndex = 0;
 };

@@ -42,7 +42,9 @@ void TMainForm::PopupMenu() {
   // The menu closes on a click elsewhere only when its owner is in front; in
   // front of a hung program it still opens (and closes by a choice or Esc).
   BringToForeground(Handle());
+  MenuOpen = true;
   TrackPopupMenuEx(menu.Get(), TPM_RIGHTBUTTON, cursor.x, cursor.y, Handle(), nullptr);
+  MenuOpen = false;
   PostMessageW(Handle(), WM_NULL, 0, 0);
 }
 
@@ -89,31 +91,50 @@ void TMainForm::RunCommand(TTrayCommand command) {
 
 void TMainForm::RunModalCommand(TTrayCommand command) {
   DialogOpen = true;
+  // A dialog of ours is modal to the keypad too; Gleaner is a program of its
+  // own, which the keypad may type into.
+  const bool dialog = command != TTrayCommand::Gleaner;
+  if (dialog) Keypad->SetDialogOpen(true);
   try {
     switch (command) {
-      case TTrayCommand::About: ShowAbout(); break;
-      case TTrayCommand::Font: ChooseFont(); break;
-      case TTrayCommand::Speed: ChooseScrollSpeed(); break;
-      case TTrayCommand::Gleaner: RunGleaner(); break;
-      case TTrayCommand::AddJPWord: RegisterWords(); break;
-      case TTrayCommand::ExtDic: EditExtensionDictionaries(); break;
-      default: break;
+      case TTrayCommand::About:
+        ShowAbout();
+        break;
+      case TTrayCommand::Font:
+        ChooseFont();
+        break;
+      case TTrayCommand::Speed:
+        ChooseScrollSpeed();
+        break;
+      case TTrayCommand::Gleaner:
+        RunGleaner();
+        break;
+      case TTrayCommand::AddJPWord:
+        RegisterWords();
+        break;
+      case TTrayCommand::ExtDic:
+        EditExtensionDictionaries();
+        break;
+      default:
+        break;
     }
   } catch (...) {
+    if (dialog) Keypad->SetDialogOpen(false);
     DialogOpen = false;
     throw;
   }
+  if (dialog) Keypad->SetDialogOpen(false);
   DialogOpen = false;
 }
 
 void TMainForm::ShowAbout() {
   TAboutBox about(Settings.ProgramFolder + "README.txt");
-  about.ShowModal(nullptr);
+  about.ShowModal(Handle());
 }
 
 void TMainForm::ChooseFont() {
   TListFont font = Settings.ListFont;
-  if (!ChooseListFont(nullptr, font)) return;
+  if (!ChooseListFont(Handle(), font)) return;
   Settings.ListFont = font;
   Keypad->SetListFont(font);
   Settings.SaveAll();
@@ -122,7 +143,7 @@ void TMainForm::ChooseFont() {
 void TMainForm::ChooseScrollSpeed() {
   TInputNumForm dialog;
   dialog.SetValue(Settings.ScrollTime);
-  if (dialog.ShowModal(nullptr) != IDOK) return;
+  if (dialog.ShowModal(Handle()) != IDOK) return;
   Settings.ScrollTime = dialog.GetValue();
   Keypad->SetScrollInterval(Settings.ScrollTime);
   Settings.SaveAll();
@@ -164,7 +185,8 @@ void TMainForm::RunGleaner() {
 void TMainForm::Exit() {
   if (Exiting) return;
   Exiting = true;
-  for (UINT_PTR timer : {BuilderTimer, AnimeTimer, ForeWndTimer, SaveTimer}) KillTimer(Handle(), timer);
+  for (UINT_PTR timer : {BuilderTimer, AnimeTimer, ForeWndTimer, SaveTimer})
+    KillTimer(Handle(), timer);
   if (Keypad) Keypad->Close();
   Tracker.Stop();
   if (TUiDispatcher* dispatcher = UiDispatcher()) dispatcher->DrainAndClose();

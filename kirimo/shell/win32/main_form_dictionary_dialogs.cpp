@@ -23,7 +23,7 @@ void TMainForm::RegisterWords() {
   TFallbackReadingSource readings(*inputMethod, proposer);
   TManagerDictionaryFinder finder(*Manager, Settings);
   TAddJPWordForm dialog(finder, readings);
-  dialog.ShowModal(nullptr);
+  dialog.ShowModal(Handle());
   // The keypad's cartridges hold their own word lists.
   Keypad->ReloadUserDictionaries();
 }
@@ -32,5 +32,5 @@ void TMainForm::EditExtensionDictionaries() {
   if (!Manager) return;
   TKeypadExtDicConsumers consumers(*Manager, [this] { Keypad->RebuildCartridges(); });
   TExtDicForm dialog(Settings, consumers);
-  dialog.ShowModal(nullptr);
+  dialog.ShowModal(Handle());
 }

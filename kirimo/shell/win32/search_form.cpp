@@ -8,6 +8,7 @@
 #include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/shell/win32/advertiser.h"
 #include "kirimo/shell/win32/font_choice.h"
+#include "kirimo/shell/win32/foreground.h"
 #include "kirimo/shell/keypad_description.h"
 #include "kirimo/shell/keypad_scaling.h"
 #include "kirimo/shell/win32/keypad_automation.h"
@@ -19,6 +20,26 @@ namespace {
 constexpr UINT_PTR FirstTimerId = 1;  // one id per keypad timer after it
 
 UINT_PTR TimerId(TKeypadTimer timer) { return FirstTimerId + static_cast<UINT_PTR>(timer); }
+
+// Posted by a press on the window's chrome; wParam: the system command that
+// moves or sizes, or 0 for the splitter.
+constexpr UINT BeginMoveSizeMessage = WM_APP + 20;
+
+static_assert(FrameLeft == WMSZ_LEFT && FrameBottomRight == WMSZ_BOTTOMRIGHT,
+              "edges as the size loop numbers them");
+
+WPARAM MoveSizeCommand(TKeypadControl from) {
+  if (from.Part == TKeypadPart::TitleBar) return SC_MOVE | HTCAPTION;
+  if (from.Part == TKeypadPart::FrameEdge) return SC_SIZE | static_cast<WPARAM>(from.Index);
+  return 0;
+}
+
+int FontCellHeight(HWND window, HGDIOBJ font) {
+  TWindowDc dc(window);
+  TSelection selected(dc.Get(), font);
+  TEXTMETRICW metrics{};
+  return GetTextMetricsW(dc.Get(), &metrics) ? metrics.tmHeight : 0;
+}
 
 constexpr int ListItemHeight = 16;
 
@@ -50,7 +71,7 @@ TSearchForm::TSearchForm(const TKeypadServices& services)
 TSearchForm::~TSearchForm() { Close(); }
 
 void TSearchForm::MakeFonts() {
-  Font.Reset(CreateListFont(Settings.ListFont, Dpi));
+  SetListFont(Settings.ListFont);
   StripFont.Reset(CreateDialogFont(Dpi));
   if (Advertiser) Advertiser->SetFont(static_cast<HFONT>(StripFont.Get()));
 }
@@ -143,15 +164,32 @@ void TSearchForm::StopIdle() { Controller->StopIdle(); }
 
 void TSearchForm::RestartIdle() { Gestures->RestartIdle(); }
 
+void TSearchForm::SetDialogOpen(bool open) { Gestures->SetDialogOpen(open); }
+
+// Wine keeps each top-level window as a window of the display beneath it and
+// restacks that one only when its place in the z-order changes: a topmost
+// window that keeps first place from the start stays under every window the
+// display raised later (the target started, clicked or maximised), though
+// the z-order says otherwise. A change of place, and back, restacks it.
+void TSearchForm::KeepOnTop() {
+  const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+  SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, keep);
+}
+
 void TSearchForm::SetListFont(const TListFont& font) {
-  Font.Reset(CreateListFont(font, Dpi));
+  ListFont.Reset(CreateListFont(font, Dpi));
+  ListFontHeight = FontCellHeight(Handle(), ListFont.Get());
+  PlaceSponsor();
+  FitListPage();
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TSearchForm::SetScrollInterval(int milliseconds) {
   // The timings are fixed for a gesture tracker's life; a tray command runs between gestures.
   ScrollInterval = milliseconds;
-  for (int timer = 0; timer < KeypadTimerCount; ++timer) StopTimer(static_cast<TKeypadTimer>(timer));
+  for (int timer = 0; timer < KeypadTimerCount; ++timer)
+    StopTimer(static_cast<TKeypadTimer>(timer));
   MakeGestures();
   RestartIdle();
 }
@@ -162,7 +200,8 @@ void TSearchForm::Close() {
   if (Handle() == nullptr) return;
   SaveGeometry();
   Settings.SaveAll();
-  for (int timer = 0; timer < KeypadTimerCount; ++timer) StopTimer(static_cast<TKeypadTimer>(timer));
+  for (int timer = 0; timer < KeypadTimerCount; ++timer)
+    StopTimer(static_cast<TKeypadTimer>(timer));
   Controller->StopIdle();
   Advertiser.reset();
   Gestures.reset();
@@ -177,11 +216,13 @@ void TSearchForm::Repaint() {
 
 void TSearchForm::FormEnabledChanged() {
   if (Handle() == nullptr) return;
-  if (Model) EnableWindow(Handle(), Model->FormEnabled());
+  if (Model) EnableWindow(Handle(), Model->WindowEnabled());
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TSearchForm::SetBusyCursor(bool busy) { SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW)); }
+void TSearchForm::SetBusyCursor(bool busy) {
+  SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
 
 void TSearchForm::ShowStatusNow(std::string_view text) {
   Form.StatusBar().SetText(text);
@@ -192,6 +233,30 @@ void TSearchForm::ShowStatusNow(std::string_view text) {
 
 void TSearchForm::OpenSponsorPage() {
   if (Advertiser) Advertiser->OpenPage();
+}
+
+// Later, from the message queue: the press arrived inside a set-cursor
+// notification, no place for a loop of its own.
+void TSearchForm::BeginMoveSize(TKeypadControl from) {
+  PostMessageW(Handle(), BeginMoveSizeMessage, MoveSizeCommand(from), 0);
+}
+
+void TSearchForm::RunMoveSize(WPARAM command) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  // Released meanwhile: a loop begun now would wait for the next press.
+  if ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0) return EndMoveSize();
+  if (command == 0) {
+    ScreenToClient(Handle(), &cursor);
+    return StartSplitterDrag(cursor.y);
+  }
+  // The platform's own loop, on a window that is never activated; it returns when the button is up.
+  DefaultMessage(WM_SYSCOMMAND, command, MAKELPARAM(cursor.x, cursor.y));
+  EndMoveSize();
+}
+
+void TSearchForm::EndMoveSize() {
+  if (Gestures) Gestures->MoveSizeEnded(ThisProgramIsActive());
 }
 
 void TSearchForm::StartTimer(TKeypadTimer timer, int milliseconds) {
@@ -208,7 +273,9 @@ void TSearchForm::PostRepaint() {
     });
 }
 
-int TSearchForm::ItemHeight() const { return ScaleForDpi(ListItemHeight, Dpi); }
+int TSearchForm::ItemHeight() const {
+  return std::max(ScaleForDpi(ListItemHeight, Dpi), ListFontHeight);
+}
 
 TKeypadTree TSearchForm::Layout() const { return LayoutWith(KeyHeight); }
 
@@ -235,7 +302,11 @@ TKeypadGeometry TSearchForm::HitGeometry() const {
   GetWindowRect(Handle(), &frame);
   POINT origin{0, 0};
   ClientToScreen(Handle(), &origin);
-  geometry.TitleBar = {frame.left - origin.x, frame.top - origin.y, frame.right - origin.x, 0};
+  geometry.Frame = {frame.left - origin.x, frame.top - origin.y, frame.right - origin.x,
+                    frame.bottom - origin.y};
+  geometry.TitleBar = {geometry.Frame.Left, geometry.Frame.Top, geometry.Frame.Right, 0};
+  geometry.FrameBorder = origin.x - frame.left;
+  geometry.FrameCorner = origin.y - frame.top;
   geometry.ItemHeight = ItemHeight();
   geometry.ListTopIndex = Form.ListBox().TopIndex();
   geometry.ListCount = Form.ListBox().Count();
@@ -256,7 +327,8 @@ void TSearchForm::PaintButtons(HDC dc, const TKeypadTree& tree) {
   const TKeypadCaptions& captions = Model->Captions();
   const TKeypadControl pressed = Gestures ? Gestures->PressedButton() : TKeypadControl{};
   // While the window itself is usable its keys are not: they show in the inactive-caption colour.
-  const COLORREF keys = GetSysColor(Model->FormEnabled() ? COLOR_INACTIVECAPTION : COLOR_WINDOWTEXT);
+  const COLORREF keys =
+      GetSysColor(Model->KeysEnabled() ? COLOR_WINDOWTEXT : COLOR_INACTIVECAPTION);
   const int smallest = ScaleForDpi(SmallestCaptionHeight96, Dpi);
   // Captions grow with their buttons, each kind as its first button says, so a row keeps one size.
   auto style = [&](TCaptionKind kind, const TRect& first) {
@@ -288,7 +360,8 @@ void TSearchForm::PaintButtons(HDC dc, const TKeypadTree& tree) {
   };
   fixed(g.Clear, TKeypadPart::Clear, keys, commands);
   fixed(g.Dictionary, TKeypadPart::Dictionary, keys, commands);
-  fixed(g.Hide, TKeypadPart::Hide, GetSysColor(COLOR_BTNTEXT), commands);
+  fixed(g.Hide, TKeypadPart::Hide,
+        GetSysColor(Model->HideEnabled() ? COLOR_BTNTEXT : COLOR_INACTIVECAPTION), commands);
   fixed(g.ListLeft, TKeypadPart::ListLeft, keys, listButtons);
   fixed(g.ListUp, TKeypadPart::ListUp, keys, listButtons);
   fixed(g.ListDown, TKeypadPart::ListDown, keys, listButtons);
@@ -307,10 +380,12 @@ void TSearchForm::Paint(HDC target) {
   RECT client{};
   GetClientRect(Handle(), &client);
   TMemoryDc memory(CreateCompatibleDC(target));
-  TGdiObject bitmap(CreateCompatibleBitmap(target, std::max<int>(client.right, 1), std::max<int>(client.bottom, 1)));
+  TGdiObject bitmap(CreateCompatibleBitmap(target, std::max<int>(client.right, 1),
+                                           std::max<int>(client.bottom, 1)));
   {
     TSelection canvas(memory.Get(), bitmap.Get());
-    TSelection font(memory.Get(), Font.Get());
+    // The status bar and anything without a font of its own: the dialogs' font.
+    TSelection font(memory.Get(), StripFont.Get());
     HDC dc = memory.Get();
     SetBkMode(dc, TRANSPARENT);
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
@@ -318,14 +393,18 @@ void TSearchForm::Paint(HDC target) {
     const TRect& list = tree.Controls.ListBox;
     RECT listFrame = ToRect(list);
     const int rowCount = (list.Height() + ItemHeight() - 1) / std::max(ItemHeight(), 1);
-    PaintCandidateRows(dc, list, Form.ListBox().VisibleRows(rowCount), ItemHeight(),
-                       Model->FormEnabled() ? GetSysColor(COLOR_INACTIVECAPTION) : ColourOf(Settings.ListFont.Color));
+    {
+      TSelection rows(dc, ListFont.Get());
+      PaintCandidateRows(dc, list, Form.ListBox().VisibleRows(rowCount), ItemHeight(),
+                         Model->KeysEnabled() ? ColourOf(Settings.ListFont.Color)
+                                              : GetSysColor(COLOR_INACTIVECAPTION));
+    }
     DrawEdge(dc, &listFrame, EDGE_SUNKEN, BF_RECT);
     PaintButtons(dc, tree);
     PaintStatusBar(dc, tree.Controls.StatusBar, Form.StatusText());
     if (SplitterLine) {
       // The line a drag of the splitter shows; the panels follow at the release.
-      RECT line = ToRect(LayoutWith(*SplitterLine).Splitter);
+      RECT line = ToRect(LayoutWith(*SplitterLine).Controls.Splitter);
       InvertRect(dc, &line);
     }
     PaintDwell(dc, HitGeometry());
@@ -376,6 +455,14 @@ bool TSearchForm::OnSetCursor(LPARAM lParam) {
   return true;
 }
 
+// A line follows the drag; the panels change at the release.
+void TSearchForm::StartSplitterDrag(int y) {
+  SplitterGrab = y - Layout().Controls.Splitter.Bottom;
+  SplitterLine = KeyHeight;
+  SetCapture(Handle());
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 // While the window is usable itself, the splitter between the list and the keys moves.
 bool TSearchForm::OnSplitterMouse(UINT message, LPARAM lParam) {
   const int y = static_cast<short>(HIWORD(lParam));
@@ -383,11 +470,8 @@ bool TSearchForm::OnSplitterMouse(UINT message, LPARAM lParam) {
   const TKeypadTree tree = Layout();
   switch (message) {
     case WM_LBUTTONDOWN:
-      if (!tree.Splitter.Contains({x, y})) return false;
-      SplitterGrab = y - tree.Splitter.Bottom;
-      SplitterLine = KeyHeight;
-      SetCapture(Handle());
-      InvalidateRect(Handle(), nullptr, FALSE);
+      if (!tree.Controls.Splitter.Contains({x, y})) return false;
+      StartSplitterDrag(y);
       return true;
     case WM_MOUSEMOVE: {
       if (!SplitterGrab) return false;
@@ -402,12 +486,25 @@ bool TSearchForm::OnSplitterMouse(UINT message, LPARAM lParam) {
     case WM_LBUTTONUP:
       if (!SplitterGrab) return false;
       KeyHeight = SplitterLine.value_or(KeyHeight);
-      ReleaseCapture();  // ends the drag
+      SplitterGrab.reset();
+      SplitterLine.reset();
+      ReleaseCapture();
       PlaceSponsor();
       FitListPage();
+      InvalidateRect(Handle(), nullptr, FALSE);
+      EndMoveSize();
       return true;
   }
   return false;
+}
+
+void TSearchForm::OnEnabledMouse(UINT message, LPARAM lParam) {
+  if (!Gestures) return;
+  const TKeypadControl control = HitTest(
+      HitGeometry(), {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+  if (message == WM_LBUTTONDOWN) Gestures->MouseDown(control);
+  if (message == WM_LBUTTONUP) Gestures->MouseUp(control);
+  if (message == WM_MOUSEMOVE) Gestures->MouseMove(control);
 }
 
 LRESULT TSearchForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -422,7 +519,8 @@ LRESULT TSearchForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         POINT cursor{};
         GetCursorPos(&cursor);
         ScreenToClient(Handle(), &cursor);
-        if (LOWORD(lParam) == HTCLIENT && Layout().Splitter.Contains({cursor.x, cursor.y})) {
+        if (LOWORD(lParam) == HTCLIENT &&
+            Layout().Controls.Splitter.Contains({cursor.x, cursor.y})) {
           SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
           return TRUE;
         }
@@ -433,12 +531,27 @@ LRESULT TSearchForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
       if (OnSplitterMouse(message, lParam)) return 0;
+      OnEnabledMouse(message, lParam);
       break;
     case WM_CAPTURECHANGED:
-      // A drag ends with the capture, released or taken away: the line goes.
-      if (SplitterGrab) InvalidateRect(Handle(), nullptr, FALSE);
-      SplitterGrab.reset();
-      SplitterLine.reset();
+      // Lost to another window before the release: the drag ends, the panels as they were.
+      if (SplitterGrab) {
+        SplitterGrab.reset();
+        SplitterLine.reset();
+        InvalidateRect(Handle(), nullptr, FALSE);
+        EndMoveSize();
+      }
+      break;
+    case BeginMoveSizeMessage:
+      RunMoveSize(wParam);
+      return 0;
+    case WM_EXITSIZEMOVE:
+      EndMoveSize();
+      break;
+    case WM_WINDOWPOSCHANGING:
+      // Never activated by a move or size: Wine's move loop places the window
+      // without SWP_NOACTIVATE, which would take the activation from the target.
+      reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_NOACTIVATE;
       break;
     case WM_PAINT: {
       TPaintDc paint(Handle());
@@ -476,16 +589,15 @@ void TSearchForm::SendAutomationDump(HWND requester) {
   ClientToScreen(Handle(), &origin);
   const TKeypadGeometry geometry = HitGeometry();
   const int rows = geometry.ListBox.Height() / std::max(ItemHeight(), 1);
-  const std::string text =
-      DescribeKeypad({geometry,
-                      Model->Captions(),
-                      Form.ListBox().VisibleRows(rows),
-                      ItemHeight(),
-                      Form.StatusText(),
-                      Form.NameText(),
-                      Model->FormEnabled(),
-                      {origin.x, origin.y},
-                      Gestures ? Gestures->Dwell().Countdown() : std::nullopt,
+  const std::string text = DescribeKeypad({geometry,
+                                           Model->Captions(),
+                                           Form.ListBox().VisibleRows(rows),
+                                           ItemHeight(),
+                                           Form.StatusText(),
+                                           Form.NameText(),
+                                           Model->FormEnabled(),
+                                           {origin.x, origin.y},
+                                           Gestures ? Gestures->Dwell().Countdown() : std::nullopt,
                                            Gestures ? Gestures->Dwell().FiredCount() : 0});
   SendTextTo(requester, text);
 }

@@ -40,6 +40,8 @@ class TSearchForm : public TWindowBase,
   void SaveTick() override;
   void StopIdle() override;
   void RestartIdle() override;
+  void SetDialogOpen(bool open) override;
+  void KeepOnTop() override;
   void SetListFont(const TListFont& font) override;
   void SetScrollInterval(int milliseconds) override;
   void SetDwellTime(int milliseconds) override;
@@ -54,6 +56,7 @@ class TSearchForm : public TWindowBase,
   void ShowStatusNow(std::string_view text) override;
   void HideKeypad() override { Hide(); }
   void OpenSponsorPage() override;
+  void BeginMoveSize(TKeypadControl from) override;
   // TKeypadTimerHost
   void StartTimer(TKeypadTimer timer, int milliseconds) override;
   void StopTimer(TKeypadTimer timer) override;
@@ -69,11 +72,18 @@ class TSearchForm : public TWindowBase,
   // Every dwell frame: a pointer that left, or a list that changed under it, without a move.
   void LookAtPointer();
   bool OnSplitterMouse(UINT message, LPARAM lParam);
+  // The mouse over the usable window: only "隠す" takes a click.
+  void OnEnabledMouse(UINT message, LPARAM lParam);
+  void StartSplitterDrag(int y);
+  // The platform's move or size loop from the press that asked for it.
+  void RunMoveSize(WPARAM command);
+  void EndMoveSize();
   // Every panel in client coordinates, at the window's DPI.
   TKeypadTree Layout() const;
   TKeypadTree LayoutWith(int keyHeight) const;
   void FitListPage();
   TKeypadGeometry HitGeometry() const;
+  // The list font's rows, never lower than 16 pixels at 96 DPI.
   int ItemHeight() const;
   void Paint(HDC dc);
   void PaintButtons(HDC dc, const TKeypadTree& tree);
@@ -95,8 +105,9 @@ class TSearchForm : public TWindowBase,
   std::unique_ptr<TKeypadGestures> Gestures;
   std::unique_ptr<TAdvertiser> Advertiser;
   TUniqueWindow SponsorPanel;
-  TGdiObject Font;
-  TGdiObject StripFont;
+  TGdiObject ListFont;
+  int ListFontHeight = 0;
+  TGdiObject StripFont;  // the status bar and the sponsor strip: the dialogs' font
   TCaptionFonts CaptionFonts;
   int Dpi = 96;  // fixed sizes and fonts are made for it
   int KeyHeight = 0;
