@@ -232,7 +232,7 @@ const TStringList& TPhraseList::SelectByRange(int shortest, int longest) {
 }
 
 const TStringList& TPhraseList::NarrowByVowel(std::string_view letter, int depth,
-                                              const std::function<bool()>& stop) {
+                                              const TLoopStop& stop) {
   if (Source) return Source->NarrowByVowel(letter, depth, stop);
   StartSelection();
   if (depth <= 0 || LongestLength < depth) return CandidateTexts;
