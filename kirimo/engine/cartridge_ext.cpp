@@ -12,15 +12,11 @@
 #include "kirimo/symbol_lists/symbol_list_file.h"
 
 TCartridgeEXT::TCartridgeEXT(const TAppIni& settings, TOutputOperations& output, TBuildProbe probe)
-    : TCartridge("EXT", settings, output), Builder(GetConnect()), Probe(std::move(probe)) {
+    : TCartridge("EXT", settings, output),
+      Levels(KeyLetters, CandidateLists, History.Entries()),
+      Builder(GetConnect()),
+      Probe(std::move(probe)) {
   BuildKeyLayouts();
-  // The root: no key letter, one empty phrase, and the history as its list.
-  auto root = std::make_shared<TPhraseList>();
-  root->Add(root->Pool().New());
-  root->SelectAll();
-  PhraseLists.push_back(std::move(root));
-  KeyLetters.push_back("");
-  CandidateLists.push_back(Borrow(History.Entries()));
   Stock = std::make_unique<TPhraseListStock>();
   IdleGridMode = GridOn();
 }
@@ -31,7 +27,7 @@ TCartridgeEXT::~TCartridgeEXT() {
   std::lock_guard lock(StateMutex);
   // Only a changed history is written: an unchanged file stays as it was.
   History.SaveChanges();
-  PhraseLists.clear();
+  Levels.Clear();
   Stock.reset();
 }
 
@@ -121,10 +117,10 @@ int TCartridgeEXT::SyllablePosition() const {
 
 int TCartridgeEXT::StackDepth() const {
   std::lock_guard lock(StateMutex);
-  return static_cast<int>(PhraseLists.size()) - 1;
+  return Levels.Steps();
 }
 
 std::size_t TCartridgeEXT::TopPhraseCount() const {
   std::lock_guard lock(StateMutex);
-  return PhraseLists.back()->Count();
+  return Levels.Top().Count();
 }

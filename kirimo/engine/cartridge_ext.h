@@ -24,6 +24,7 @@
 #include "kirimo/cartridge_base/cartridge.h"
 #include "kirimo/engine/commit_history.h"
 #include "kirimo/engine/level_builder.h"
+#include "kirimo/engine/level_stack.h"
 #include "kirimo/engine/phrase_list_stock.h"
 #include "kirimo/engine/variants_list.h"
 #include "kirimo/symbol_lists/clock.h"
@@ -99,13 +100,7 @@ class TCartridgeEXT : public TCartridge {
   enum class TPublish { Done, BuildAgain };
 
   // The probe, then whether stopped() (StateMutex not held).
-  template <typename TStopped>
-  TLoopStop LoopStop(TStopped stopped) const {
-    return [this, stopped] {
-      if (Probe) Probe();
-      return stopped();
-    };
-  }
+  TLoopStop LoopStop(TLoopStop stopped) const;
 
   // Key steps and phrase mode; the builds run without the lock.
   void RunKeyStep(const std::string& letter, bool syllable);
@@ -119,14 +114,14 @@ class TCartridgeEXT : public TCartridge {
   // The cartridge goes, a waiting back step or clear takes the build back,
   // or the state changed under it.
   bool StepStopped(unsigned generation) const;
-  // Drops every cached list and stops what is built for the state before.
-  void ClearStock();
+  // Drops every cached list and stops what is built for the state before;
+  // the prebuild starts again, for the present grid mode.
+  void RestartPrebuild();
   void GatherVariants();
 
   // With StateMutex held; output waits in after, a popped level is freed after.
   void ForwardLocked(TAfterUnlock& after);
   void CommitLocked(const std::string& text, TAfterUnlock& after);
-  std::shared_ptr<TPhraseList> PopLevel();
   void ClearLevels(TAfterUnlock& after);
   void RequestVariants(const std::string& text, TVariantsList::TKind kind, TAfterUnlock& after);
   // True when the symbol list deals with the click itself (or it is stale).
@@ -151,23 +146,13 @@ class TCartridgeEXT : public TCartridge {
   std::optional<TCandidateListModel::TItem> ClickedItem(int index);
   void Deselect();
 
-  // The candidate stack shares the lists its phrase lists (or the history) own.
-  static std::shared_ptr<const TStringList> Borrow(const TStringList& list) {
-    return {std::shared_ptr<const TStringList>(), &list};
-  }
-  TPhraseList& TopList() { return *PhraseLists.back(); }
-  bool KeysEntered() const { return PhraseLists.size() > 1; }
   bool GridOn() const;
 
+  TCommitHistory History;  // before Levels: the root shows it
   TShown Shown = TShown::History;
-  std::vector<std::shared_ptr<TPhraseList>> PhraseLists;
-  int Depth = 0;
-  int SavedDepth = 0;
-  bool PhraseMode = false;  // a long press pushed the "/" level: later keys grow phrases
+  TLevelStack Levels;
   std::optional<TPhraseStep> PendingPhrase;  // the "/" level waiting for the worker
   static inline const TStringList NoCandidates{};
-
-  TCommitHistory History;
   std::atomic<bool> HistoryRefusalPending{false};
   TVariantsList Variants;
   TSystemClock Clock;  // for the date/time items; outlives SymbolList

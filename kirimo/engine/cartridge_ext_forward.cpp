@@ -8,7 +8,7 @@ void TCartridgeEXT::Accumulate() {
   std::lock_guard lock(StateMutex);
   std::optional<TCandidateListModel::TItem> selected = Selection();
   if (!selected) return;
-  const bool forwards = PhraseMode || GridOn();
+  const bool forwards = Levels.PhraseMode() || GridOn();
   switch (Shown) {
     case TShown::Symbols: {
       const std::string& label = selected->Text;
@@ -53,11 +53,11 @@ void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
   std::optional<TCandidateListModel::TItem> selection = Selection();
   switch (Shown) {
     case TShown::Candidates:
-      if (GridOn() || PhraseMode) {
+      if (GridOn() || Levels.PhraseMode()) {
         if (selection) RequestVariants(selection->Text, TVariantsList::Candidate, after);
       } else if (Active) {
-        int top = TopList().NextAnchor();
-        int first = TopList().AnchorTopIndex();
+        int top = Levels.Top().NextAnchor();
+        int first = Levels.Top().AnchorTopIndex();
         WithListBox([&](TCandidateListModel& view) {
           view.SetTopIndex(top);
           view.ClearSelection();
@@ -87,7 +87,7 @@ void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
 
 void TCartridgeEXT::RequestVariants(const std::string& text, TVariantsList::TKind kind,
                                     TAfterUnlock& after) {
-  ShowVariants({text, kind, PhraseLists.back()});
+  ShowVariants({text, kind, Levels.TopLevel()});
   after.Add([this] { PostOperation({opDeferred, ""}); });
 }
 
@@ -104,7 +104,7 @@ void TCartridgeEXT::GatherVariants() {
       TVariantsList::Gather(*request, LoopStop([this] { return AbortRequested || UndoQueued(); }));
   std::lock_guard lock(StateMutex);
   // A back step or clear closed them meanwhile, or is about to.
-  if (!variants || !ShowsVariants() || PhraseLists.back() != request->Top) return;
+  if (!variants || !ShowsVariants() || Levels.TopLevel() != request->Top) return;
   Variants.Fill(std::move(*variants));
   ShowFromWorker(Variants.Items(), 0, -1);
 }

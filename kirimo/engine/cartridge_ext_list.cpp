@@ -55,7 +55,9 @@ void TCartridgeEXT::CloseVariants() {
   }
 }
 
-void TCartridgeEXT::ShowStack() { Shown = KeysEntered() ? TShown::Candidates : TShown::History; }
+void TCartridgeEXT::ShowStack() {
+  Shown = Levels.KeysEntered() ? TShown::Candidates : TShown::History;
+}
 
 bool TCartridgeEXT::ShowsVariants() const {
   return Shown == TShown::Variants || Shown == TShown::SymbolVariants ||
@@ -76,7 +78,7 @@ const TStringList& TCartridgeEXT::ActedOnList() const {
       break;
   }
   // The root's candidates are the history.
-  return *CandidateLists.back();
+  return Levels.TopCandidates();
 }
 
 void TCartridgeEXT::Show(const TStringList& list, int topIndex, int selected) {
@@ -104,7 +106,7 @@ void TCartridgeEXT::ShowAgain() {
   // again what stays.
   bool stack =
       Shown == TShown::History || Shown == TShown::Candidates || Shown == TShown::Narrowing;
-  ShowFromWorker(ActedOnList(), stack ? TopList().AnchorTopIndex() : 0, -1);
+  ShowFromWorker(ActedOnList(), stack ? Levels.Top().AnchorTopIndex() : 0, -1);
 }
 
 void TCartridgeEXT::ShowNothing() {

@@ -2,21 +2,6 @@
 // symbol list at the root.
 #include "kirimo/engine/cartridge_ext.h"
 
-std::shared_ptr<TPhraseList> TCartridgeEXT::PopLevel() {
-  if (KeyLetters.back() == "/") {
-    PhraseMode = false;
-    Depth = SavedDepth;
-  } else {
-    --Depth;
-  }
-  std::shared_ptr<TPhraseList> popped = std::move(PhraseLists.back());
-  KeyLetters.pop_back();
-  CandidateLists.pop_back();
-  PhraseLists.pop_back();
-  ShowStack();
-  return popped;
-}
-
 void TCartridgeEXT::Back() {
   TAfterUnlock after;
   std::shared_ptr<TPhraseList> popped;  // a large list is freed after the lock
@@ -28,12 +13,12 @@ void TCartridgeEXT::Back() {
     case TShown::History:
     case TShown::Symbols:
       ToggleSymbolList(after);
-      Depth = 0;
       fromTop = true;
       break;
     case TShown::Candidates:
     case TShown::Narrowing:
-      popped = PopLevel();
+      popped = Levels.Pop();
+      ShowStack();
       break;
     case TShown::SymbolVariants:
       CloseVariants();
@@ -44,8 +29,8 @@ void TCartridgeEXT::Back() {
       break;
     case TShown::PhraseVariants:
       // The variants came with phrase mode: leave that step too.
+      if (Levels.KeysEntered()) popped = Levels.Pop();
       CloseVariants();
-      if (KeysEntered()) popped = PopLevel();
       break;
   }
   if (!QueueEmpty()) {
@@ -55,23 +40,17 @@ void TCartridgeEXT::Back() {
   if (fromTop) {
     Show(ActedOnList(), 0, -1);
   } else {
-    TPhraseList& top = TopList();
-    Show(*CandidateLists.back(), top.AnchorTopIndex(), top.GetSavedIndex());
+    TPhraseList& top = Levels.Top();
+    Show(Levels.TopCandidates(), top.AnchorTopIndex(), top.GetSavedIndex());
   }
 }
 
 void TCartridgeEXT::ClearLevels(TAfterUnlock& after) {
-  std::vector<std::shared_ptr<TPhraseList>> popped(PhraseLists.begin() + 1, PhraseLists.end());
-  PhraseLists.resize(1);
-  KeyLetters.resize(1);
-  CandidateLists.resize(1);
+  std::vector<std::shared_ptr<TPhraseList>> popped = Levels.Clear();
   // A key step still building for a popped level stops.
   ++Generation;
   // Freed with the calls, after the lock.
   if (!popped.empty()) after.Add([popped = std::move(popped)] {});
-  Depth = 0;
-  SavedDepth = 0;
-  PhraseMode = false;
   CloseVariants();
   HideSymbolList(after);
   Show(History.Entries(), 0, -1);

@@ -9,26 +9,21 @@
 
 void TCartridgeEXT::EnterPhraseMode(const TCandidateListModel::TItem& chosenItem,
                                     TAfterUnlock& after) {
-  TPhraseList& top = TopList();
+  TPhraseList& top = Levels.Top();
   const int selected = chosenItem.Index;
   const TPhrase* chosen = top.CandidatePhrase(static_cast<std::size_t>(selected));
   if (chosen == nullptr || chosen->LastWord() == nullptr) return;
   TCartridge::Accumulate();
-  PhraseMode = true;
-  SavedDepth = Depth;
   top.SetSavedIndex(selected);
 
   TPhraseStep step;
   step.Text = chosenItem.Text;
   step.Depth = chosen->GetKeyLength();
   step.Type = chosen->LastWord()->WordType();
-  step.Below = PhraseLists;
+  step.Below = Levels.Lists();
   step.Pushed = std::make_shared<TPhraseList>();
   step.Generation = Generation;
-  KeyLetters.push_back("/");
-  Depth = step.Depth;
-  PhraseLists.push_back(step.Pushed);
-  CandidateLists.push_back(Borrow(step.Pushed->Candidates()));
+  Levels.PushPhraseMode(step.Pushed, step.Depth);
   PendingPhrase = std::move(step);
   // The list chosen from is gone; the phrases come when built.
   Show(NoCandidates, 0, -1);
@@ -61,7 +56,7 @@ TCartridgeEXT::TPublish TCartridgeEXT::PublishPhraseLevel(TPhraseStep& step,
   std::optional<TPhraseLevel> unused;  // freed after the lock
   std::lock_guard lock(StateMutex);
   // Cleared on the UI thread, or a waiting back step or clear takes the level.
-  if (PhraseLists.back() != step.Pushed || AbortRequested || UndoQueued()) {
+  if (Levels.TopLevel() != step.Pushed || AbortRequested || UndoQueued()) {
     unused = std::move(built);
     return TPublish::Done;
   }
@@ -69,9 +64,7 @@ TCartridgeEXT::TPublish TCartridgeEXT::PublishPhraseLevel(TPhraseStep& step,
     step.Generation = Generation;
     return TPublish::BuildAgain;
   }
-  Depth = built->Depth;
-  PhraseLists.back() = built->List;
-  CandidateLists.back() = Borrow(*built->Candidates);
+  Levels.Fill(built->List, *built->Candidates, built->Depth);
   if (built->PlainWords) {
     // Nothing to grow: the other forms of the chosen text instead.
     ShowPhraseVariants(std::move(built->Variants));

@@ -5,7 +5,10 @@
 #include "kirimo/engine/dictionary_ext.h"
 #include "kirimo/engine/key_letters.h"
 
-void TCartridgeEXT::ClearStock() {
+void TCartridgeEXT::RestartPrebuild() {
+  RowPrebuildPos = 1;
+  SyllablePrebuildPos = 1;
+  IdleGridMode = GridOn();
   // Levels on the stack keep the lists they delegate to.
   Stock->Clear();
   ++Generation;
@@ -60,10 +63,7 @@ void TCartridgeEXT::IdleWork() {
 
 void TCartridgeEXT::ResetIdleWork() {
   std::lock_guard lock(StateMutex);
-  RowPrebuildPos = 1;
-  SyllablePrebuildPos = 1;
-  IdleGridMode = GridOn();
-  ClearStock();
+  RestartPrebuild();
 }
 
 void TCartridgeEXT::ReloadDictionaries() {
@@ -73,10 +73,7 @@ void TCartridgeEXT::ReloadDictionaries() {
     ~TReloadingMark() { Flag = false; }
   } mark(Reloading);
   std::lock_guard lock(StateMutex);
-  RowPrebuildPos = 1;
-  SyllablePrebuildPos = 1;
-  IdleGridMode = GridOn();
-  ClearStock();
+  RestartPrebuild();
   try {
     if (UserDictionary) UserDictionary->Reload();
   } catch (...) {

@@ -19,6 +19,13 @@ void TCartridgeEXT::InputSyllable(std::string_view text) {
   RunKeyStep(NormalizeKana(ToHalfWidth(ToKatakana(text))), true);
 }
 
+TLoopStop TCartridgeEXT::LoopStop(TLoopStop stopped) const {
+  return [this, stopped = std::move(stopped)] {
+    if (Probe) Probe();
+    return stopped();
+  };
+}
+
 bool TCartridgeEXT::StepStopped(unsigned generation) const {
   return AbortRequested || UndoQueued() || Generation != generation;
 }
@@ -41,7 +48,7 @@ void TCartridgeEXT::RunKeyStep(const std::string& letter, bool syllable) {
 
 // Whether a key or syllable is to be ignored; then the shown list is restored.
 bool TCartridgeEXT::Ignores(std::string_view letter, TAfterUnlock& after) {
-  bool ignored = DeadEnd || TopList().Count() == 0 || IsBlankText(letter);
+  bool ignored = DeadEnd || Levels.Top().Count() == 0 || IsBlankText(letter);
   switch (Shown) {
     case TShown::Symbols:
       HideSymbolList(after);  // the key is the first of the root
@@ -67,20 +74,17 @@ TKeyStep TCartridgeEXT::BeginKeyStep(const std::string& letter, bool syllable) {
   TKeyStep step;
   step.Letter = letter;
   step.Syllable = syllable;
-  step.Depth = Depth + 1;
+  step.Depth = Levels.Depth() + 1;
   // Grid syllables always grow past a phrase's end; row keys only in phrase mode.
-  step.Grow = syllable || PhraseMode;
-  step.Anchor = TopList().GetAnchor();
-  step.Below = PhraseLists;
-  if (Depth == 0) step.CacheKey = TLevelBuilder::CacheKeyOf(letter, syllable);
+  step.Grow = syllable || Levels.PhraseMode();
+  step.Anchor = Levels.Top().GetAnchor();
+  step.Below = Levels.Lists();
+  if (step.Depth == 1) step.CacheKey = TLevelBuilder::CacheKeyOf(letter, syllable);
   TakeStepSources(step);
 
   step.Pushed = std::make_shared<TPhraseList>();
   step.Pushed->SetAnchor(step.Anchor);
-  KeyLetters.push_back(letter);
-  Depth = step.Depth;
-  PhraseLists.push_back(step.Pushed);
-  CandidateLists.push_back(Borrow(step.Pushed->Candidates()));
+  Levels.Push(letter, step.Pushed, step.Depth);
   ShowStack();
   // Posting emptied the list box only if the cartridge was active then, and a
   // late show may have filled it since.
@@ -101,7 +105,7 @@ TCartridgeEXT::TPublish TCartridgeEXT::PublishLevel(TKeyStep& step,
   std::optional<TBuiltLevel> unused;
   std::lock_guard lock(StateMutex);
   // A clear on the UI thread took the level away: the key is gone with it.
-  if (PhraseLists.back() != step.Pushed) return TPublish::Done;
+  if (Levels.TopLevel() != step.Pushed) return TPublish::Done;
   if (AbortRequested || UndoQueued()) {
     // The waiting back step or clear removes the empty level; no dead end, or
     // the keys after it would be refused.
@@ -116,8 +120,7 @@ TCartridgeEXT::TPublish TCartridgeEXT::PublishLevel(TKeyStep& step,
     return TPublish::BuildAgain;
   }
   if (built->NewlyCached) Stock->Add(step.CacheKey, built->NewlyCached);
-  PhraseLists.back() = built->List;
-  CandidateLists.back() = Borrow(*built->Candidates);
+  Levels.Fill(built->List, *built->Candidates, step.Depth);
   if (built->List->Count() == 0) DeadEnd = true;
   ShowFromWorker(*built->Candidates, built->TopIndex, -1);
   return TPublish::Done;

@@ -15,26 +15,26 @@ void TCartridgeEXT::InputVowel(std::string_view text) {
   int depth = 0;
   {
     std::lock_guard lock(StateMutex);
-    if (!KeysEntered()) {
+    if (!Levels.KeysEntered()) {
       ShowAgain();
       return;
     }
     // Nothing to choose from while the top list narrows; the UI thread
     // leaves that list alone until it is done.
-    top = PhraseLists.back();
-    depth = Depth;
-    KeyLetters.back() = letter;
-    CandidateLists.back() = Borrow(NoCandidates);
+    top = Levels.TopLevel();
+    depth = Levels.Depth();
+    Levels.SetTopLetter(letter);
+    Levels.ShowCandidates(NoCandidates);
     ShowNarrowing();
   }
   // The phrase list stays: Back after a vowel returns to the list before the key.
   auto undone = [this] { return AbortRequested || UndoQueued(); };
   const TStringList& narrowed = top->NarrowByVowel(letter, depth, LoopStop(undone));
   std::lock_guard lock(StateMutex);
-  if (PhraseLists.back() != top) return;  // cleared on the UI thread meanwhile
+  if (Levels.TopLevel() != top) return;  // cleared on the UI thread meanwhile
   ShowStack();
   // A waiting back step or clear takes the level; until then nothing to choose.
   if (undone()) return;
-  CandidateLists.back() = Borrow(narrowed);
+  Levels.ShowCandidates(narrowed);
   if (Active) Show(narrowed, 0, -1);
 }
