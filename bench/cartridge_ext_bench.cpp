@@ -18,12 +18,12 @@
 
 #include "common/kana_conversion.h"
 #include "common/key_encoding.h"
-#include "kirimo/engine/cartridge_ext.h"
-#include "kirimo/engine/key_letters.h"
-#include "kirimo/engine/dictionary_ext.h"
 #include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/cartridge_base/control_views_plain.h"
 #include "kirimo/cartridge_base/recording_output.h"
+#include "kirimo/engine/cartridge_ext.h"
+#include "kirimo/engine/dictionary_ext.h"
+#include "kirimo/engine/key_letters.h"
 
 namespace {
 
