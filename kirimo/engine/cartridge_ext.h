@@ -18,7 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "kirimo/cartridge_base/after_unlock.h"
 #include "kirimo/cartridge_base/cartridge.h"

@@ -68,13 +68,14 @@ void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
       break;
     case TShown::History:
     case TShown::Symbols:
-      if (!selection) {
-        if (Active) ToggleSymbolList(after);
-      } else if (SymbolList && SymbolList->IsDateTimeLabel(selection->Text)) {
-        RequestVariants(SymbolList->FormatDateTimeOf(selection->Text), TVariantsList::WidthsOnly,
-                        after);
-      } else {
-        RequestVariants(selection->Text, TVariantsList::WidthsOnly, after);
+      if (selection) {
+        // A date/time item offers the widths of what it types.
+        std::string text = selection->Text;
+        if (SymbolList && SymbolList->IsDateTimeLabel(text))
+          text = SymbolList->FormatDateTimeOf(text);
+        RequestVariants(text, TVariantsList::WidthsOnly, after);
+      } else if (Active) {
+        ToggleSymbolList(after);
       }
       break;
     case TShown::Narrowing:  // nothing to choose from, nor to jump in, yet
