@@ -5,14 +5,13 @@
 // learnt in the commit history shown before any key.
 //
 // Threads: the input operations, Back, Clear and IdleWork run on the worker,
-// the rest on the UI thread; both take StateMutex around all they touch, but
-// no long work runs under it. A key step or a long press pushes its level at
-// once, empty; the worker builds it without the lock (TLevelBuilder) and fills
-// it only if it is still on top and nothing was reset meanwhile, and a vowel,
-// the variants and the idle prebuild work the same way. So a UI-thread call
-// never waits for a build and acts on the cartridge's own present state; a
-// back step or clear waiting in the queue stops the build it undoes. Lock
-// order: StateMutex, then a dictionary's own lock.
+// the rest on the UI thread; both take StateMutex around all they touch, and
+// no long work runs under it: a key step or a long press pushes its level at
+// once, empty, and the worker builds it (TLevelBuilder) and fills it only if
+// it is still on top and nothing was reset meanwhile; vowels, variants and the
+// idle prebuild work alike. So a UI-thread call never waits for a build and
+// acts on the cartridge's present state. Lock order: StateMutex, then a
+// dictionary's own lock.
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -25,6 +24,7 @@
 #include "kirimo/engine/commit_history.h"
 #include "kirimo/engine/level_builder.h"
 #include "kirimo/engine/level_stack.h"
+#include "kirimo/engine/list_state.h"
 #include "kirimo/engine/phrase_list_stock.h"
 #include "kirimo/engine/variants_list.h"
 #include "kirimo/symbol_lists/clock.h"
@@ -86,17 +86,7 @@ class TCartridgeEXT : public TCartridge {
   void DeferredWork() override;
 
  private:
-  // What the list shows, and so what a click, a long press, Forward, Back
-  // and a key act on (cartridge_ext_list.cpp changes it).
-  enum class TShown {
-    History,         // the root's list: no key entered
-    Symbols,         // the symbol list, at the root
-    Candidates,      // the top level's
-    Narrowing,       // nothing yet: a vowel narrows the top level's candidates
-    Variants,        // of a candidate or a history entry, over that list
-    SymbolVariants,  // the width forms of a symbol, over the symbol list
-    PhraseVariants,  // of the plain words a long press chose: Back leaves phrase mode too
-  };
+  using TShown = TListState::TShown;
   enum class TPublish { Done, BuildAgain };
 
   // The probe, then whether stopped() (StateMutex not held).
@@ -131,11 +121,7 @@ class TCartridgeEXT : public TCartridge {
   void ToggleSymbolList(TAfterUnlock& after);
   void HideSymbolList(TAfterUnlock& after);  // its held keys go after the lock
   void ShowVariants(TVariantsList::TRequest request);
-  void ShowPhraseVariants(TStringList variants);
   void CloseVariants();
-  void ShowNarrowing();
-  void ShowStack();  // the top level's candidates, or the history at the root
-  bool ShowsVariants() const;
   const TStringList& ActedOnList() const;
   // Only while active; from the worker, only after the last queued operation.
   void Show(const TStringList& list, int topIndex, int selected);
@@ -145,11 +131,10 @@ class TCartridgeEXT : public TCartridge {
   std::optional<TCandidateListModel::TItem> Selection();
   std::optional<TCandidateListModel::TItem> ClickedItem(int index);
   void Deselect();
-
   bool GridOn() const;
 
   TCommitHistory History;  // before Levels: the root shows it
-  TShown Shown = TShown::History;
+  TListState ListState;    // every operation switches on it once
   TLevelStack Levels;
   std::optional<TPhraseStep> PendingPhrase;  // the "/" level waiting for the worker
   static inline const TStringList NoCandidates{};

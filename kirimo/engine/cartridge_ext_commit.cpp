@@ -54,7 +54,7 @@ void TCartridgeEXT::SelectCandidate(int index) {
   TAfterUnlock after;
   std::lock_guard lock(StateMutex);
   // The width forms of a symbol are no items of the symbol list: they are typed.
-  if (Shown == TShown::Symbols && ClickSymbol(index, after)) return;
+  if (ListState.Shown() == TShown::Symbols && ClickSymbol(index, after)) return;
   if (auto selected = ClickedItem(index)) CommitLocked(selected->Text, after);
 }
 

@@ -9,7 +9,7 @@ void TCartridgeEXT::Accumulate() {
   std::optional<TCandidateListModel::TItem> selected = Selection();
   if (!selected) return;
   const bool forwards = Levels.PhraseMode() || GridOn();
-  switch (Shown) {
+  switch (ListState.Shown()) {
     case TShown::Symbols: {
       const std::string& label = selected->Text;
       if (!SymbolList->IsKeyLabel(label)) {
@@ -51,7 +51,7 @@ void TCartridgeEXT::Forward() {
 
 void TCartridgeEXT::ForwardLocked(TAfterUnlock& after) {
   std::optional<TCandidateListModel::TItem> selection = Selection();
-  switch (Shown) {
+  switch (ListState.Shown()) {
     case TShown::Candidates:
       if (GridOn() || Levels.PhraseMode()) {
         if (selection) RequestVariants(selection->Text, TVariantsList::Candidate, after);
@@ -105,7 +105,7 @@ void TCartridgeEXT::GatherVariants() {
       TVariantsList::Gather(*request, LoopStop([this] { return AbortRequested || UndoQueued(); }));
   std::lock_guard lock(StateMutex);
   // A back step or clear closed them meanwhile, or is about to.
-  if (!variants || !ShowsVariants() || Levels.TopLevel() != request->Top) return;
+  if (!variants || !ListState.ShowsVariants() || Levels.TopLevel() != request->Top) return;
   Variants.Fill(std::move(*variants));
   ShowFromWorker(Variants.Items(), 0, -1);
 }

@@ -5,67 +5,39 @@
 
 bool TCartridgeEXT::HandlesForward() const {
   std::lock_guard lock(StateMutex);
-  return Shown == TShown::Symbols || Shown == TShown::SymbolVariants;
+  return ListState.ShowsSymbols();
 }
 
 void TCartridgeEXT::ToggleSymbolList(TAfterUnlock& after) {
-  if (Shown == TShown::Symbols) {
+  if (ListState.Shown() == TShown::Symbols) {
     HideSymbolList(after);
     Show(History.Entries(), 0, -1);
   } else if (SymbolList) {
-    Shown = TShown::Symbols;
+    ListState.ShowSymbols();
     Show(SymbolList->Items(), 0, -1);
   }
   Deselect();
 }
 
 void TCartridgeEXT::HideSymbolList(TAfterUnlock& after) {
-  // The width forms of a symbol stay, as the variants of an item at the root.
-  if (Shown == TShown::Symbols) Shown = TShown::History;
-  if (Shown == TShown::SymbolVariants) Shown = TShown::Variants;
+  ListState.HideSymbols();
   // The list is set once, before any operation runs, so it outlives the call.
   if (TSymbolListFile* list = SymbolList.get()) after.Add([list] { list->ReleaseModifiers(); });
 }
 
 void TCartridgeEXT::ShowVariants(TVariantsList::TRequest request) {
-  Shown = Shown == TShown::Symbols ? TShown::SymbolVariants : TShown::Variants;
+  ListState.ShowVariants();
   Variants.Open(std::move(request));
   Show(Variants.Items(), 0, -1);
 }
 
-void TCartridgeEXT::ShowPhraseVariants(TStringList variants) {
-  Shown = TShown::PhraseVariants;
-  Variants.Fill(std::move(variants));
-  ShowFromWorker(Variants.Items(), 0, -1);
-}
-
-void TCartridgeEXT::ShowNarrowing() {
-  // Variants left open were of a candidate of the list the vowel narrows.
-  Variants.Close();
-  Shown = TShown::Narrowing;
-  ShowNothing();
-}
-
 void TCartridgeEXT::CloseVariants() {
   Variants.Close();
-  if (Shown == TShown::SymbolVariants) {
-    Shown = TShown::Symbols;
-  } else {
-    ShowStack();
-  }
-}
-
-void TCartridgeEXT::ShowStack() {
-  Shown = Levels.KeysEntered() ? TShown::Candidates : TShown::History;
-}
-
-bool TCartridgeEXT::ShowsVariants() const {
-  return Shown == TShown::Variants || Shown == TShown::SymbolVariants ||
-         Shown == TShown::PhraseVariants;
+  ListState.CloseVariants(Levels.KeysEntered());
 }
 
 const TStringList& TCartridgeEXT::ActedOnList() const {
-  switch (Shown) {
+  switch (ListState.Shown()) {
     case TShown::Variants:
     case TShown::SymbolVariants:
     case TShown::PhraseVariants:
@@ -104,8 +76,7 @@ void TCartridgeEXT::ShowFromWorker(const TStringList& list, int topIndex, int se
 void TCartridgeEXT::ShowAgain() {
   // Posting emptied the list box: an operation that changes nothing shows
   // again what stays.
-  bool stack =
-      Shown == TShown::History || Shown == TShown::Candidates || Shown == TShown::Narrowing;
+  bool stack = !ListState.ShowsVariants() && ListState.Shown() != TShown::Symbols;
   ShowFromWorker(ActedOnList(), stack ? Levels.Top().AnchorTopIndex() : 0, -1);
 }
 

@@ -9,7 +9,7 @@ void TCartridgeEXT::Back() {
   // The top level's list shows again with the item chosen from it selected;
   // the lists of the root from their top.
   bool fromTop = false;
-  switch (Shown) {
+  switch (ListState.Shown()) {
     case TShown::History:
     case TShown::Symbols:
       ToggleSymbolList(after);
@@ -18,7 +18,7 @@ void TCartridgeEXT::Back() {
     case TShown::Candidates:
     case TShown::Narrowing:
       popped = Levels.Pop();
-      ShowStack();
+      ListState.ShowStack(Levels.KeysEntered());
       break;
     case TShown::SymbolVariants:
       CloseVariants();

@@ -67,7 +67,9 @@ TCartridgeEXT::TPublish TCartridgeEXT::PublishPhraseLevel(TPhraseStep& step,
   Levels.Fill(built->List, *built->Candidates, built->Depth);
   if (built->PlainWords) {
     // Nothing to grow: the other forms of the chosen text instead.
-    ShowPhraseVariants(std::move(built->Variants));
+    ListState.ShowPhraseVariants();
+    Variants.Fill(std::move(built->Variants));
+    ShowFromWorker(Variants.Items(), 0, -1);
   } else {
     if (Active && QueueEmpty()) ShowStatus("文節モード");
     ShowFromWorker(*built->Candidates, 0, -1);

@@ -49,7 +49,7 @@ void TCartridgeEXT::RunKeyStep(const std::string& letter, bool syllable) {
 // Whether a key or syllable is to be ignored; then the shown list is restored.
 bool TCartridgeEXT::Ignores(std::string_view letter, TAfterUnlock& after) {
   bool ignored = DeadEnd || Levels.Top().Count() == 0 || IsBlankText(letter);
-  switch (Shown) {
+  switch (ListState.Shown()) {
     case TShown::Symbols:
       HideSymbolList(after);  // the key is the first of the root
       break;
@@ -85,7 +85,7 @@ TKeyStep TCartridgeEXT::BeginKeyStep(const std::string& letter, bool syllable) {
   step.Pushed = std::make_shared<TPhraseList>();
   step.Pushed->SetAnchor(step.Anchor);
   Levels.Push(letter, step.Pushed, step.Depth);
-  ShowStack();
+  ListState.ShowStack(Levels.KeysEntered());
   // Posting emptied the list box only if the cartridge was active then, and a
   // late show may have filled it since.
   ShowNothing();

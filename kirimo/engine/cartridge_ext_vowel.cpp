@@ -25,14 +25,17 @@ void TCartridgeEXT::InputVowel(std::string_view text) {
     depth = Levels.Depth();
     Levels.SetTopLetter(letter);
     Levels.ShowCandidates(NoCandidates);
-    ShowNarrowing();
+    // Variants left open were of a candidate of the list the vowel narrows.
+    Variants.Close();
+    ListState.ShowNarrowing();
+    ShowNothing();
   }
   // The phrase list stays: Back after a vowel returns to the list before the key.
   auto undone = [this] { return AbortRequested || UndoQueued(); };
   const TStringList& narrowed = top->NarrowByVowel(letter, depth, LoopStop(undone));
   std::lock_guard lock(StateMutex);
   if (Levels.TopLevel() != top) return;  // cleared on the UI thread meanwhile
-  ShowStack();
+  ListState.ShowStack(Levels.KeysEntered());
   // A waiting back step or clear takes the level; until then nothing to choose.
   if (undone()) return;
   Levels.ShowCandidates(narrowed);
