@@ -18,11 +18,12 @@
 
 #include "common/kana_conversion.h"
 #include "common/key_encoding.h"
-#include "kirimo/engine/cartridge_ext.h"
-#include "kirimo/engine/dictionary_ext.h"
 #include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/cartridge_base/control_views_plain.h"
 #include "kirimo/cartridge_base/recording_output.h"
+#include "kirimo/engine/cartridge_ext.h"
+#include "kirimo/engine/dictionary_ext.h"
+#include "kirimo/engine/key_letters.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ std::string CaptionOf(char letter) {
                                    "や",  "ら",  "ー",  "わ",   "@",   "ABC",  "DEF",
                                    "GHI", "JKL", "MNO", "PQRS", "TUV", "WXYZ", "0"};
   for (const char* caption : Captions) {
-    std::string key = TCartridgeEXT::KeyLetterOfCaption(caption);
+    std::string key = KeyLetterOfCaption(caption);
     if (!key.empty() && key[0] == letter) return caption;
   }
   return {};
@@ -124,7 +125,7 @@ int main(int argc, char** argv) {
   }
   std::printf("dictionary: %s\n", dictionary.c_str());
   TBench bench(folder, dictionary);
-  std::string_view rows = TCartridgeEXT::RowLetters;
+  std::string_view rows = RowLetters;
 
   TGroup uncached{"first key, empty cache", 50, {}};
   TGroup cached{"first key, cached", 16, {}};

@@ -154,7 +154,6 @@ class TCartridge {
 
   // Set when a key step found nothing; letters then stop extending the key string.
   std::atomic<bool> DeadEnd = false;
-  std::atomic<bool> HistoryModified = false;
   std::atomic<bool> IdleRunning = false;
   std::atomic<bool> Active = false;
 

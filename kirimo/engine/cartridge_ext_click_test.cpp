@@ -95,4 +95,34 @@ TEST_F(TCartridgeEXTClick, VariantsLeftOpenShowAgainAfterASwitch) {
   ExpectClickTypes("＃");
 }
 
+// The variants were of a candidate of the list a vowel narrows: they close,
+// and the narrowed candidates are what a click types and Back steps down from.
+TEST_F(TCartridgeEXTClick, AVowelClosesTheVariantsOverTheListItNarrows) {
+  Keys({"た", "は"});
+  Vowel("へ");
+  LongPress("食べる");
+  Key("ま");
+  Select("食べます");
+  Cartridge->Forward();
+  Cartridge->WaitUntilIdle();
+  ASSERT_GE(Position("タベマス"), 0);
+  Vowel("ま");
+  EXPECT_LT(Position("タベマス"), 0);
+  ExpectClickTypes("食べまし");
+
+  Keys({"た", "は"});
+  Vowel("へ");
+  LongPress("食べる");
+  const TStringList phraseMode = List.Items();
+  Key("ま");
+  Select("食べます");
+  Cartridge->Forward();
+  Cartridge->WaitUntilIdle();
+  Vowel("ま");
+  BackKey();
+  EXPECT_EQ(Cartridge->GetKeyString(), "/");
+  EXPECT_EQ(Cartridge->StackDepth(), 3);
+  EXPECT_EQ(List.Items(), phraseMode);
+}
+
 }  // namespace

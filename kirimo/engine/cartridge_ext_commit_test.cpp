@@ -56,7 +56,7 @@ TEST_F(TCartridgeEXTCommit, HistoryLinesEndAtCrLfLfOrCrAndAnUnchangedFileStaysAs
 }
 
 TEST_F(TCartridgeEXTCommit, EntriesTooLongToKeepAreTypedButNeitherReadNorLearnt) {
-  const std::string longest(TCartridgeEXT::LongestHistoryEntry, 'y');
+  const std::string longest(TCommitHistory::LongestEntry, 'y');
   const std::string huge = longest + "z";
   Reopen("a\r\n" + huge + "\r\nb\r\n" + longest + "\r\n" + huge + "\r\nc\r\n");
   EXPECT_EQ(Cartridge->HistorySnapshot(), (TStringList{"a", "b", longest}));

@@ -1,89 +1,59 @@
-// Back and Clear: stepping down the key stack, and the symbol list at the root.
+// Back and Clear: stepping down the key stack, closing the variants, and the
+// symbol list at the root.
 #include "kirimo/engine/cartridge_ext.h"
-#include "kirimo/symbol_lists/symbol_list_file.h"
-
-void TCartridgeEXT::HideSymbolList(TAfterUnlock& after) {
-  SymbolListShown = false;
-  // The list is set once, before any operation runs, so it outlives the call.
-  if (TSymbolListFile* list = SymbolList.get()) after.Add([list] { list->ReleaseModifiers(); });
-}
-
-void TCartridgeEXT::ToggleSymbolList(TAfterUnlock& after) {
-  if (SymbolListShown) {
-    HideSymbolList(after);
-    Show(History, 0, -1);
-  } else if (SymbolList) {
-    SymbolListShown = true;
-    Show(*SymbolItems, 0, -1);
-  }
-  Deselect();
-}
-
-std::shared_ptr<TPhraseList> TCartridgeEXT::PopLevel() {
-  if (KeyLetters.back() == "/") {
-    PhraseMode = false;
-    Depth = SavedDepth;
-  } else {
-    --Depth;
-  }
-  std::shared_ptr<TPhraseList> popped = std::move(PhraseLists.back());
-  KeyLetters.pop_back();
-  CandidateLists.pop_back();
-  PhraseLists.pop_back();
-  return popped;
-}
 
 void TCartridgeEXT::Back() {
   TAfterUnlock after;
   std::shared_ptr<TPhraseList> popped;  // a large list is freed after the lock
   std::lock_guard lock(StateMutex);
-  const TStringList* chosen = nullptr;
-  if (VariantsShown) {
-    Variants.clear();
-    VariantsShown = false;
-    if (SymbolListShown) {
-      chosen = SymbolItems;
-    } else if (VariantsAutoShown) {
+  // The top level's list shows again with the item chosen from it selected;
+  // the lists of the root from their top.
+  bool fromTop = false;
+  switch (ListState.Shown()) {
+    case TShown::History:
+    case TShown::Symbols:
+      ToggleSymbolList(after);
+      fromTop = true;
+      break;
+    case TShown::Candidates:
+    case TShown::Narrowing:
+      popped = Levels.Pop();
+      ListState.ShowStack(Levels.KeysEntered());
+      break;
+    case TShown::SymbolVariants:
+      CloseVariants();
+      fromTop = true;
+      break;
+    case TShown::Variants:
+      CloseVariants();
+      break;
+    case TShown::PhraseVariants:
       // The variants came with phrase mode: leave that step too.
-      VariantsAutoShown = false;
-      if (KeysEntered()) PopLevel();
-    }
-  } else if (KeysEntered()) {
-    PopLevel();
-  } else {
-    ToggleSymbolList(after);
-    Depth = 0;
-    chosen = SymbolListShown ? SymbolItems : &History;
+      if (Levels.KeysEntered()) popped = Levels.Pop();
+      CloseVariants();
+      break;
   }
   if (!QueueEmpty()) {
     ShowNothing();
     return;
   }
-  if (chosen) {
-    Show(*chosen, 0, -1);
+  if (fromTop) {
+    Show(ActedOnList(), 0, -1);
   } else {
-    TPhraseList& top = TopList();
-    Show(*CandidateLists.back(), top.AnchorTopIndex(), top.GetSavedIndex());
+    TPhraseList& top = Levels.Top();
+    Show(Levels.TopCandidates(), top.AnchorTopIndex(), top.GetSavedIndex());
   }
 }
 
 void TCartridgeEXT::ClearLevels(TAfterUnlock& after) {
-  std::vector<std::shared_ptr<TPhraseList>> popped(PhraseLists.begin() + 1, PhraseLists.end());
-  PhraseLists.resize(1);
-  KeyLetters.resize(1);
-  CandidateLists.resize(1);
+  std::vector<std::shared_ptr<TPhraseList>> popped = Levels.Clear();
   // A key step still building for a popped level stops.
   ++Generation;
   // Freed with the calls, after the lock.
   if (!popped.empty()) after.Add([popped = std::move(popped)] {});
-  Depth = 0;
-  SavedDepth = 0;
-  PhraseMode = false;
-  Variants.clear();
-  VariantsShown = false;
-  VariantsAutoShown = false;
+  CloseVariants();
   HideSymbolList(after);
-  Show(History, 0, -1);
+  Show(History.Entries(), 0, -1);
 }
 
 void TCartridgeEXT::Clear() {

@@ -6,17 +6,6 @@ namespace {
 
 using TCartridgeEXTInput = TCartridgeEXTFixture;
 
-TEST(CartridgeEXTTables, CaptionsGiveKeyLettersAndRows) {
-  EXPECT_EQ(TCartridgeEXT::KeyLetterOfCaption("ABC"), "A");
-  EXPECT_EQ(TCartridgeEXT::KeyLetterOfCaption("か"), "ｶ");
-  EXPECT_EQ(TCartridgeEXT::KeyLetterOfCaption("ー"), "ｰ");
-  EXPECT_EQ(TCartridgeEXT::KeyLetterOfCaption(""), "");
-  EXPECT_EQ(TCartridgeEXT::KeyLetterOfCaption("き"), "");
-  EXPECT_EQ(TCartridgeEXT::RowOf("ﾜｦ"), "ﾜｦﾝ");
-  EXPECT_EQ(TCartridgeEXT::RowOf("0"), "0123456789");
-  EXPECT_EQ(TCartridgeEXT::RowOf("ｷ"), "");
-}
-
 TEST_F(TCartridgeEXTInput, LayoutsAndGridStringsAreTheKeypadsOwn) {
   TStringList latin = {"@",    "ABC", "DEF",  "GHI", "JKL", "MNO",
                        "PQRS", "TUV", "WXYZ", "",    "0",   "あ"};

@@ -69,7 +69,8 @@ int OneByteInitial(const TPhrase* phrase) {
     table.fill(-1);
     for (int byte = 1; byte < 256; ++byte) {
       if (byte == 0xDE || byte == 0xDF || IsLeadByte(static_cast<unsigned char>(byte))) continue;
-      table[byte] = static_cast<unsigned char>(NormalizeKana(std::string(1, static_cast<char>(byte)))[0]);
+      table[byte] =
+          static_cast<unsigned char>(NormalizeKana(std::string(1, static_cast<char>(byte)))[0]);
     }
     return table;
   }();
@@ -232,7 +233,7 @@ const TStringList& TPhraseList::SelectByRange(int shortest, int longest) {
 }
 
 const TStringList& TPhraseList::NarrowByVowel(std::string_view letter, int depth,
-                                              const std::function<bool()>& stop) {
+                                              const TLoopStop& stop) {
   if (Source) return Source->NarrowByVowel(letter, depth, stop);
   StartSelection();
   if (depth <= 0 || LongestLength < depth) return CandidateTexts;

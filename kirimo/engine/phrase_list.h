@@ -22,6 +22,10 @@
 #include "kirimo/language/phrase.h"
 #include "kirimo/language/phrase_pool.h"
 
+// Answers true when a long loop over phrases is to stop: its result is no
+// longer wanted.
+using TLoopStop = std::function<bool()>;
+
 class TPhraseList {
  public:
   static constexpr int GroupCount = 6;
@@ -60,7 +64,7 @@ class TPhraseList {
   const TStringList& SelectSyllable(int depth);
   // Stops early, with part of the selection made, once stop answers true.
   const TStringList& NarrowByVowel(std::string_view letter, int depth,
-                                   const std::function<bool()>& stop = nullptr);
+                                   const TLoopStop& stop = nullptr);
 
   const TStringList& Candidates() const;
   // The phrase a candidate came from (the first of its notation).
