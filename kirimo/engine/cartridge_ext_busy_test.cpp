@@ -138,6 +138,28 @@ TEST_F(TCartridgeEXTBusy, ALongPressInTheGridLeavesTheVariantsToTheWorker) {
   EXPECT_EQ(Output.Calls(), TStringList{"text 亜０"});
 }
 
+// Variants on the third level, whose phrases continue those the second built:
+// the worker walks the phrases' chains down through the levels below while a
+// clear on the UI thread lets the levels go. Each list keeps alive the one its
+// phrases continue.
+TEST_F(TCartridgeEXTBusy, AClearWhileTheVariantsAreGatheredFreesNothingTheWorkerReads) {
+  Settings.Use50Key = true;
+  Syllable("ア");
+  Syllable("カ");
+  Syllable("サ");
+  ASSERT_EQ(Cartridge->StackDepth(), 3);
+  ASSERT_GE(Select("赤さ"), 0);
+  Gate.Shut();
+  Cartridge->Accumulate();
+  ASSERT_TRUE(Gate.WaitUntilHeld());
+  Cartridge->Clear();
+  EXPECT_EQ(Cartridge->StackDepth(), 0);
+  // The gather goes on over every phrase of the list it took (its chains
+  // read under the address sanitizer), and its late result stays away.
+  EXPECT_GE(Release(), 2);
+  EXPECT_EQ(List.Items(), Cartridge->HistorySnapshot());
+}
+
 TEST_F(TCartridgeEXTBusy, ABackStepOrClearStopsTheBuild) {
   CountFirstKey();
   for (TOperationKind undo : {opBack, opClear}) {
