@@ -445,6 +445,10 @@ def case_word_registration(session):
     kirimo, typist = start_typing(session)
     form = kirimo.open_dialog('単語登録', 'TAddJPWordForm', '単語登録',
                               ('辞書', '語幹', '読み', '品詞', '活用', 'クリア', '辞書に登録', '基本'))
+    # The dialog opens with the focus in the word field: typing goes there.
+    subprocess.run(['xdotool', 'type', '--delay', '50', 'abc'], check=True)
+    session.wait_for('the typed word in the word field',
+                     lambda: session.child(form, EDIT_WORD)['text'] == 'abc', 10)
     # The word first: a change of the word takes the input method's reading.
     session.inspect('set-text', session.child(form, EDIT_WORD)['handle'], '霧網')
     session.inspect('set-text', session.child(form, COMBO_READ)['handle'], 'きりもう')
