@@ -1,6 +1,7 @@
 // gleaner-script [--ini PATH] [SCRIPT]
 // Drives Gleaner's controller as its window does, from event lines (a file,
-// or standard input), and prints the window's lists after each line.
+// or standard input), and prints the window's lists after each line; "expect"
+// lines check what it printed last (tools/script_replay).
 // --ini names Gleaner's pointer file (default dist/Gleaner.ini). Readings come
 // as in the program: the system's input method, then what the dictionaries of
 // the settings propose.

@@ -1,6 +1,7 @@
 // kirimo-script [--ini PATH] [--json | --quiet] [--first N] [SCRIPT]
 // Drives the keypad model, the real controller and the cartridges from gesture
-// lines (a file, or standard input) and prints the keypad after each gesture.
+// lines (a file, or standard input) and prints the keypad after each gesture;
+// "expect" lines check what it printed last (tools/script_replay).
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
