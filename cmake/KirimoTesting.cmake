@@ -20,7 +20,8 @@ set(KIRIMO_TEST_DATA_DIR ${PROJECT_SOURCE_DIR}/tests/data)
 # kirimo_scenario_tests(<driver> <test prefix> <folder> [INI <file>] [OPTIONS <text>])
 # One test per <folder>/*.script: the driver program replays it on a fresh copy
 # of <folder>/fixture (settings file INI, Kirimo.ini by default, and further
-# driver OPTIONS) and its output must equal the .expected file beside it.
+# driver OPTIONS); every expectation of the script must hold and the output
+# must equal the .expected file beside it, where there is one.
 function(kirimo_scenario_tests driver prefix folder)
   cmake_parse_arguments(S "" "INI;OPTIONS" "" ${ARGN})
   if(NOT BUILD_TESTING)

@@ -8,7 +8,7 @@
 #include "common/dictionary_file.h"
 #include "common/dictionary_line.h"
 #include "common/file_path.h"
-#include "tools/script_line.h"
+#include "tools/script_replay/script_line.h"
 
 namespace {
 
@@ -105,23 +105,51 @@ void TGleanerSession::Command(std::string_view name, const std::string& argument
 
 void TGleanerSession::Print(std::ostream& out) const {
   out << "dictionary " << Shown(DicSelector.Text()) << "\n";
-  const TStringList& notations = Controller.GetNotations();
-  out << "entries " << notations.size() << "\n";
-  for (int entry = 0; entry < static_cast<int>(notations.size()); ++entry) {
-    const bool selected = entry == Form.NotationIndex();
-    out << (selected ? " > " : "   ") << entry << " [" << int(Controller.GetStatus(entry)) << "] "
-        << Shown(notations[static_cast<std::size_t>(entry)]) << ":";
-    const TStringList& readings = Controller.GetReadings(entry);
-    for (int reading = 0; reading < static_cast<int>(readings.size()); ++reading) {
-      out << (selected && reading == Form.ReadingIndex() ? " >" : " ")
-          << Shown(readings[static_cast<std::size_t>(reading)]);
-    }
-    out << "\n";
+  const int entries = static_cast<int>(Controller.GetNotations().size());
+  out << "entries " << entries << "\n";
+  for (int entry = 0; entry < entries; ++entry) {
+    out << (entry == Form.NotationIndex() ? " > " : "   ") << entry << " " << Entry(entry, true)
+        << "\n";
   }
-  out << "progress " << ExtractProgress.Position << "/" << ExtractProgress.Maximum << " "
-      << SaveProgress.Position << "/" << SaveProgress.Maximum << "\n";
+  out << "progress " << Progress() << "\n";
   if (ShowMessage && !Form.Message().empty()) out << "message " << ShownMessage() << "\n";
-  if (ShowUserFile) PrintUserFile(out);
+  for (const std::string& line : UserFileLines()) out << "usr " << line << "\n";
+}
+
+TScriptFacts TGleanerSession::Facts() const {
+  const TStringList& notations = Controller.GetNotations();
+  TScriptFacts facts = {{"dictionary", Shown(DicSelector.Text())},
+                        {"entries", std::to_string(notations.size())}};
+  for (int entry = 0; entry < static_cast<int>(notations.size()); ++entry) {
+    facts.push_back({"entry", Entry(entry, false)});
+    if (entry != Form.NotationIndex()) continue;
+    facts.push_back({"selected", Shown(notations[static_cast<std::size_t>(entry)])});
+    const TStringList& readings = Controller.GetReadings(entry);
+    const int reading = Form.ReadingIndex();
+    if (reading >= 0 && reading < static_cast<int>(readings.size()))
+      facts.push_back({"reading", Shown(readings[static_cast<std::size_t>(reading)])});
+  }
+  facts.push_back({"progress", Progress()});
+  if (ShowMessage) facts.push_back({"message", ShownMessage()});
+  for (const std::string& line : UserFileLines()) facts.push_back({"usr", line});
+  return facts;
+}
+
+std::string TGleanerSession::Entry(int entry, bool marked) const {
+  const bool selected = marked && entry == Form.NotationIndex();
+  std::string text = "[" + std::to_string(int(Controller.GetStatus(entry))) + "] " +
+                     Shown(Controller.GetNotations()[static_cast<std::size_t>(entry)]) + ":";
+  const TStringList& readings = Controller.GetReadings(entry);
+  for (int reading = 0; reading < static_cast<int>(readings.size()); ++reading) {
+    text += selected && reading == Form.ReadingIndex() ? " >" : " ";
+    text += Shown(readings[static_cast<std::size_t>(reading)]);
+  }
+  return text;
+}
+
+std::string TGleanerSession::Progress() const {
+  return std::to_string(ExtractProgress.Position) + "/" + std::to_string(ExtractProgress.Maximum) +
+         " " + std::to_string(SaveProgress.Position) + "/" + std::to_string(SaveProgress.Maximum);
 }
 
 void TGleanerSession::ChangeUserFile(std::string_view name) {
@@ -142,9 +170,11 @@ std::string TGleanerSession::ShownMessage() const {
   return message;
 }
 
-void TGleanerSession::PrintUserFile(std::ostream& out) const {
-  const TWordDic* usr = Controller.SelectedUsr();
-  if (!usr) return;
+TStringList TGleanerSession::UserFileLines() const {
+  TStringList lines;
+  const TWordDic* usr = ShowUserFile ? Controller.SelectedUsr() : nullptr;
+  if (!usr) return lines;
   ForEachLine(ReadWholeFile(usr->FileName()),
-              [&](int, std::string_view line) { out << "usr " << Shown(line) << "\n"; });
+              [&](int, std::string_view line) { lines.push_back(Shown(line)); });
+  return lines;
 }

@@ -7,8 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "common/string_list.h"
 #include "gleaner/gleaner_form_logic.h"
 #include "gleaner/plain_views.h"
+#include "tools/script_replay/script_expectation.h"
 
 // A line that names no command or gives a bad argument.
 class TGleanerScriptError : public std::runtime_error {
@@ -29,11 +31,19 @@ class TGleanerSession {
   // The window's state in UTF-8: dictionary, entries with their status and
   // readings, selections, progress bars, message.
   void Print(std::ostream& out) const;
+  // The same for expectations: dictionary, entries (the count), entry (each
+  // as printed, "[1] 山田: ﾔﾏﾀﾞ", without its index and marks), selected (the
+  // notation), reading (its selected reading), progress, message and usr.
+  TScriptFacts Facts() const;
 
  private:
   void Command(std::string_view name, const std::string& argument);
   std::string TextArgument(const std::string& argument) const;
-  void PrintUserFile(std::ostream& out) const;
+  // "[status] notation: readings", the selected reading marked ">" if marked.
+  std::string Entry(int entry, bool marked) const;
+  std::string Progress() const;
+  // The lines of the chosen user file when the line asked for it.
+  TStringList UserFileLines() const;
   // What another program or the user does to the chosen user file meanwhile.
   void ChangeUserFile(std::string_view name);
   std::string ShownMessage() const;

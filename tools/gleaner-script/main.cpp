@@ -1,6 +1,7 @@
 // gleaner-script [--ini PATH] [SCRIPT]
 // Drives Gleaner's controller as its window does, from event lines (a file,
-// or standard input), and prints the window's lists after each line.
+// or standard input), and prints the window's lists after each line; "expect"
+// lines check what it printed last (tools/script_replay).
 // --ini names Gleaner's pointer file (default dist/Gleaner.ini). Readings come
 // as in the program: the system's input method, then what the dictionaries of
 // the settings propose.
@@ -8,6 +9,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/cp932.h"
@@ -16,6 +18,7 @@
 #include "gleaner/gleaner_controller.h"
 #include "gleaner/proposing_reading_query.h"
 #include "tools/gleaner-script/gleaner_session.h"
+#include "tools/script_replay/script_replay.h"
 
 namespace {
 
@@ -57,17 +60,16 @@ int RunScript(std::istream& script, const std::filesystem::path& scriptFolder,
   TProposingReadingQuery readings(*inputMethod, settings);
   TGleanerController controller(settings, readings);
   TGleanerSession session(controller, scriptFolder, FolderOf(programPath));
-  std::string line;
-  for (int number = 1; std::getline(script, line); ++number) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    try {
-      if (!session.Run(line)) continue;
-      std::cout << "> " << line << "\n";
-      session.Print(std::cout);
-    } catch (const std::exception& error) {
-      std::cout.flush();
-      return Fail("line " + std::to_string(number) + ": " + error.what());
-    }
+  auto run = [&](const std::string& line) {
+    if (!session.Run(line)) return false;
+    std::cout << "> " << line << "\n";
+    session.Print(std::cout);
+    return true;
+  };
+  if (std::optional<std::string> failure =
+          ReplayScript(script, {run, [&] { return session.Facts(); }})) {
+    std::cout.flush();
+    return Fail(*failure);
   }
   return 0;
 }

@@ -1,11 +1,13 @@
 // kirimo-script [--ini PATH] [--json | --quiet] [--first N] [SCRIPT]
 // Drives the keypad model, the real controller and the cartridges from gesture
-// lines (a file, or standard input) and prints the keypad after each gesture.
+// lines (a file, or standard input) and prints the keypad after each gesture;
+// "expect" lines check what it printed last (tools/script_replay).
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -19,6 +21,7 @@
 #include "kirimo/shell/search_form_controller_view_plain.h"
 #include "tools/kirimo-script/script_printer.h"
 #include "tools/kirimo-script/script_session.h"
+#include "tools/script_replay/script_replay.h"
 
 namespace {
 
@@ -81,19 +84,17 @@ int RunScript(std::istream& script, const TOptions& options) {
     TSearchFormController controller(
         form, [&] { return CreateRevolver(settings, &manager, output, clock); });
     TScriptSession session(settings, controller, form, output);
-    std::string line;
-    for (int number = 1; std::getline(script, line); ++number) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      try {
-        if (session.Run(line)) {
-          PrintState(std::cout, options.Style, line,
-                     FirstItemsOnly(session.State(), options.FirstItems));
-        }
-      } catch (const std::exception& error) {
-        std::cout.flush();
-        status = Fail("line " + std::to_string(number) + ": " + error.what());
-        break;
-      }
+    TKeypadState shown;
+    auto run = [&](const std::string& line) {
+      if (!session.Run(line)) return false;
+      shown = FirstItemsOnly(session.State(), options.FirstItems);
+      PrintState(std::cout, options.Style, line, shown);
+      return true;
+    };
+    if (std::optional<std::string> failure =
+            ReplayScript(script, {run, [&] { return KeypadFacts(shown); }})) {
+      std::cout.flush();
+      status = Fail(*failure);
     }
   }
   SetDictionaryManager(nullptr);

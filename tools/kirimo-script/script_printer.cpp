@@ -8,6 +8,9 @@ namespace {
 
 std::string Utf8(const std::string& text) { return Cp932ToUtf8(text); }
 
+// The window usable and its keys not, as a window line says it.
+constexpr const char* EnabledWindow = "enabled, keys off";
+
 // "text か" as the recording has it -> text "か"; key operations stay.
 std::string OutputLine(const std::string& call) {
   if (!call.starts_with("text ")) return call;
@@ -71,7 +74,7 @@ void PrintText(std::ostream& out, const std::string& gesture, const TKeypadState
   // Only what departs from a keypad at rest, so most steps print none of it.
   if (!state.Pressed.empty()) out << "pressed " << Utf8(state.Pressed) << "\n";
   for (const std::string& event : state.Events) out << "window " << event << "\n";
-  if (state.FormEnabled) out << "window enabled, keys off\n";
+  if (state.FormEnabled) out << "window " << EnabledWindow << "\n";
   if (!state.Countdown.empty()) out << "countdown " << Utf8(state.Countdown) << "\n";
   if (state.DwellPaused) out << "dwell paused\n";
 }
@@ -114,4 +117,26 @@ void PrintState(std::ostream& out, TPrintStyle style, const std::string& gesture
       for (const std::string& call : state.Output) out << OutputLine(call) << "\n";
       break;
   }
+}
+
+TScriptFacts KeypadFacts(const TKeypadState& state) {
+  TScriptFacts facts = {{"cartridge", Utf8(state.Cartridge)},
+                        {"keys", Utf8(state.KeyString)},
+                        {"status", Utf8(state.Status)},
+                        {"vowels", state.VowelRowVisible ? Captions(state.Vowels) : ""},
+                        {state.GridMode ? "grid" : "buttons", Captions(state.Buttons)},
+                        {"list", std::to_string(state.Items.size())},
+                        {"top", std::to_string(state.TopIndex)}};
+  if (!state.Items.empty()) facts.push_back({"first", Utf8(state.Items.front())});
+  for (std::size_t i = 0; i < state.Items.size(); ++i) {
+    facts.push_back({"item", Utf8(state.Items[i])});
+    if (state.Selected[i]) facts.push_back({"selected", Utf8(state.Items[i])});
+  }
+  for (const std::string& call : state.Output) facts.push_back({"out", OutputLine(call)});
+  facts.push_back({"pressed", Utf8(state.Pressed)});
+  for (const std::string& event : state.Events) facts.push_back({"window", event});
+  if (state.FormEnabled) facts.push_back({"window", EnabledWindow});
+  facts.push_back({"countdown", Utf8(state.Countdown)});
+  if (state.DwellPaused) facts.push_back({"dwell", "paused"});
+  return facts;
 }

@@ -13,7 +13,7 @@
 #include "kirimo/shell/keypad_captions.h"
 #include "kirimo/shell/search_form_controller.h"
 #include "kirimo/shell/search_form_controller_view_plain.h"
-#include "tools/script_line.h"
+#include "tools/script_replay/script_line.h"
 
 namespace {
 
