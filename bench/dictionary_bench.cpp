@@ -2,8 +2,9 @@
 // Load time, memory and one row's bucket scan for the dictionary files given
 // (the base dictionary first), or for a synthetic file of 400,000 lines when
 // none is given.
-#include <benchmark/benchmark.h>
 #include <malloc.h>
+
+#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <filesystem>

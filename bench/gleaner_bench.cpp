@@ -17,14 +17,14 @@
 #include <thread>
 #include <vector>
 
-#include "readings/ime_readings.h"
-#include "readings/reading_index.h"
-#include "readings/reading_index_files.h"
 #include "gleaner/extract_words.h"
 #include "gleaner/gleaner_app_ini.h"
 #include "gleaner/gleaner_controller.h"
 #include "gleaner/plain_views.h"
 #include "gleaner/proposing_reading_query.h"
+#include "readings/ime_readings.h"
+#include "readings/reading_index.h"
+#include "readings/reading_index_files.h"
 
 namespace {
 
@@ -112,8 +112,8 @@ void ProposerIndexBuild(const std::string& program) {
     notations = index.NotationCount();
   }
   const double build = Median(builds);
-  std::printf("proposer's index: %zu notations  %9.2f ms  (goal 300 ms) %s, heap %zu KB\n", notations,
-              build, Verdict(build, 300), heap / 1024);
+  std::printf("proposer's index: %zu notations  %9.2f ms  (goal 300 ms) %s, heap %zu KB\n",
+              notations, build, Verdict(build, 300), heap / 1024);
 }
 
 // As the program runs without an input method: the query made at start-up,
@@ -144,8 +144,9 @@ void ProposerExtractionRun(const std::string& program, const std::string& text,
   std::size_t proposed = 0;
   for (int entry = 0; entry < static_cast<int>(setup.Controller.GetNotations().size()); ++entry)
     proposed += setup.Controller.GetReadings(entry).empty() ? 0 : 1;
-  std::printf("extraction with proposed readings, %lld ms after start-up: %zu entries, %zu with readings\n",
-              static_cast<long long>(pause.count()), setup.Controller.GetNotations().size(), proposed);
+  std::printf(
+      "extraction with proposed readings, %lld ms after start-up: %zu entries, %zu with readings\n",
+      static_cast<long long>(pause.count()), setup.Controller.GetNotations().size(), proposed);
   std::printf("  start-up, index beside %9.2f ms  (goal 1000 ms) %s\n", startup,
               Verdict(startup, 1000));
   std::printf("  first                  %9.2f ms  (goal 2000 ms) %s, readings %.2f ms\n", first,

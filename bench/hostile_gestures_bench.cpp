@@ -22,13 +22,13 @@
 #include <thread>
 
 #include "common/cp932.h"
+#include "kirimo/cartridge_base/app_ini.h"
+#include "kirimo/cartridge_base/control_views_plain.h"
+#include "kirimo/cartridge_base/recording_output.h"
 #include "kirimo/engine/cartridge_ext.h"
 #include "kirimo/engine/dictionary_ext.h"
 #include "kirimo/modes/cartridge_vk.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/cartridge_base/app_ini.h"
-#include "kirimo/cartridge_base/control_views_plain.h"
-#include "kirimo/cartridge_base/recording_output.h"
 
 namespace {
 

@@ -12,16 +12,16 @@
 // runs of kanji compounds and of one kanji, and for a run beside a huge
 // notation in the dictionaries.
 #include <malloc.h>
+#include <time.h>  // clock_gettime
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
 #include <new>
 #include <numeric>
-#include <time.h>  // clock_gettime
-#include <cstdio>
-#include <fstream>
 #include <random>
 #include <set>
 #include <sstream>

@@ -8,4 +8,6 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-bool IsBlankText(std::string_view text) { return std::all_of(text.begin(), text.end(), IsBlankByte); }
+bool IsBlankText(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), IsBlankByte);
+}

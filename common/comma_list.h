@@ -5,6 +5,7 @@
 // commas in a row give an empty field, and a comma that ends the text a final
 // empty field (blanks after the last comma leave none).
 #include <string_view>
+
 #include "common/string_list.h"
 
 TStringList SplitCommaList(std::string_view text);

@@ -25,7 +25,6 @@ int ForEachLine(std::string_view text, Visit&& visit) {
   return index;
 }
 
-
 // The fields of one line, split like a comma list (common/comma_list.h). Fields are
 // views into the line, or into Unquoted for a quoted field with a doubled quote.
 // Counting stops at MaxFields: that many means "too many".

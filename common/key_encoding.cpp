@@ -1,9 +1,8 @@
 #include "common/key_encoding.h"
 
-#include "common/blank_text.h"
-
 #include <array>
 
+#include "common/blank_text.h"
 #include "common/cp932.h"
 
 // The key alphabet: one letter per keypad click.
@@ -78,7 +77,6 @@ constexpr TByteTable MakePatternTable() {
 
 constexpr TByteTable kKeyTable = MakeKeyTable();
 constexpr TByteTable kPatternTable = MakePatternTable();
-
 
 bool IsAllBlank(std::string_view text) {
   for (char c : text)

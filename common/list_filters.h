@@ -1,6 +1,7 @@
 #pragma once
 // Filters and order of the virtual-key mode's lists. Positions are 1-based.
 #include <cstddef>
+
 #include "common/string_list.h"
 
 TStringList FilterByCharGroup(const TStringList& list, char ch, std::size_t pos);

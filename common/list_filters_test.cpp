@@ -46,10 +46,11 @@ TEST(CompareByLengthThenText, ShortestFirstThenCollation) {
 TEST(SortByLengthThenText, SortsAsTheComparisonAndKeepsEqualEntriesInOrder) {
   TStringList list = {"VK_F10", "B", "ｶﾞ", "VK_F2", "a", "ガ", "VK_UP", "B", "VK_END", "か"};
   TStringList expected = list;
-  std::stable_sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
-    TStringList pair = {a, b};
-    return CompareByLengthThenText(pair, 0, 1) < 0;
-  });
+  std::stable_sort(expected.begin(), expected.end(),
+                   [](const std::string& a, const std::string& b) {
+                     TStringList pair = {a, b};
+                     return CompareByLengthThenText(pair, 0, 1) < 0;
+                   });
   SortByLengthThenText(list);
   EXPECT_EQ(list, expected);
   EXPECT_EQ(list.front(), "a");

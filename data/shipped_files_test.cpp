@@ -14,11 +14,11 @@
 #include "common/test_folder.h"
 #include "common/text_checks.h"
 #include "common/virtual_key.h"
-#include "kirimo/symbol_lists/clock.h"
-#include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/symbol_lists/symbol_list_file.h"
 #include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/cartridge_base/recording_output.h"
+#include "kirimo/modes/dictionary_vk.h"
+#include "kirimo/symbol_lists/clock.h"
+#include "kirimo/symbol_lists/symbol_list_file.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "common/char_class.h"
 #include "common/cp932.h"
-#include "common/kana_conversion.h"
 #include "common/dictionary_line.h"
+#include "common/kana_conversion.h"
 #include "gleaner/extract_words.h"
 
 namespace {

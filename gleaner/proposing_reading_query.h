@@ -10,11 +10,11 @@
 #include <string_view>
 
 #include "common/dictionary_settings.h"
+#include "gleaner/gleaner_app_ini.h"
+#include "gleaner/reading_query.h"
 #include "readings/fallback_reading_source.h"
 #include "readings/reading_index.h"
 #include "readings/reading_proposer.h"
-#include "gleaner/gleaner_app_ini.h"
-#include "gleaner/reading_query.h"
 
 // The dictionary sections of the settings, as the proposer's index reads them.
 TDictionarySections DictionarySectionsOf(const TGleanerAppIni& settings);

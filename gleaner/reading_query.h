@@ -4,8 +4,8 @@
 // that works without one) is chosen by whoever builds the controller.
 #include <string_view>
 
-#include "readings/ime_readings.h"
 #include "common/string_list.h"
+#include "readings/ime_readings.h"
 
 class TReadingQuery {
  public:

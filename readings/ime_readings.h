@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+
 #include "common/string_list.h"
 
 // Where the raw candidate strings come from: the input method on Windows, a

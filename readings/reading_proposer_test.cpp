@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "common/dictionary_settings.h"
+#include "common/test_folder.h"
 #include "readings/fallback_reading_source.h"
 #include "readings/reading_index_files.h"
-#include "common/test_folder.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
+#include "common/cp932.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "common/cp932.h"
 
 namespace {
 

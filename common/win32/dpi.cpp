@@ -8,7 +8,9 @@ namespace {
 template <typename F>
 F User32Function(const char* name) {
   HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  return user32 == nullptr ? nullptr : reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+  return user32 == nullptr
+             ? nullptr
+             : reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
 }
 
 }  // namespace
@@ -31,7 +33,8 @@ void DeclareDpiAware() {
   using TSetAware = BOOL(WINAPI*)();
   static const auto setContext = User32Function<TSetContext>("SetProcessDpiAwarenessContext");
   // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
-  if (setContext != nullptr && setContext(reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4)))) return;
+  if (setContext != nullptr && setContext(reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4))))
+    return;
   static const auto setAware = User32Function<TSetAware>("SetProcessDPIAware");
   if (setAware != nullptr) setAware();
 }

@@ -1,8 +1,8 @@
+#include "common/virtual_key.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
-
-#include "common/virtual_key.h"
 
 // Every name against the value the Windows headers give it.
 TEST(VirtualKeyCodeWin32, AllNamesMatchTheHeaders) {

@@ -18,7 +18,9 @@ constexpr UINT ThrowMessage = WM_APP + 8;
 
 class TProbeWindow : public TWindowBase {
  public:
-  bool Create() { return CreateBound({L"KirimoProbeWindow"}, 0, WS_OVERLAPPED, L"probe", 0, 0, 50, 50, nullptr); }
+  bool Create() {
+    return CreateBound({L"KirimoProbeWindow"}, 0, WS_OVERLAPPED, L"probe", 0, 0, 50, 50, nullptr);
+  }
   int Pings = 0;
 
  private:

@@ -9,11 +9,11 @@
 #include "common/win32/dpi.h"
 #include "common/win32/fonts.h"
 #include "common/win32/modal_window.h"
+#include "common/win32/wait_cursor.h"
 #include "common/win32/wide_text.h"
 #include "gleaner/gleaner_messages.h"
 #include "gleaner/notation_shade.h"
 #include "gleaner/win32/input_box.h"
-#include "common/win32/wait_cursor.h"
 
 namespace {
 

@@ -1,12 +1,13 @@
 #include "gleaner/win32/gleaner_form.h"
 
 #include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "gleaner/gleaner_test_folder.h"
 #include "common/win32/wide_text.h"
+#include "gleaner/gleaner_test_folder.h"
 
 namespace {
 

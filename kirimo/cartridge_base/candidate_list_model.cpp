@@ -86,8 +86,8 @@ void TCandidateListModel::SetSelected(int index, bool selected) {
 
 int TCandidateListModel::SelectedIndex() const {
   TLock lock(Mutex);
-  auto found =
-      std::find_if(Entries.begin(), Entries.end(), [](const TEntry& item) { return item.Selected; });
+  auto found = std::find_if(Entries.begin(), Entries.end(),
+                            [](const TEntry& item) { return item.Selected; });
   return found == Entries.end() ? -1 : static_cast<int>(found - Entries.begin());
 }
 

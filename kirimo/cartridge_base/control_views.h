@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-
 // The status bar under the keypad: one line of text.
 class TStatusBarView {
  public:

@@ -3,9 +3,9 @@
 #include <string_view>
 
 enum class TDeliveryProblem {
-  NoTarget,    // no focused control (no target, or it closed)
+  NoTarget,       // no focused control (no target, or it closed)
   NotResponding,  // the target is hung or did not answer in time
-  Refused,     // the target refuses our messages (it runs with higher rights)
+  Refused,        // the target refuses our messages (it runs with higher rights)
 };
 
 std::string_view DeliveryProblemText(TDeliveryProblem problem);

@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "kirimo/cartridge_set/follow_group_test_cartridge.h"
-#include "kirimo/cartridge_set/revolver.h"
 #include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/cartridge_base/recording_output.h"
+#include "kirimo/cartridge_set/follow_group_test_cartridge.h"
+#include "kirimo/cartridge_set/revolver.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "kirimo/cartridge_set/history_file_check.h"
 
 #include "common/same_file.h"
+#include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/engine/dictionary_ext.h"
 #include "kirimo/engine/dictionary_manager.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/cartridge_base/app_ini.h"
 
 bool NamesProgramFile(std::string_view path, const TAppIni& settings,
                       const TDictionaryManager* manager) {

@@ -8,17 +8,18 @@
 #include <memory>
 
 #include "common/test_folder.h"
-#include "kirimo/engine/cartridge_ext.h"
-#include "kirimo/engine/dictionary_manager.h"
-#include "kirimo/cartridge_set/revolver_build.h"
-#include "kirimo/symbol_lists/clock.h"
 #include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/cartridge_base/control_views_plain.h"
 #include "kirimo/cartridge_base/recording_output.h"
+#include "kirimo/cartridge_set/revolver_build.h"
+#include "kirimo/engine/cartridge_ext.h"
+#include "kirimo/engine/dictionary_manager.h"
+#include "kirimo/symbol_lists/clock.h"
 
 namespace {
 
-constexpr const char* NoHistoryNotice = "履歴ファイルが辞書か設定のファイルと同じため、履歴を保存しません";
+constexpr const char* NoHistoryNotice =
+    "履歴ファイルが辞書か設定のファイルと同じため、履歴を保存しません";
 
 class HistoryFileCheck : public ::testing::Test {
  protected:

@@ -1,12 +1,12 @@
 #include "kirimo/cartridge_set/revolver_build.h"
 
+#include "kirimo/cartridge_base/app_ini.h"
+#include "kirimo/cartridge_set/history_file_check.h"
 #include "kirimo/engine/cartridge_ext.h"
 #include "kirimo/engine/dictionary_manager.h"
-#include "kirimo/cartridge_set/history_file_check.h"
 #include "kirimo/modes/cartridge_nm.h"
 #include "kirimo/modes/cartridge_vk.h"
 #include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/cartridge_base/app_ini.h"
 
 namespace {
 
@@ -37,7 +37,8 @@ std::unique_ptr<TRevolver> CreateRevolver(const TAppIni& settings,
     TDictionaryEXT* dictionary = manager->Main(i);
     if (dictionary == nullptr) continue;
     const TDicSettings& section = i == 0 ? settings.BaseDic : settings.ExtDics[i - 1];
-    revolver->Add(CreateJapanese(settings, section, manager, dictionary, manager->User(i), output), true);
+    revolver->Add(CreateJapanese(settings, section, manager, dictionary, manager->User(i), output),
+                  true);
   }
   if (!settings.NmDicName.empty()) {
     revolver->Add(std::make_unique<TCartridgeNM>(settings, output, clock), false);

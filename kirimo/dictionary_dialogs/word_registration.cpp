@@ -3,13 +3,13 @@
 #include "common/char_class.h"
 #include "common/cp932.h"
 #include "common/dictionary_line.h"
-#include "readings/ime_readings.h"
 #include "common/kana_conversion.h"
 #include "common/text_checks.h"
-#include "kirimo/language/dictionary.h"
-#include "kirimo/language/conjugation.h"
-#include "kirimo/language/grammar_data.h"
 #include "kirimo/dictionary_dialogs/dictionary_finder.h"
+#include "kirimo/language/conjugation.h"
+#include "kirimo/language/dictionary.h"
+#include "kirimo/language/grammar_data.h"
+#include "readings/ime_readings.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <map>
 #include <memory>
 
-#include "readings/ime_readings.h"
-#include "kirimo/language/dictionary.h"
 #include "kirimo/dictionary_dialogs/dictionary_finder.h"
+#include "kirimo/language/dictionary.h"
+#include "readings/ime_readings.h"
 
 namespace {
 

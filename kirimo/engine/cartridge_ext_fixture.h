@@ -11,11 +11,11 @@
 
 #include "common/string_list.h"
 #include "common/test_folder.h"
-#include "kirimo/engine/cartridge_ext.h"
-#include "kirimo/engine/dictionary_ext.h"
 #include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/cartridge_base/control_views_plain.h"
 #include "kirimo/cartridge_base/recording_output.h"
+#include "kirimo/engine/cartridge_ext.h"
+#include "kirimo/engine/dictionary_ext.h"
 
 class TCartridgeEXTFixture : public ::testing::Test {
  protected:

@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "common/kana_conversion.h"
-#include "common/key_encoding.h"
-#include "common/file_lock.h"
-#include "common/text_checks.h"
 #include "common/dictionary_file.h"
 #include "common/dictionary_line.h"
+#include "common/file_lock.h"
+#include "common/kana_conversion.h"
+#include "common/key_encoding.h"
+#include "common/text_checks.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <string>
 
-#include "common/file_path.h"
 #include "common/dictionary_file.h"
 #include "common/dictionary_line.h"
-#include "kirimo/modes/dictionary_vk.h"
+#include "common/file_path.h"
 #include "kirimo/cartridge_base/app_ini.h"
+#include "kirimo/modes/dictionary_vk.h"
 
 namespace {
 

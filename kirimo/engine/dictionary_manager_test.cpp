@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "common/test_folder.h"
-#include "kirimo/modes/dictionary_vk.h"
 #include "kirimo/cartridge_base/app_ini.h"
+#include "kirimo/modes/dictionary_vk.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "kirimo/engine/dictionary_reading_index.h"
 
+#include "kirimo/engine/dictionary_manager.h"
 #include "readings/reading_index.h"
 #include "readings/reading_index_files.h"
-#include "kirimo/engine/dictionary_manager.h"
 
 void AddManagerDictionaries(const TDictionaryManager& manager, TReadingIndex& index) {
   for (int i = 0; i < TDictionaryManager::MainCount; ++i)

@@ -17,8 +17,7 @@ std::string KeyOf(std::string reading, const std::string& notation, int type, in
 }
 
 bool SameWord(const TWord& a, const TWord& b) {
-  return a.Reading() == b.Reading() && a.Notation() == b.Notation() &&
-         a.WordType() == b.WordType();
+  return a.Reading() == b.Reading() && a.Notation() == b.Notation() && a.WordType() == b.WordType();
 }
 
 // Node by node, skipping nodes that add no word: equal words in equal forms.
@@ -43,8 +42,8 @@ bool TGrowthSources::IsNew(const TPhrase& phrase) {
   if (last == nullptr) return true;
   if (LastPhrase != nullptr && SameSpelling(&phrase, LastPhrase)) return false;
   LastPhrase = &phrase;
-  return Insert(KeyOf(phrase.GetReading(), phrase.GetNotation(), last->WordType(),
-                      phrase.LastForm()));
+  return Insert(
+      KeyOf(phrase.GetReading(), phrase.GetNotation(), last->WordType(), phrase.LastForm()));
 }
 
 bool TGrowthSources::IsNew(const TWord& word) {

@@ -1,7 +1,7 @@
 #include "kirimo/engine/manager_dictionary_finder.h"
 
-#include "kirimo/engine/dictionary_manager.h"
 #include "kirimo/cartridge_base/app_ini.h"
+#include "kirimo/engine/dictionary_manager.h"
 
 TDictionary* TManagerDictionaryFinder::FindByName(std::string_view name) const {
   return Manager.FindByName(name);

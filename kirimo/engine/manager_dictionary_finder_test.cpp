@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "common/test_folder.h"
+#include "kirimo/cartridge_base/app_ini.h"
+#include "kirimo/dictionary_dialogs/word_registration.h"
+#include "kirimo/engine/dictionary_manager.h"
+#include "kirimo/engine/dictionary_reading_index.h"
 #include "readings/ime_readings.h"
 #include "readings/reading_index.h"
 #include "readings/reading_proposer.h"
-#include "common/test_folder.h"
-#include "kirimo/engine/dictionary_manager.h"
-#include "kirimo/engine/dictionary_reading_index.h"
-#include "kirimo/dictionary_dialogs/word_registration.h"
-#include "kirimo/cartridge_base/app_ini.h"
 
 namespace {
 

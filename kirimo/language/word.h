@@ -8,8 +8,8 @@
 // The word types the engine tells apart by code (the three-digit codes of the
 // type table; 001 is the noun, 002 to 020 the verbs).
 enum TWordTypeCode : int {
-  OtherWordType = 0,         // その他
-  AdjectiveWordType = 21,    // 形容詞
+  OtherWordType = 0,            // その他
+  AdjectiveWordType = 21,       // 形容詞
   AdjectivalNounWordType = 22,  // 形容動詞
 };
 

@@ -3,13 +3,13 @@
 #include <array>
 #include <string>
 
+#include "common/blank_text.h"
 #include "common/comma_list.h"
 #include "common/kana_conversion.h"
 #include "common/profile_file.h"
-#include "common/blank_text.h"
-#include "kirimo/modes/sub_button_labels.h"
 #include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/cartridge_base/output_operations.h"
+#include "kirimo/modes/sub_button_labels.h"
 
 namespace {
 

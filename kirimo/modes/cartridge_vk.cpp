@@ -1,14 +1,13 @@
 #include "kirimo/modes/cartridge_vk.h"
 
-#include "common/blank_text.h"
-
 #include <algorithm>
 
+#include "common/blank_text.h"
 #include "common/list_filters.h"
-#include "kirimo/modes/dictionary_vk.h"
-#include "kirimo/symbol_lists/held_modifiers.h"
-#include "kirimo/modes/sub_button_labels.h"
 #include "kirimo/cartridge_base/output_operations.h"
+#include "kirimo/modes/dictionary_vk.h"
+#include "kirimo/modes/sub_button_labels.h"
+#include "kirimo/symbol_lists/held_modifiers.h"
 
 namespace {
 
@@ -20,7 +19,6 @@ bool IsNarrowingCaption(std::string_view caption) {
   }
   return false;
 }
-
 
 }  // namespace
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "kirimo/symbol_lists/held_modifiers.h"
 #include "kirimo/cartridge_base/cartridge.h"
+#include "kirimo/symbol_lists/held_modifiers.h"
 
 class TDictionaryVK;
 

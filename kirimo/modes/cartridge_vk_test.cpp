@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "common/test_folder.h"
-#include "kirimo/modes/dictionary_vk.h"
 #include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/cartridge_base/control_views_plain.h"
 #include "kirimo/cartridge_base/recording_output.h"
+#include "kirimo/modes/dictionary_vk.h"
 
 namespace {
 

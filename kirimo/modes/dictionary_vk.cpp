@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "common/ascii_case.h"
+#include "common/blank_text.h"
+#include "common/dictionary_file.h"
+#include "common/dictionary_line.h"
 #include "common/list_filters.h"
 #include "common/virtual_key.h"
-#include "common/dictionary_file.h"
-#include "common/blank_text.h"
-#include "common/dictionary_line.h"
 
 namespace {
 

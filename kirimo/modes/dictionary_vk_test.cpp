@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/virtual_key.h"
 #include "common/test_folder.h"
+#include "common/virtual_key.h"
 
 namespace {
 
@@ -60,4 +60,3 @@ TEST_F(DictionaryVK, MissingFileIsCreatedEmpty) {
   EXPECT_TRUE(keys.GetLabels().empty());
   EXPECT_EQ(Folder.Read("none.txt"), "");
 }
-

@@ -22,13 +22,16 @@ TEST(SponsorFile, ReadsFromZeroUpToTheFirstIncompleteSection) {
   EXPECT_TRUE(ReadSponsorFile(folder.PathOf("missing.ini")).empty());
 
   auto gap = ReadSponsorFile(WriteSponsorFile(
-      folder, "[ADVERTISER_0]\nMSG=一番目\nURL=http://a/\n[ADVERTISER_2]\nMSG=三\nURL=http://c/\n"));
+      folder,
+      "[ADVERTISER_0]\nMSG=一番目\nURL=http://a/\n[ADVERTISER_2]\nMSG=三\nURL=http://c/\n"));
   ASSERT_EQ(gap.size(), 1u);
   EXPECT_EQ(gap[0].Message, "一番目");
   EXPECT_EQ(gap[0].Url, "http://a/");
 
-  auto emptyUrl = ReadSponsorFile(WriteSponsorFile(
-      folder, "[advertiser_0]\nmsg=a\nurl=u0\n[ADVERTISER_1]\nMSG=b\nURL=\n[ADVERTISER_2]\nMSG=c\nURL=u2\n"));
+  auto emptyUrl =
+      ReadSponsorFile(WriteSponsorFile(folder,
+                                       "[advertiser_0]\nmsg=a\nurl=u0\n[ADVERTISER_1]\nMSG=b\nURL="
+                                       "\n[ADVERTISER_2]\nMSG=c\nURL=u2\n"));
   ASSERT_EQ(emptyUrl.size(), 1u);
   EXPECT_EQ(emptyUrl[0].Message, "a");
 }
@@ -63,10 +66,10 @@ TEST(SponsorScroll, WithoutEntriesShowsTheDefaultAndOpensNothing) {
 TEST(ProgramMessages, StartupProblemsAreExactAndTheIniComesFirst) {
   EXPECT_EQ(StartupProblem(false, false, "Kirimo.ini", "Kirimo.exe"),
             ("\"Kirimo.ini\"ファイルが見つかりません。\r\n"
-                        "\"Kirimo.exe\"ファイルと同じフォルダに配置してください。"));
+             "\"Kirimo.exe\"ファイルと同じフォルダに配置してください。"));
   EXPECT_EQ(StartupProblem(true, false, "Kirimo.ini", "Kirimo.exe"),
             ("\"dic\"フォルダが見つかりません。\r\n"
-                        "\"Kirimo.exe\"ファイルと同じフォルダに配置してください。"));
+             "\"Kirimo.exe\"ファイルと同じフォルダに配置してください。"));
   EXPECT_EQ(StartupProblem(true, true, "Kirimo.ini", "Kirimo.exe"), "");
   EXPECT_EQ(UnexpectedErrorText("boom"),
             ("予期せぬエラーが発生しました！\r\n＞ boom\r\nアプリケーションを終了してください"));
@@ -86,13 +89,14 @@ TEST(TrayClicks, ActOnlyOnAReleaseThatFollowsAPressAndNotDuringStartOrDialogs) {
   TTrayClicks clicks;
   EXPECT_EQ(clicks.OnMouse(TTrayMouse::LeftUp, true, false), TTrayAction::None);
   EXPECT_EQ(clicks.OnMouse(TTrayMouse::LeftDown, false, false), TTrayAction::None);
-  EXPECT_EQ(clicks.OnMouse(TTrayMouse::LeftUp, true, false), TTrayAction::None);  // pressed while starting
+  EXPECT_EQ(clicks.OnMouse(TTrayMouse::LeftUp, true, false),
+            TTrayAction::None);  // pressed while starting
   clicks.OnMouse(TTrayMouse::LeftDown, true, false);
   EXPECT_EQ(clicks.OnMouse(TTrayMouse::LeftUp, true, false), TTrayAction::ShowKeypad);
   EXPECT_EQ(clicks.OnMouse(TTrayMouse::LeftUp, true, false), TTrayAction::None);
 
   clicks.OnMouse(TTrayMouse::RightDown, true, true);
-  EXPECT_EQ(clicks.OnMouse(TTrayMouse::RightUp, true, true), TTrayAction::None);  // about box open
+  EXPECT_EQ(clicks.OnMouse(TTrayMouse::RightUp, true, true), TTrayAction::None);   // about box open
   EXPECT_EQ(clicks.OnMouse(TTrayMouse::RightUp, true, false), TTrayAction::None);  // disarmed
   clicks.OnMouse(TTrayMouse::RightDown, true, false);
   EXPECT_EQ(clicks.OnMouse(TTrayMouse::RightUp, true, false), TTrayAction::PopupMenu);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <tuple>
 #include <utility>
+
 #include "common/cp932.h"
 
 namespace {

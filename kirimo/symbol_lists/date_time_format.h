@@ -4,6 +4,7 @@
 // element, and text in single or double quotes, are copied as they stand.
 #include <string>
 #include <string_view>
+
 #include "kirimo/symbol_lists/date_time.h"
 #include "kirimo/symbol_lists/date_time_locale.h"
 

@@ -1,6 +1,7 @@
 #include "kirimo/symbol_lists/date_time_format.h"
 
 #include <gtest/gtest.h>
+
 #include "kirimo/symbol_lists/clock.h"
 
 namespace {

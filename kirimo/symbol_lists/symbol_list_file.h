@@ -10,10 +10,10 @@
 
 #include "common/profile_file.h"
 #include "common/string_list.h"
-#include "kirimo/symbol_lists/clock.h"
-#include "kirimo/symbol_lists/held_modifiers.h"
 #include "kirimo/cartridge_base/candidate_list_model.h"
 #include "kirimo/cartridge_base/output_operations.h"
+#include "kirimo/symbol_lists/clock.h"
+#include "kirimo/symbol_lists/held_modifiers.h"
 
 class TSymbolListFile {
  public:

@@ -30,8 +30,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   windowClass.hInstance = instance;
   windowClass.lpszClassName = L"KirimoHungTarget";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Hung target", WS_OVERLAPPEDWINDOW, 320, 0,
-                                420, 340, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Hung target", WS_OVERLAPPEDWINDOW,
+                                320, 0, 420, 340, nullptr, nullptr, instance, nullptr);
   ShowWindow(window, SW_SHOW);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

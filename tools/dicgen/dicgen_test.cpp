@@ -95,7 +95,8 @@ TEST(MapRow, StemsMustEndAsTheirTypeSays) {
   EXPECT_EQ(MapRow(VerbRow("一段", "見す", "ミス")).Outcome, TRowOutcome::EndingMismatch);
   TRowMapping kept = MapRow(VerbRow("五段・ワ行ウ音便", "乞う", "コウ"));
   ASSERT_EQ(kept.Words.size(), 1u);
-  EXPECT_EQ(FormatDictionaryLine(kept.Words[0].Reading, kept.Words[0].Notation, kept.Words[0].Type), "ｺ,乞,020");
+  EXPECT_EQ(FormatDictionaryLine(kept.Words[0].Reading, kept.Words[0].Notation, kept.Words[0].Type),
+            "ｺ,乞,020");
   EXPECT_EQ(MapRow(VerbRow("五段・ワ行ウ音便", "思う", "オモウ")).Outcome, TRowOutcome::Unused);
   TIpadicRow unmappable = VerbRow("一段", "見る", "ミル");
   unmappable.BaseFormInCp932 = false;

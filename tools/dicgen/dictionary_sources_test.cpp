@@ -71,12 +71,11 @@ TEST(JunkRules, NotationsNobodyTypesByReading) {
 
 TEST(JunkRules, KanaForOneKanjiOnlyBesideTheFullSpelling) {
   std::vector<TDicWord> words{
-      Word("ｾｯｹｲ", "せっ計"), Word("ｾｯｹｲ", "設計"),  Word("ｻﾏﾂ", "さ末"),
-      Word("ｻﾏﾂ", "瑣末"),    Word("ｵﾁｬ", "お茶"),   Word("ｵﾁｬ", "御茶"),
-      Word("ﾀﾒｲｹ", "ため池"), Word("ﾀﾒｲｹ", "溜池"), Word("ｾｯﾃｲ", "せっ定"),
-      Word("ｹｯｺｳ", "けっ構"), Word("ｹｯｺｳ", "欠航"),
+      Word("ｾｯｹｲ", "せっ計"), Word("ｾｯｹｲ", "設計"),   Word("ｻﾏﾂ", "さ末"),    Word("ｻﾏﾂ", "瑣末"),
+      Word("ｵﾁｬ", "お茶"),    Word("ｵﾁｬ", "御茶"),    Word("ﾀﾒｲｹ", "ため池"), Word("ﾀﾒｲｹ", "溜池"),
+      Word("ｾｯﾃｲ", "せっ定"), Word("ｹｯｺｳ", "けっ構"), Word("ｹｯｺｳ", "欠航"),
   };
-  std::vector<bool> expected{true, false, true, false, false, false,
+  std::vector<bool> expected{true,  false, true,  false, false, false,
                              false, false, false, false, false};
   // せっ定 has no 設定 beside it; 欠航 does not end in 構.
   EXPECT_EQ(HalfKanaSpellings(words), expected);
@@ -116,9 +115,18 @@ TEST(ExtraWords, EveryKanaAndTheMissingParticles) {
       return w.Reading == reading && w.Notation == notation && w.Type == 0;
     });
   };
-  for (auto [reading, notation] : std::vector<std::pair<std::string, std::string>>{
-           {"ｧ", "ァ"}, {"ｧ", "ぁ"}, {"ｳﾞ", "ヴ"}, {"ﾊﾟ", "ぱ"}, {"ﾊﾟ", "パ"}, {"ｯ", "っ"},
-           {"ｰ", "ー"}, {"ﾝ", "ン"}, {"ｦ", "ヲ"}, {"ｲ", "ゐ"}, {"ﾜ", "ヮ"}, {"ｹ", "ヶ"}}) {
+  for (auto [reading, notation] : std::vector<std::pair<std::string, std::string>>{{"ｧ", "ァ"},
+                                                                                   {"ｧ", "ぁ"},
+                                                                                   {"ｳﾞ", "ヴ"},
+                                                                                   {"ﾊﾟ", "ぱ"},
+                                                                                   {"ﾊﾟ", "パ"},
+                                                                                   {"ｯ", "っ"},
+                                                                                   {"ｰ", "ー"},
+                                                                                   {"ﾝ", "ン"},
+                                                                                   {"ｦ", "ヲ"},
+                                                                                   {"ｲ", "ゐ"},
+                                                                                   {"ﾜ", "ヮ"},
+                                                                                   {"ｹ", "ヶ"}}) {
     EXPECT_TRUE(has(reading, notation)) << reading << " " << notation;
   }
   // ぁ to ん (83) and ァ to ヶ (86) and ー.

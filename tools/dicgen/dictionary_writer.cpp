@@ -1,15 +1,16 @@
 #include "tools/dicgen/dictionary_writer.h"
 
-#include "common/dictionary_line.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
 #include <unordered_set>
 
+#include "common/dictionary_line.h"
+
 void TDictionaryFileBuilder::Add(const TDicWord& word, int cost) {
-  Entries.push_back({cost, word.Type, FormatDictionaryLine(word.Reading, word.Notation, word.Type)});
+  Entries.push_back(
+      {cost, word.Type, FormatDictionaryLine(word.Reading, word.Notation, word.Type)});
 }
 
 std::vector<std::string> TDictionaryFileBuilder::Lines() {

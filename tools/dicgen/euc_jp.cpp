@@ -1,7 +1,8 @@
 #include "tools/dicgen/euc_jp.h"
 
-#include <cerrno>
 #include <iconv.h>
+
+#include <cerrno>
 #include <stdexcept>
 
 namespace {

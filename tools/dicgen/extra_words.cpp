@@ -15,8 +15,8 @@ constexpr int kOther = 0;
 // Kana whose own sound has no half-width katakana: read as their nearest large kana.
 std::string ReadingOf(const std::string& kana) {
   static const std::pair<const char*, const char*> kNearest[] = {
-      {"ゐ", "ｲ"}, {"ヰ", "ｲ"}, {"ゑ", "ｴ"}, {"ヱ", "ｴ"}, {"ゎ", "ﾜ"},
-      {"ヮ", "ﾜ"}, {"ヵ", "ｶ"}, {"ヶ", "ｹ"},
+      {"ゐ", "ｲ"}, {"ヰ", "ｲ"}, {"ゑ", "ｴ"}, {"ヱ", "ｴ"},
+      {"ゎ", "ﾜ"}, {"ヮ", "ﾜ"}, {"ヵ", "ｶ"}, {"ヶ", "ｹ"},
   };
   for (const auto& [from, to] : kNearest) {
     if (kana == from) return to;

@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "common/kana_conversion.h"
-
 #include "tools/dicgen/dictionary_writer.h"
 #include "tools/dicgen/extra_words.h"
 #include "tools/dicgen/ipadic_source.h"
@@ -55,8 +54,8 @@ TFileReport Finish(TDictionaryFileBuilder& builder, const std::filesystem::path&
 
 // A notation of full-width katakana (ー included) only: a loanword.
 bool IsKatakanaWord(const std::string& notation) {
-  return !notation.empty() && ToKatakana(notation) == notation && ToHalfWidth(notation) != notation &&
-         !HalfWidthKatakanaReading(notation).empty();
+  return !notation.empty() && ToKatakana(notation) == notation &&
+         ToHalfWidth(notation) != notation && !HalfWidthKatakanaReading(notation).empty();
 }
 
 // The class the word frequency list counts an IPADIC row under.
@@ -102,9 +101,8 @@ TGenerationReport GenerateDictionaries(const TGenerationSources& sources,
     return count;
   };
   auto rankOf = [&](const std::string& notation, const std::string& reading,
-                    const std::string& wordClass, int cost) {
-    return RankOf(countOf(notation, reading, wordClass), cost);
-  };
+                    const std::string& wordClass,
+                    int cost) { return RankOf(countOf(notation, reading, wordClass), cost); };
 
   TSourceCounts counts = ReadIpadicFolder(sources.Ipadic, [&](const TIpadicRow& row) {
     TRowMapping mapping = MapRow(row);
@@ -138,27 +136,28 @@ TGenerationReport GenerateDictionaries(const TGenerationSources& sources,
   if (!sources.UnidicLexicon.empty()) {
     // Nouns IPADIC has under the same reading stay IPADIC's, with IPADIC's types.
     TWordCollection unidic;
-    report.UnidicRows = ReadUnidicLexicon(sources.UnidicLexicon, report.UnidicMalformed,
-                                          [&](const TUnidicRow& row) {
-      TRowMapping mapping = MapUnidicRow(row);
-      for (const auto& word : mapping.Words) {
-        if (collection.Has(word.Reading, word.Notation)) {
-          ++report.UnidicKnown;
-          continue;
-        }
-        // Loanwords, and compounds the frequency list knows: rare compounds
-        // would only lengthen the lists.
-        int count = frequency.CountOf(row.Surface, row.Kana, row.PartOfSpeech);
-        if (count == 0 && !IsKatakanaWord(word.Notation)) {
-          ++report.UnidicRare;
-          continue;
-        }
-        // Unlisted, UniDic's nouns follow IPADIC's words: they fill gaps, and
-        // UniDic's costs do not compare with IPADIC's.
-        unidic.Add(word, SupplementRankOf(countOf(row.Surface, row.Kana, row.PartOfSpeech), row.Cost),
-                   kSourceUnidic);
-      }
-    });
+    report.UnidicRows = ReadUnidicLexicon(
+        sources.UnidicLexicon, report.UnidicMalformed, [&](const TUnidicRow& row) {
+          TRowMapping mapping = MapUnidicRow(row);
+          for (const auto& word : mapping.Words) {
+            if (collection.Has(word.Reading, word.Notation)) {
+              ++report.UnidicKnown;
+              continue;
+            }
+            // Loanwords, and compounds the frequency list knows: rare compounds
+            // would only lengthen the lists.
+            int count = frequency.CountOf(row.Surface, row.Kana, row.PartOfSpeech);
+            if (count == 0 && !IsKatakanaWord(word.Notation)) {
+              ++report.UnidicRare;
+              continue;
+            }
+            // Unlisted, UniDic's nouns follow IPADIC's words: they fill gaps, and
+            // UniDic's costs do not compare with IPADIC's.
+            unidic.Add(word,
+                       SupplementRankOf(countOf(row.Surface, row.Kana, row.PartOfSpeech), row.Cost),
+                       kSourceUnidic);
+          }
+        });
     collection.Append(unidic);
   }
 

@@ -15,9 +15,10 @@ struct TFileReport {
 // Where the words come from; only IPADIC is required.
 struct TGenerationSources {
   std::filesystem::path Ipadic;
-  std::filesystem::path UnidicLexicon;  // UniDic's lex.csv: its loanwords and listed nouns IPADIC lacks
-  std::filesystem::path Frequency;      // word frequency list that orders the files
-  bool KanaSyllables = false;           // every kana as a one-character word
+  std::filesystem::path
+      UnidicLexicon;                // UniDic's lex.csv: its loanwords and listed nouns IPADIC lacks
+  std::filesystem::path Frequency;  // word frequency list that orders the files
+  bool KanaSyllables = false;       // every kana as a one-character word
 };
 
 struct TGenerationReport {
@@ -35,7 +36,7 @@ struct TGenerationReport {
   int UnidicKnown = 0;  // nouns IPADIC already has with that reading
   int UnidicRare = 0;   // compounds neither katakana nor in the frequency list
   int FrequencyEntries = 0;
-  int ListedLines = 0;  // lines placed by the frequency list
+  int ListedLines = 0;                            // lines placed by the frequency list
   std::map<std::string, int> DroppedAsJunk;       // by rule
   std::map<std::string, int> BaseLinesPerSource;  // after junk and repeats are gone
   TFileReport Base;

@@ -37,9 +37,8 @@ bool IsLatin(char32_t c) {
 
 // Key letters of a half-width reading: voicing marks ride on their kana.
 std::size_t KeyCount(std::string_view reading) {
-  return static_cast<std::size_t>(std::count_if(reading.begin(), reading.end(), [](char c) {
-    return c != '\xDE' && c != '\xDF';
-  }));
+  return static_cast<std::size_t>(std::count_if(reading.begin(), reading.end(),
+                                                [](char c) { return c != '\xDE' && c != '\xDF'; }));
 }
 
 constexpr std::size_t kLongestAcronym = 4;
@@ -94,7 +93,8 @@ std::vector<bool> HalfKanaSpellings(const std::vector<TDicWord>& words) {
     if (std::find(kHonorifics.begin(), kHonorifics.end(), kana) != kHonorifics.end()) continue;
     auto found = kanjiByReading.find(words[i].Reading);
     if (found == kanjiByReading.end()) continue;
-    // One kanji spelled in kana (せっ計, さ末); longer kana parts (ため池) are spellings of their own.
+    // One kanji spelled in kana (せっ計, さ末); longer kana parts (ため池) are spellings of their
+    // own.
     if (kana.size() != 1 && kana.back() != U'っ') continue;
     result[i] = std::any_of(found->second.begin(), found->second.end(), [&](const auto& full) {
       return full.size() == kanji.size() + 1 && full.ends_with(kanji);

@@ -11,7 +11,8 @@
 enum class TJunk {
   None,
   MixedScript,     // Greek or Cyrillic letters beside Latin ones (Νｅｗ; α線 is a word)
-  LatinByReading,  // Latin words but acronyms of up to four letters (ｔｈｅ, client, LESSON), or one key
+  LatinByReading,  // Latin words but acronyms of up to four letters (ｔｈｅ, client, LESSON), or
+                   // one key
   HalfKana,        // せっ計 beside 設計
 };
 

@@ -15,8 +15,7 @@ namespace {
 constexpr int kListedBase = -(1 << 24);
 constexpr int kSupplementBase = 1 << 20;
 
-std::string KeyOf(std::string_view notation, std::string_view reading,
-                  std::string_view wordClass) {
+std::string KeyOf(std::string_view notation, std::string_view reading, std::string_view wordClass) {
   std::string key(notation);
   key += '\t';
   key += reading;
@@ -58,7 +57,8 @@ TWordFrequency TWordFrequency::Parse(std::string_view text) {
     if (fields.size() != 4) continue;
     std::string_view countText = fields[3];
     int count = 0;
-    auto [stop, error] = std::from_chars(countText.data(), countText.data() + countText.size(), count);
+    auto [stop, error] =
+        std::from_chars(countText.data(), countText.data() + countText.size(), count);
     if (error != std::errc() || stop != countText.data() + countText.size() || count <= 0) continue;
     // A word listed twice counts both times.
     list.Counts[KeyOf(Utf8ToCp932(fields[0]), Utf8ToCp932(fields[1]), Utf8ToCp932(fields[2]))] +=

@@ -12,13 +12,13 @@
 #include <string>
 
 #include "common/cp932.h"
-#include "kirimo/engine/dictionary_manager.h"
-#include "kirimo/cartridge_set/revolver_build.h"
-#include "kirimo/symbol_lists/clock.h"
 #include "kirimo/cartridge_base/app_ini.h"
 #include "kirimo/cartridge_base/recording_output.h"
+#include "kirimo/cartridge_set/revolver_build.h"
+#include "kirimo/engine/dictionary_manager.h"
 #include "kirimo/shell/search_form_controller.h"
 #include "kirimo/shell/search_form_controller_view_plain.h"
+#include "kirimo/symbol_lists/clock.h"
 #include "tools/kirimo-script/script_printer.h"
 #include "tools/kirimo-script/script_session.h"
 #include "tools/script_replay/script_replay.h"

@@ -18,9 +18,9 @@ namespace {
 const std::vector<std::pair<std::string, TKeypadPart>>& Singles() {
   static const std::vector<std::pair<std::string, TKeypadPart>> singles = [] {
     std::vector<std::pair<std::string, TKeypadPart>> words;
-    for (TKeypadPart part : {TKeypadPart::Clear, TKeypadPart::Dictionary, TKeypadPart::Hide,
-                             TKeypadPart::ListLeft, TKeypadPart::ListRight, TKeypadPart::ListUp,
-                             TKeypadPart::ListDown})
+    for (TKeypadPart part :
+         {TKeypadPart::Clear, TKeypadPart::Dictionary, TKeypadPart::Hide, TKeypadPart::ListLeft,
+          TKeypadPart::ListRight, TKeypadPart::ListUp, TKeypadPart::ListDown})
       words.emplace_back(FixedCaption(part), part);
     words.emplace_back("sponsor", TKeypadPart::Sponsor);
     words.emplace_back("title", TKeypadPart::TitleBar);

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "common/file_path.h"
-#include "readings/ime_readings.h"
 #include "common/win32/dpi.h"
 #include "common/win32/handles.h"
 #include "common/win32/message_loop.h"
@@ -20,6 +19,7 @@
 #include "gleaner/gleaner_messages.h"
 #include "gleaner/proposing_reading_query.h"
 #include "gleaner/win32/gleaner_form.h"
+#include "readings/ime_readings.h"
 
 namespace {
 

@@ -170,7 +170,8 @@ TEST_F(Win32Output, NoTargetIsReportedInsteadOfLostSilently) {
   output.SendText("か");
   output.SendKeyDown(37);
   output.SendText("");
-  EXPECT_EQ(problems, (std::vector<TDeliveryProblem>{TDeliveryProblem::NoTarget, TDeliveryProblem::NoTarget}));
+  EXPECT_EQ(problems, (std::vector<TDeliveryProblem>{TDeliveryProblem::NoTarget,
+                                                     TDeliveryProblem::NoTarget}));
 }
 
 TEST(DoubleClickTime, ComesFromTheSystem) {

@@ -34,8 +34,8 @@ TWindowHandle TWin32WindowSystem::CreateBridge(TWindowHandle target) {
   if (registered == 0 || top == nullptr) return 0;
   // No parent notifications: they are sent and wait for the target, which
   // may not answer.
-  HWND bridge = CreateWindowExW(WS_EX_NOPARENTNOTIFY, BridgeClass, L"ParasiticForm", WS_CHILD, 0, 0, 223, 93, top,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND bridge = CreateWindowExW(WS_EX_NOPARENTNOTIFY, BridgeClass, L"ParasiticForm", WS_CHILD, 0, 0,
+                                223, 93, top, nullptr, GetModuleHandleW(nullptr), nullptr);
   return ToHandle(bridge);
 }
 

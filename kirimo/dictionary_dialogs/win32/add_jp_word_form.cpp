@@ -50,16 +50,16 @@ void TAddJPWordForm::CreateControls() {
              160, ComboBoxDicId, font);
   AddControl(WC_EDITW, L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, FieldX, 44, FieldWidth,
              RowHeight, EditWordId, font);
-  AddControl(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, FieldX, 76,
-             FieldWidth, 160, ComboBoxReadId, font);
+  AddControl(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, FieldX,
+             76, FieldWidth, 160, ComboBoxReadId, font);
   AddControl(WC_COMBOBOXW, L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, FieldX, 108, FieldWidth,
              240, ComboBoxTypeId, font);
   AddControl(WC_LISTBOXW, L"", WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, FieldX,
              140, FieldWidth, 144, ListBoxPatternId, font);
   AddControl(WC_BUTTONW, ToWide("クリア"), WS_TABSTOP | BS_PUSHBUTTON, FieldX, 296, 88, 26,
              ButtonClearId, font);
-  AddControl(WC_BUTTONW, ToWide("辞書に登録"), WS_TABSTOP | BS_DEFPUSHBUTTON, FieldX + 100, 296,
-             88, 26, ButtonRegistrationId, font);
+  AddControl(WC_BUTTONW, ToWide("辞書に登録"), WS_TABSTOP | BS_DEFPUSHBUTTON, FieldX + 100, 296, 88,
+             26, ButtonRegistrationId, font);
   // FormCreate: the class table as it stands.
   SetComboItems(Control(ComboBoxTypeId), TWordRegistration::TypeItems());
   FormShow();
@@ -123,7 +123,8 @@ void TAddJPWordForm::ComboBoxReadEnter() {
 
 void TAddJPWordForm::ComboBoxTypeChange() {
   TRegistrationFields fields = ReadFields();
-  SetListItems(Control(ListBoxPatternId), TWordRegistration::FormList(fields.Word, fields.TypeIndex));
+  SetListItems(Control(ListBoxPatternId),
+               TWordRegistration::FormList(fields.Word, fields.TypeIndex));
 }
 
 void TAddJPWordForm::ButtonRegistrationClick() {

@@ -7,8 +7,8 @@
 
 #include "common/win32/fonts.h"
 #include "common/win32/wide_text.h"
-#include "kirimo/dictionary_dialogs/win32/control_text.h"
 #include "kirimo/cartridge_base/app_ini.h"
+#include "kirimo/dictionary_dialogs/win32/control_text.h"
 
 namespace {
 

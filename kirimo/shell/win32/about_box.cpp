@@ -11,7 +11,9 @@ constexpr COLORREF LinkColor = RGB(0, 80, 200);
 
 }  // namespace
 
-TModalWindow::TLayout TAboutBox::Layout() const { return {L"TAboutBox", "バージョン情報", 273, 196}; }
+TModalWindow::TLayout TAboutBox::Layout() const {
+  return {L"TAboutBox", "バージョン情報", 273, 196};
+}
 
 void TAboutBox::CreateControls() {
   TitleFont.Reset(CreateJapaneseFont("ＭＳ Ｐ明朝", -Scale(19), FW_BOLD));

@@ -12,8 +12,18 @@ constexpr std::array<double, BellFrameCount> SwingDegrees = {0, 8, 14, 8, 0, -8,
 
 // The bell's outline around its pivot (the hook at 17, 4), at 96 DPI.
 constexpr std::array<POINT, 12> BellOutline = {{
-    {-3, 2}, {3, 2}, {6, 5}, {8, 10}, {8, 16}, {10, 20},
-    {12, 22}, {-12, 22}, {-10, 20}, {-8, 16}, {-8, 10}, {-6, 5},
+    {-3, 2},
+    {3, 2},
+    {6, 5},
+    {8, 10},
+    {8, 16},
+    {10, 20},
+    {12, 22},
+    {-12, 22},
+    {-10, 20},
+    {-8, 16},
+    {-8, 10},
+    {-6, 5},
 }};
 
 struct TPlace {
@@ -34,11 +44,16 @@ void DrawBellFrame(HDC dc, POINT origin, int index, int scalePercent) {
   RECT area{origin.x, origin.y, origin.x + width, origin.y + height};
   FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW));
 
-  const double radians = SwingDegrees[static_cast<std::size_t>(index % BellFrameCount)] * 3.14159265 / 180;
-  TPlace bell{std::sin(radians), std::cos(radians), scale,
-              {origin.x + static_cast<LONG>(std::lround(17 * scale)), origin.y + static_cast<LONG>(std::lround(4 * scale))}};
+  const double radians =
+      SwingDegrees[static_cast<std::size_t>(index % BellFrameCount)] * 3.14159265 / 180;
+  TPlace bell{std::sin(radians),
+              std::cos(radians),
+              scale,
+              {origin.x + static_cast<LONG>(std::lround(17 * scale)),
+               origin.y + static_cast<LONG>(std::lround(4 * scale))}};
   std::array<POINT, BellOutline.size()> points{};
-  for (std::size_t i = 0; i < points.size(); ++i) points[i] = bell.Map(BellOutline[i].x, BellOutline[i].y);
+  for (std::size_t i = 0; i < points.size(); ++i)
+    points[i] = bell.Map(BellOutline[i].x, BellOutline[i].y);
 
   TGdiObject gold(CreateSolidBrush(RGB(230, 170, 40)));
   TGdiObject rim(CreatePen(PS_SOLID, 1, RGB(140, 90, 10)));

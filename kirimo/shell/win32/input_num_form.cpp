@@ -14,12 +14,13 @@ TModalWindow::TLayout TInputNumForm::Layout() const {
 void TInputNumForm::CreateControls() {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  AddControl(L"STATIC", ToWide("1～1000 の間で数を指定してください。"), SS_LEFT, 12, 10, 200, 16, -1);
+  AddControl(L"STATIC", ToWide("1～1000 の間で数を指定してください。"), SS_LEFT, 12, 10, 200, 16,
+             -1);
   AddControl(L"STATIC", ToWide("（数が小さい方が速くなります）"), SS_LEFT, 12, 28, 200, 16, -1);
   EditFont.Reset(CreateJapaneseFont("ＭＳ Ｐゴシック", -Scale(16)));
-  HWND edit = AddControl(WC_EDITW, std::to_wstring(Value),
-                         WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_RIGHT, 60, 50, 90, 24,
-                         EditIntervalId, static_cast<HFONT>(EditFont.Get()));
+  HWND edit =
+      AddControl(WC_EDITW, std::to_wstring(Value), WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_RIGHT,
+                 60, 50, 90, 24, EditIntervalId, static_cast<HFONT>(EditFont.Get()));
   UpDown = AddControl(UPDOWN_CLASSW, L"",
                       UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0, 0,
                       0, UpDownIntervalId);
@@ -27,7 +28,8 @@ void TInputNumForm::CreateControls() {
   SendMessageW(UpDown, UDM_SETRANGE32, Minimum, Maximum);
   SendMessageW(UpDown, UDM_SETPOS32, 0, Value);  // the control keeps it within the range
   AddControl(WC_BUTTONW, L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 30, 88, 75, 25, IDOK);
-  AddControl(WC_BUTTONW, ToWide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 118, 88, 75, 25, IDCANCEL);
+  AddControl(WC_BUTTONW, ToWide("キャンセル"), WS_TABSTOP | BS_PUSHBUTTON, 118, 88, 75, 25,
+             IDCANCEL);
   FocusControl(edit);
 }
 

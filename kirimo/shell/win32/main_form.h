@@ -7,13 +7,13 @@
 
 #include "common/win32/handles.h"
 #include "common/win32/window_base.h"
-#include "kirimo/symbol_lists/clock.h"
 #include "kirimo/cartridge_base/target_tracker.h"
+#include "kirimo/cartridge_base/win32/win32_output.h"
+#include "kirimo/cartridge_base/win32/win32_window_system.h"
 #include "kirimo/shell/tray_menu.h"
 #include "kirimo/shell/win32/keypad_window.h"
 #include "kirimo/shell/win32/tray_icon.h"
-#include "kirimo/cartridge_base/win32/win32_output.h"
-#include "kirimo/cartridge_base/win32/win32_window_system.h"
+#include "kirimo/symbol_lists/clock.h"
 
 class TAppIni;
 class TBuilderThread;

@@ -1,16 +1,16 @@
 // The two dialogs that change the dictionaries, and what follows them.
 #include <memory>
 
-#include "readings/fallback_reading_source.h"
-#include "readings/reading_index.h"
-#include "readings/reading_proposer.h"
+#include "kirimo/dictionary_dialogs/win32/add_jp_word_form.h"
+#include "kirimo/dictionary_dialogs/win32/ext_dic_form.h"
 #include "kirimo/engine/dictionary_manager.h"
 #include "kirimo/engine/dictionary_reading_index.h"
 #include "kirimo/engine/manager_dictionary_finder.h"
-#include "kirimo/dictionary_dialogs/win32/add_jp_word_form.h"
-#include "kirimo/dictionary_dialogs/win32/ext_dic_form.h"
 #include "kirimo/shell/ext_dic_consumers.h"
 #include "kirimo/shell/win32/main_form.h"
+#include "readings/fallback_reading_source.h"
+#include "readings/reading_index.h"
+#include "readings/reading_proposer.h"
 
 // Readings come from the input method, else from what the open dictionaries
 // hold (built per dialog: the user dictionaries change while the program runs).

@@ -6,11 +6,11 @@
 #include "common/win32/fonts.h"
 #include "common/win32/ui_dispatcher.h"
 #include "kirimo/cartridge_base/app_ini.h"
+#include "kirimo/shell/keypad_description.h"
+#include "kirimo/shell/keypad_scaling.h"
 #include "kirimo/shell/win32/advertiser.h"
 #include "kirimo/shell/win32/font_choice.h"
 #include "kirimo/shell/win32/foreground.h"
-#include "kirimo/shell/keypad_description.h"
-#include "kirimo/shell/keypad_scaling.h"
 #include "kirimo/shell/win32/keypad_automation.h"
 #include "kirimo/shell/win32/keypad_dwell_painter.h"
 #include "kirimo/shell/win32/keypad_painter.h"
@@ -355,7 +355,8 @@ void TSearchForm::PaintButtons(HDC dc, const TKeypadTree& tree) {
   const std::string name = Form.NameText();
   const TCaptionStyle commands = style(TCaptionKind::Command, g.Clear);
   const TCaptionStyle listButtons = style(TCaptionKind::Fixed, {});
-  auto fixed = [&](const TRect& rect, TKeypadPart part, COLORREF colour, const TCaptionStyle& look) {
+  auto fixed = [&](const TRect& rect, TKeypadPart part, COLORREF colour,
+                   const TCaptionStyle& look) {
     button(rect, FixedCaption(part, name), part, 0, colour, look);
   };
   fixed(g.Clear, TKeypadPart::Clear, keys, commands);

@@ -1,6 +1,7 @@
-#include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+
+#include <gtest/gtest.h>
 
 #include <cwchar>
 #include <functional>
@@ -35,21 +36,23 @@ TEST(InputNumForm, KeepsTheRangeAndAnswersTheUpDownPosition) {
   TInputNumForm form;
   form.SetValue(5000);
   int shown = 0;
-  EXPECT_EQ(RunWith(form, L"TInputNumForm", [&](HWND dialog) {
-              HWND upDown = GetDlgItem(dialog, TInputNumForm::UpDownIntervalId);
-              shown = static_cast<int>(SendMessageW(upDown, UDM_GETPOS32, 0, 0));
-              SendMessageW(upDown, UDM_SETPOS32, 0, 0);  // below the range
-              Press(dialog, IDOK);
-            }),
+  EXPECT_EQ(RunWith(form, L"TInputNumForm",
+                    [&](HWND dialog) {
+                      HWND upDown = GetDlgItem(dialog, TInputNumForm::UpDownIntervalId);
+                      shown = static_cast<int>(SendMessageW(upDown, UDM_GETPOS32, 0, 0));
+                      SendMessageW(upDown, UDM_SETPOS32, 0, 0);  // below the range
+                      Press(dialog, IDOK);
+                    }),
             IDOK);
   EXPECT_EQ(shown, TInputNumForm::Maximum);
   EXPECT_EQ(form.GetValue(), TInputNumForm::Minimum);
 
   form.SetValue(250);
-  EXPECT_EQ(RunWith(form, L"TInputNumForm", [](HWND dialog) {
-              SetDlgItemTextW(dialog, TInputNumForm::EditIntervalId, L"abc");
-              Press(dialog, IDOK);
-            }),
+  EXPECT_EQ(RunWith(form, L"TInputNumForm",
+                    [](HWND dialog) {
+                      SetDlgItemTextW(dialog, TInputNumForm::EditIntervalId, L"abc");
+                      Press(dialog, IDOK);
+                    }),
             IDOK);
   EXPECT_EQ(form.GetValue(), 250);  // the position, not the text
 }
@@ -57,27 +60,31 @@ TEST(InputNumForm, KeepsTheRangeAndAnswersTheUpDownPosition) {
 TEST(InputNumForm, CancelAndClosingAnswerCancel) {
   TInputNumForm form;
   form.SetValue(300);
-  EXPECT_EQ(RunWith(form, L"TInputNumForm", [](HWND dialog) {
-              SetDlgItemTextW(dialog, TInputNumForm::EditIntervalId, L"7");
-              Press(dialog, IDCANCEL);
-            }),
+  EXPECT_EQ(RunWith(form, L"TInputNumForm",
+                    [](HWND dialog) {
+                      SetDlgItemTextW(dialog, TInputNumForm::EditIntervalId, L"7");
+                      Press(dialog, IDCANCEL);
+                    }),
             IDCANCEL);
   EXPECT_EQ(form.GetValue(), 300);
-  EXPECT_EQ(RunWith(form, L"TInputNumForm", [](HWND dialog) { PostMessageW(dialog, WM_CLOSE, 0, 0); }),
-            IDCANCEL);
+  EXPECT_EQ(
+      RunWith(form, L"TInputNumForm", [](HWND dialog) { PostMessageW(dialog, WM_CLOSE, 0, 0); }),
+      IDCANCEL);
 }
 
 TEST(AboutBox, ShowsVersionAndClosesWithOk) {
   TAboutBox about("README.txt");
   std::wstring version;
-  EXPECT_EQ(RunWith(about, L"TAboutBox", [&](HWND dialog) {
-              for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                wchar_t text[64] = {};
-                GetWindowTextW(child, text, 64);
-                if (wcsncmp(text, L"Version", 7) == 0) version = text;
-              }
-              Press(dialog, IDOK);
-            }),
+  EXPECT_EQ(RunWith(about, L"TAboutBox",
+                    [&](HWND dialog) {
+                      for (HWND child = GetWindow(dialog, GW_CHILD); child;
+                           child = GetWindow(child, GW_HWNDNEXT)) {
+                        wchar_t text[64] = {};
+                        GetWindowTextW(child, text, 64);
+                        if (wcsncmp(text, L"Version", 7) == 0) version = text;
+                      }
+                      Press(dialog, IDOK);
+                    }),
             IDOK);
   EXPECT_EQ(version, L"Version 1.0");
 }
