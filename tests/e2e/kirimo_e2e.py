@@ -1083,6 +1083,38 @@ def case_captions(session):
         session.processes.clear()
 
 
+def case_list_font(session):
+    """The list font is the candidate list's alone: at 24 points its rows are as
+    high as the font needs, and the keys, vowels and commands look exactly as
+    they do at the shipped 12 points."""
+    session.make_folder()
+    start_notepad(session)
+    heights, panels = {}, {}
+    for size in ('12', '24'):
+        set_ini_values(session, ListFontSize=size)
+        kirimo = Kirimo(session, make_folder=False)
+        kirimo.wait_keypad()
+        activate_notepad(session)
+        keypad_click(session, 'key', 'あ')
+        session.wait_for('candidates of あ', lambda: len(Keypad(session).rows()) >= 2, 15)
+        subprocess.run(['xdotool', 'mousemove', '1200', '1000'], check=True)  # no hover
+        view = Keypad(session)
+        rows = [c for c in view.controls if c[0] == 'row']
+        heights[size] = rows[1][3] - rows[0][3]
+        buttons = [c for c in view.controls if c[0] in ('key', 'vowel', 'clear', 'dic', 'hide')]
+        left, top, right, _ = view.window.rect
+        panel_top = min(c[3] for c in buttons) - 8 - top
+        panel_bottom = max(c[3] for c in buttons) + 8 - top
+        shot = session.screenshot(f'list-font-{size}')
+        panels[size] = subprocess.run(
+            ['convert', str(shot), '-crop', f'{right - left}x{panel_bottom - panel_top}+{left}+{top + panel_top}',
+             '-depth', '8', 'txt:-'], capture_output=True, text=True, check=True).stdout
+        kirimo.exit()
+        session.processes.clear()
+    check(heights['12'] >= 16 and heights['24'] >= 32, f'rows {heights} px high')
+    check(panels['12'] == panels['24'], 'the list font changed the keys, vowels or commands')
+
+
 def case_commands(session):
     """A bracket pair with the caret between, Enter from the vowel row, digits from
     the alphanumeric mode, a held Ctrl from the virtual-key mode."""
