@@ -15,6 +15,27 @@ constexpr UINT MenuIdBase = 100;
 
 UINT MenuId(TTrayCommand command) { return MenuIdBase + static_cast<UINT>(command); }
 
+// A tray dialog open for as long as it lives, however the command ends: the
+// tray takes no clicks meanwhile, and the keypad, when given (a dialog of
+// ours, modal to it), takes no input and runs no idle work.
+class TOpenTrayDialog {
+ public:
+  TOpenTrayDialog(bool& open, TKeypadWindow* modalTo) : Open(open), Keypad(modalTo) {
+    Open = true;
+    if (Keypad) Keypad->SetDialogOpen(true);
+  }
+  ~TOpenTrayDialog() {
+    if (Keypad) Keypad->SetDialogOpen(false);
+    Open = false;
+  }
+  TOpenTrayDialog(const TOpenTrayDialog&) = delete;
+  TOpenTrayDialog& operator=(const TOpenTrayDialog&) = delete;
+
+ private:
+  bool& Open;
+  TKeypadWindow* Keypad;
+};
+
 TUniqueMenu BuildTrayMenu(const TAppIni& settings) {
   TUniqueMenu menu(CreatePopupMenu());
   for (const TTrayMenuItem& item : TrayMenuItems) {
@@ -90,41 +111,31 @@ void TMainForm::RunCommand(TTrayCommand command) {
 }
 
 void TMainForm::RunModalCommand(TTrayCommand command) {
-  DialogOpen = true;
   // A dialog of ours is modal to the keypad too; Gleaner is a program of its
   // own, which the keypad may type into.
-  const bool dialog = command != TTrayCommand::Gleaner;
-  if (dialog) Keypad->SetDialogOpen(true);
-  try {
-    switch (command) {
-      case TTrayCommand::About:
-        ShowAbout();
-        break;
-      case TTrayCommand::Font:
-        ChooseFont();
-        break;
-      case TTrayCommand::Speed:
-        ChooseScrollSpeed();
-        break;
-      case TTrayCommand::Gleaner:
-        RunGleaner();
-        break;
-      case TTrayCommand::AddJPWord:
-        RegisterWords();
-        break;
-      case TTrayCommand::ExtDic:
-        EditExtensionDictionaries();
-        break;
-      default:
-        break;
-    }
-  } catch (...) {
-    if (dialog) Keypad->SetDialogOpen(false);
-    DialogOpen = false;
-    throw;
+  TOpenTrayDialog open(DialogOpen, command == TTrayCommand::Gleaner ? nullptr : Keypad.get());
+  switch (command) {
+    case TTrayCommand::About:
+      ShowAbout();
+      break;
+    case TTrayCommand::Font:
+      ChooseFont();
+      break;
+    case TTrayCommand::Speed:
+      ChooseScrollSpeed();
+      break;
+    case TTrayCommand::Gleaner:
+      RunGleaner();
+      break;
+    case TTrayCommand::AddJPWord:
+      RegisterWords();
+      break;
+    case TTrayCommand::ExtDic:
+      EditExtensionDictionaries();
+      break;
+    default:
+      break;
   }
-  if (dialog) Keypad->SetDialogOpen(false);
-  DialogOpen = false;
 }
 
 void TMainForm::ShowAbout() {

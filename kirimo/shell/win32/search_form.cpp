@@ -242,14 +242,11 @@ void TSearchForm::BeginMoveSize(TKeypadControl from) {
 }
 
 void TSearchForm::RunMoveSize(WPARAM command) {
-  POINT cursor{};
-  GetCursorPos(&cursor);
   // Released meanwhile: a loop begun now would wait for the next press.
   if ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0) return EndMoveSize();
-  if (command == 0) {
-    ScreenToClient(Handle(), &cursor);
-    return StartSplitterDrag(cursor.y);
-  }
+  if (command == 0) return StartSplitterDrag(PointerInClient().Y);
+  POINT cursor{};
+  GetCursorPos(&cursor);
   // The platform's own loop, on a window that is never activated; it returns when the button is up.
   DefaultMessage(WM_SYSCOMMAND, command, MAKELPARAM(cursor.x, cursor.y));
   EndMoveSize();
@@ -413,14 +410,20 @@ void TSearchForm::Paint(HDC target) {
   }
 }
 
+TPoint TSearchForm::PointerInClient() const {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ScreenToClient(Handle(), &cursor);
+  return {cursor.x, cursor.y};
+}
+
 TKeypadControl TSearchForm::ControlUnderPointer(TPoint& point) const {
   POINT cursor{};
   GetCursorPos(&cursor);
   // A window over this one (a dialog, the tray menu) has the pointer; a disabled popup is found
   // here.
   const bool over = WindowFromPoint(cursor) == Handle();
-  ScreenToClient(Handle(), &cursor);
-  point = {cursor.x, cursor.y};
+  point = PointerInClient();
   return over ? HitTest(HitGeometry(), point) : TKeypadControl{};
 }
 
@@ -437,10 +440,7 @@ void TSearchForm::LookAtPointer() {
 bool TSearchForm::OnSetCursor(LPARAM lParam) {
   SetCursor(LoadCursorW(nullptr, IDC_ARROW));
   if (IsWindowEnabled(Handle()) || !Gestures) return true;
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  ScreenToClient(Handle(), &cursor);
-  const TPoint point{cursor.x, cursor.y};
+  const TPoint point = PointerInClient();
   const TKeypadControl control = HitTest(HitGeometry(), point);
   switch (HIWORD(lParam)) {
     case WM_MOUSEMOVE:
@@ -517,11 +517,7 @@ LRESULT TSearchForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SETCURSOR:
       if (IsWindowEnabled(Handle())) {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        ScreenToClient(Handle(), &cursor);
-        if (LOWORD(lParam) == HTCLIENT &&
-            Layout().Controls.Splitter.Contains({cursor.x, cursor.y})) {
+        if (LOWORD(lParam) == HTCLIENT && Layout().Controls.Splitter.Contains(PointerInClient())) {
           SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
           return TRUE;
         }

@@ -66,6 +66,8 @@ class TSearchForm : public TWindowBase,
   void OnMessageFailure() noexcept override {}
   // Mouse input of the disabled window; true when the message is handled.
   bool OnSetCursor(LPARAM lParam);
+  // Where the pointer is, in client pixels.
+  TPoint PointerInClient() const;
   // The control under the pointer (None when the pointer is not over this
   // window), and where the pointer is in client pixels.
   TKeypadControl ControlUnderPointer(TPoint& point) const;
