@@ -21,14 +21,8 @@ const TDicSettings& SectionOf(const TAppIni& settings, int index) {
 
 std::atomic<TDictionaryManager*> ProgramManager{nullptr};
 
-}  // namespace
-
-namespace {
-
-// Built by appending: GCC 12 warns falsely (-Wrestrict) on chains of +.
 std::string OpenErrorText(std::string_view file, std::string_view reason) {
-  std::string text = "\"";
-  return text.append(file).append("\"を開けません。\r\n＞ ").append(reason);
+  return '"' + std::string(file) + "\"を開けません。\r\n＞ " + std::string(reason);
 }
 
 }  // namespace
